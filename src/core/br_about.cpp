@@ -1,0 +1,20 @@
+#include "core/br_about.h"
+
+BR_ABOUT::BR_ABOUT(GLOBAL& g)
+    : Form(g.platform.desktop, "BR_ABOUT", "About", 5760, 3300),
+      Image1(*this, "Image1", Rect{240, 240, 1680, 1680}, "biorhythm"),
+      Label1(*this, "Label1", Rect{2160, 300, 3360, 480}, "Ondulix"),
+      Label2(*this, "Label2", Rect{2160, 900, 3360, 700},
+             "Biorhythm charts for people and for teams: physical 23 days, emotional 28 "
+             "days, intellectual 33 days."),
+      Label3(*this, "Label3", Rect{2160, 1700, 3360, 500},
+             "Your databases and teams are kept as plain text beside the program."),
+      Command1(*this, "Command1", Rect{4200, 2640, 1215, 420}, "OK") {
+  Label1.TextFont = Font{"Times New Roman", 18, false};
+  Label2.WordWrap = true;
+  Label3.WordWrap = true;
+  Command1.Cancel = true;
+  Command1.OnClick = [this] { Command1_Click(); };
+}
+
+void BR_ABOUT::Command1_Click() { Unload(); }

@@ -1,0 +1,42 @@
+#include "core/globals.h"
+
+#include "charts/br_grp.h"
+#include "charts/br_ind.h"
+#include "core/br_about.h"
+#include "core/br_cp.h"
+#include "people/br_db.h"
+#include "people/br_frm.h"
+#include "platform/calendar.h"
+#include "teams/br_tm.h"
+
+GLOBAL::GLOBAL(Platform platform, std::string dataFolder)
+    : platform(platform), DataFolder(std::move(dataFolder)) {}
+
+// Out of line: destroying the window references needs every window's class.
+GLOBAL::~GLOBAL() = default;
+
+void InitDatabase(PeopleDatabase& database) {
+  database.FileName = "PERSONAL.BDB";
+  database.Count = 0;
+  database.Modified = false;
+}
+
+void InitTeam(TeamRecord& team) {
+  team.FileName = "PERSONAL.BTM";
+  team.Count = 0;
+  team.Modified = false;
+  InitDatabase(team.Database);
+}
+
+std::string TodayText(const GLOBAL& g) { return WriteDate(g.platform.clock.Today()); }
+
+void InitGlobals(GLOBAL& g) {
+  InitDatabase(g.ManagerDatabase);
+  InitDatabase(g.IndividualDatabase);
+  InitTeam(g.ManagerTeam);
+  InitTeam(g.GroupTeam1);
+  InitTeam(g.GroupTeam2);
+  g.EventDate = TodayText(g);
+  g.GroupStepDate = *ReadDate(g.EventDate);
+  g.IndividualStepDate = g.GroupStepDate;
+}

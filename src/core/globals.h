@@ -1,0 +1,116 @@
+// The program-wide state: the records every window works on, the cycle tables, the event
+// dates, the hand-over values between windows and the one reference to each kind of window.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "platform/calendar.h"
+#include "platform/form.h"
+
+class Desktop;
+class Dialogs;
+class Printer;
+
+class br_cp;
+class BR_ABOUT;
+class BR_DB;
+class BR_FRM;
+class br_grp;
+class br_ind;
+class BR_TM;
+
+struct Person {
+  std::string Name;  // upper case, cleaned
+  std::string Dob;   // "mm/dd/yyyy" as text
+};
+
+struct PeopleDatabase {
+  std::vector<Person> Persons;  // person k is Persons[k - 1]
+  std::int16_t Count = 0;
+  std::string FileName;
+  bool Modified = false;
+};
+
+struct TeamRecord {
+  static constexpr int MaxMembers = 25;
+  std::array<Person, 51> Members;  // slots 1..Count; slot 0 unused
+  std::int16_t Count = 0;
+  std::string FileName;
+  PeopleDatabase Database;
+  bool Modified = false;
+};
+
+// One cycle's table: entries 1..L (slot 0 unused).
+template <int L>
+struct CycleTable {
+  static constexpr int Length = L;
+  std::array<char, L + 1> Symbols{};
+  std::array<double, L + 1> Scale{};
+};
+
+// What the program uses of the platform.
+struct Platform {
+  Desktop& desktop;
+  Dialogs& dialogs;
+  Printer& printer;
+  const Clock& clock;
+};
+
+struct GLOBAL {
+  GLOBAL(Platform platform, std::string dataFolder);
+  ~GLOBAL();
+  GLOBAL(const GLOBAL&) = delete;
+  GLOBAL& operator=(const GLOBAL&) = delete;
+
+  Platform platform;
+
+  std::string DataFolder;
+
+  CycleTable<23> Physical;
+  CycleTable<28> Emotional;
+  CycleTable<33> Intellectual;
+
+  std::string EventDate;
+  Date GroupStepDate;
+  Date IndividualStepDate;
+  std::string LeaguePreset;
+
+  PeopleDatabase ManagerDatabase;
+  PeopleDatabase IndividualDatabase;
+  TeamRecord ManagerTeam;
+  TeamRecord GroupTeam1;
+  TeamRecord GroupTeam2;
+
+  std::int16_t GroupEmoUp1 = 0;
+  std::int16_t GroupEmoDown1 = 0;
+  std::int16_t GroupEmoUp2 = 0;
+  std::int16_t GroupEmoDown2 = 0;
+
+  std::string EntryName;
+  std::string EntryDob;
+  bool EntryAccepted = false;
+  std::int16_t EntryMode = 0;
+  std::int16_t EntryIndex = 0;
+
+  std::int16_t InsertRow = 0;
+
+  WindowRef<::br_cp> br_cp;
+  WindowRef<::BR_ABOUT> BR_ABOUT;
+  WindowRef<::BR_DB> BR_DB;
+  WindowRef<::BR_FRM> BR_FRM;
+  WindowRef<::br_grp> br_grp;
+  WindowRef<::br_ind> br_ind;
+  WindowRef<::BR_TM> BR_TM;
+};
+
+// Gives every record and variable its starting value: empty personal databases and teams,
+// the event dates set to today.
+void InitGlobals(GLOBAL& g);
+void InitDatabase(PeopleDatabase& database);
+void InitTeam(TeamRecord& team);
+
+// Today written "mm/dd/yyyy".
+std::string TodayText(const GLOBAL& g);

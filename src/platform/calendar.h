@@ -1,0 +1,31 @@
+// Calendar dates: today, and the "mm/dd/yyyy" text they are kept in.
+#pragma once
+
+#include <chrono>
+#include <optional>
+#include <string>
+#include <string_view>
+
+using Date = std::chrono::year_month_day;
+
+class Clock {
+ public:
+  virtual ~Clock() = default;
+  virtual Date Today() const = 0;
+};
+
+// The machine's local date.
+class SystemClock : public Clock {
+ public:
+  Date Today() const override;
+};
+
+// Reads a date in month/day/year order: one or two digits for the month and the day, four for
+// the year, separated by "/", "-" or "." (the same both times), blanks around it allowed.
+// The same text gives the same day on every machine, whatever its locale.
+std::optional<Date> ReadDate(std::string_view text);
+// "mm/dd/yyyy" with leading zeros.
+std::string WriteDate(Date date);
+// Whole days from one date to another (negative when the second is earlier).
+long DaysBetween(Date from, Date to);
+Date AddDays(Date date, int days);

@@ -1,0 +1,124 @@
+#include "platform/controls.h"
+
+#include <algorithm>
+#include <cctype>
+
+#include "platform/form.h"
+
+namespace {
+
+// Sorted lists order their rows as the user reads them: letter case aside.
+bool TextBefore(const std::string& a, const std::string& b) {
+  return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(),
+                                      [](unsigned char x, unsigned char y) {
+                                        return std::toupper(x) < std::toupper(y);
+                                      });
+}
+
+bool SameText(const std::string& a, const std::string& b) {
+  return !TextBefore(a, b) && !TextBefore(b, a);
+}
+
+}  // namespace
+
+Control::Control(Form& owner, Kind kind, std::string name, Rect place)
+    : Place(place), TextFont(owner.DefaultFont), owner_(owner), kind_(kind),
+      name_(std::move(name)) {
+  owner.Register(this);
+}
+
+void Control::SetVisible(bool visible) {
+  visible_ = visible;
+  Changed();
+}
+
+void Control::SetEnabled(bool enabled) {
+  enabled_ = enabled;
+  Changed();
+}
+
+void Control::Changed() const {
+  if (view_) view_->Refresh();
+}
+
+Label::Label(Form& owner, std::string name, Rect place, std::string caption)
+    : Control(owner, Kind::Label, std::move(name), place), caption_(std::move(caption)) {}
+
+void Label::SetCaption(std::string caption) {
+  caption_ = std::move(caption);
+  Changed();
+}
+
+Button::Button(Form& owner, std::string name, Rect place, std::string caption, Picture picture)
+    : Control(owner, Kind::Button, std::move(name), place), caption_(std::move(caption)),
+      picture_(picture) {}
+
+void Button::Click() {
+  if (Enabled() && Visible() && Owner().Enabled() && OnClick) OnClick();
+}
+
+TextBox::TextBox(Form& owner, std::string name, Rect place)
+    : Control(owner, Kind::TextBox, std::move(name), place) {}
+
+void TextBox::SetText(std::string text) {
+  if (MaxLength > 0 && text.size() > static_cast<size_t>(MaxLength)) text.resize(MaxLength);
+  if (text == text_) return;
+  text_ = std::move(text);
+  Changed();
+  if (OnChange) OnChange();
+}
+
+ItemList::ItemList(Form& owner, Kind kind, std::string name, Rect place, bool sorted)
+    : Control(owner, kind, std::move(name), place), sorted_(sorted) {}
+
+void ItemList::Clear() {
+  items_.clear();
+  index_ = -1;
+  Changed();
+}
+
+int ItemList::AddItem(std::string text, int number) {
+  auto at = items_.end();
+  if (sorted_) {
+    at = std::upper_bound(items_.begin(), items_.end(), text,
+                          [](const std::string& t, const Item& item) { return TextBefore(t, item.Text); });
+  }
+  const int row = static_cast<int>(at - items_.begin());
+  items_.insert(at, Item{std::move(text), number});
+  if (index_ >= row) ++index_;
+  Changed();
+  return row;
+}
+
+void ItemList::SetListIndex(int row) {
+  index_ = (row >= 0 && row < ListCount()) ? row : -1;
+  Changed();
+  if (index_ >= 0 && OnClick) OnClick();
+}
+
+ListBox::ListBox(Form& owner, std::string name, Rect place, bool sorted)
+    : ItemList(owner, Kind::ListBox, std::move(name), place, sorted) {}
+
+void ListBox::DragDrop(Control& source, int row) {
+  if (Enabled() && Owner().Enabled() && OnDragDrop) OnDragDrop(source, row);
+}
+
+ComboBox::ComboBox(Form& owner, std::string name, Rect place, bool sorted)
+    : ItemList(owner, Kind::ComboBox, std::move(name), place, sorted) {}
+
+std::string ComboBox::Text() const { return ListIndex() >= 0 ? List(ListIndex()) : std::string(); }
+
+bool ComboBox::SetText(const std::string& text) {
+  const auto& rows = Items();
+  const auto it = std::find_if(rows.begin(), rows.end(),
+                               [&](const Item& item) { return SameText(item.Text, text); });
+  if (it == rows.end()) return false;
+  SetListIndex(static_cast<int>(it - rows.begin()));
+  return true;
+}
+
+Line::Line(Form& owner, std::string name, int x1, int x2, int y)
+    : Control(owner, Kind::Line, std::move(name), Rect{x1, y, x2 - x1, 15}) {}
+
+Image::Image(Form& owner, std::string name, Rect place, std::string picture)
+    : Control(owner, Kind::Image, std::move(name), place), picture_(std::move(picture)) {}

@@ -1,0 +1,25 @@
+// Modal boxes: a message with OK or OK/Cancel, and a one-line question.
+#pragma once
+
+#include <string>
+
+enum class Icon { None, Exclamation, Question };
+enum class Buttons { OK, OKCancel };
+enum class Answer { OK, Cancel };
+
+inline constexpr const char* ProgramName = "Ondulix";
+
+class Dialogs {
+ public:
+  virtual ~Dialogs() = default;
+  // Escape or closing the box answers Cancel.
+  virtual Answer MsgBox(const std::string& text, Buttons buttons, Icon icon,
+                        const std::string& title) = 0;
+  // The text typed; empty when cancelled.
+  virtual std::string InputBox(const std::string& prompt, const std::string& title) = 0;
+
+  // The common case: an error told with an exclamation mark and one OK button.
+  void Error(const std::string& text, const std::string& title) {
+    MsgBox(text, Buttons::OK, Icon::Exclamation, title);
+  }
+};

@@ -1,0 +1,29 @@
+// The data folder's files: plain text read whole, names matched without regard to case as on
+// the file system the data was first kept on, and saves that never lose the old file.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace files {
+
+// "folder" + separator + "name".
+std::string Join(const std::string& folder, const std::string& name);
+// The folder holding the running program.
+std::string ProgramFolder();
+
+// Ordinary files of the folder whose names match the pattern ("*" and "?" wildcards), compared
+// without regard to case, in the order the folder lists them.
+std::vector<std::string> List(const std::string& folder, const std::string& pattern);
+// The stored name of the file that matches the name without regard to case.
+std::optional<std::string> Find(const std::string& folder, const std::string& name);
+// Reads the file of that name (found without regard to case); nothing when it cannot be read.
+std::optional<std::string> Read(const std::string& folder, const std::string& name);
+// Writes the contents to a temporary file in the folder, flushes it and renames it over the
+// file of that name; on failure the old file is left as it was.
+bool Replace(const std::string& folder, const std::string& name, const std::string& contents);
+// Deletes the file of that name (found without regard to case).
+bool Remove(const std::string& folder, const std::string& name);
+
+}  // namespace files

@@ -1,0 +1,48 @@
+#include "support/doubles.h"
+
+#include <sstream>
+
+void FakeDesktop::Show(Form& form) { shown.push_back(form.Name()); }
+
+Answer ScriptedDialogs::MsgBox(const std::string& text, Buttons buttons, Icon icon,
+                               const std::string& title) {
+  boxes.push_back(Box{text, buttons, icon, title});
+  if (buttons == Buttons::OK) return Answer::OK;
+  if (answers.empty()) return Answer::OK;
+  const Answer answer = answers.front();
+  answers.pop_front();
+  return answer;
+}
+
+std::string ScriptedDialogs::InputBox(const std::string& prompt, const std::string& title) {
+  prompts.push_back(Box{prompt, Buttons::OKCancel, Icon::None, title});
+  if (inputs.empty()) return "";
+  std::string input = inputs.front();
+  inputs.pop_front();
+  return input;
+}
+
+std::vector<std::string> ScriptedDialogs::Texts() const {
+  std::vector<std::string> texts;
+  for (const Box& box : boxes) texts.push_back(box.text);
+  return texts;
+}
+
+bool RecordingPrinter::Record(std::string call) {
+  const bool fails = failFrom >= 0 && static_cast<int>(calls.size()) >= failFrom;
+  calls.push_back(std::move(call));
+  return !fails;
+}
+
+bool RecordingPrinter::SetFontName(const std::string& name) { return Record("font " + name); }
+
+bool RecordingPrinter::SetFontSize(double points) {
+  std::ostringstream text;
+  text << "size " << points;
+  return Record(text.str());
+}
+
+bool RecordingPrinter::SetBold(bool bold) { return Record(bold ? "bold 1" : "bold 0"); }
+bool RecordingPrinter::PrintLine(const std::string& text) { return Record("line " + text); }
+bool RecordingPrinter::EndDoc() { return Record("end"); }
+void RecordingPrinter::Discard() { calls.push_back("discard"); }

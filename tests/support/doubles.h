@@ -1,0 +1,82 @@
+// Test doubles for the platform: a desktop, dialogs, a printer and a clock that record what
+// the program did with them and answer as the test scripts.
+#pragma once
+
+#include <deque>
+#include <string>
+#include <vector>
+
+#include "platform/calendar.h"
+#include "platform/desktop.h"
+#include "platform/dialogs.h"
+#include "platform/form.h"
+#include "platform/printer.h"
+
+class FakeDesktop : public Desktop {
+ public:
+  void Show(Form& form) override;
+  void Refresh(Form&) override {}
+  int ScreenWidth() const override { return screenWidth; }
+  int ScreenHeight() const override { return screenHeight; }
+  // The frame of a window at 96 dpi: 7 pixels across, 27 down.
+  int FrameWidth() const override { return 105; }
+  int FrameHeight() const override { return 405; }
+
+  int screenWidth = 15360;
+  int screenHeight = 11520;
+  std::vector<std::string> shown;     // every Show, in order
+  std::vector<std::string> unloaded;  // every unload, in order
+  bool quit = false;
+
+ protected:
+  void Close(Form& form) override { unloaded.push_back(form.Name()); }
+  void Quit() override { quit = true; }
+};
+
+class ScriptedDialogs : public Dialogs {
+ public:
+  struct Box {
+    std::string text;
+    Buttons buttons;
+    Icon icon;
+    std::string title;
+  };
+
+  Answer MsgBox(const std::string& text, Buttons buttons, Icon icon,
+                const std::string& title) override;
+  std::string InputBox(const std::string& prompt, const std::string& title) override;
+
+  // Answers given in turn to OK/Cancel boxes (OK when the script has run out) and to input
+  // boxes (empty when it has run out).
+  std::deque<Answer> answers;
+  std::deque<std::string> inputs;
+  std::vector<Box> boxes;    // every message box shown
+  std::vector<Box> prompts;  // every input box shown (its prompt in text)
+
+  std::vector<std::string> Texts() const;
+};
+
+class RecordingPrinter : public Printer {
+ public:
+  bool SetFontName(const std::string& name) override;
+  bool SetFontSize(double points) override;
+  bool SetBold(bool bold) override;
+  bool PrintLine(const std::string& text) override;
+  bool EndDoc() override;
+  void Discard() override;
+
+  // One entry per call: "font NAME", "size 12", "bold 1", "line TEXT", "end", "discard".
+  std::vector<std::string> calls;
+  // Calls that fail from this one on (counted from 0); -1 never.
+  int failFrom = -1;
+
+ private:
+  bool Record(std::string call);
+};
+
+class FixedClock : public Clock {
+ public:
+  explicit FixedClock(Date today) : today(today) {}
+  Date Today() const override { return today; }
+  Date today;
+};

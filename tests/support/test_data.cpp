@@ -1,0 +1,44 @@
+#include "support/test_data.h"
+
+#include <stdlib.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <stdexcept>
+
+namespace fs = std::filesystem;
+
+TempFolder::TempFolder() {
+  std::string pattern = (fs::temp_directory_path() / "ondulix-test-XXXXXX").string();
+  if (!mkdtemp(pattern.data())) throw std::runtime_error("cannot make a temporary folder");
+  path_ = pattern;
+}
+
+TempFolder::~TempFolder() {
+  std::error_code error;
+  fs::remove_all(path_, error);
+}
+
+void TempFolder::AddShippedData(bool samples) const {
+  for (const auto& entry : fs::directory_iterator(ONDULIX_DATA)) {
+    const std::string ext = entry.path().extension().string();
+    const bool sample = ext == ".BDB" || ext == ".BTM";
+    if (!sample || samples) fs::copy_file(entry.path(), fs::path(path_) / entry.path().filename());
+  }
+}
+
+void TempFolder::Write(const std::string& name, const std::string& contents) const {
+  std::ofstream(fs::path(path_) / name, std::ios::binary) << contents;
+}
+
+std::string TempFolder::Read(const std::string& name) const {
+  std::ifstream in(fs::path(path_) / name, std::ios::binary);
+  std::ostringstream contents;
+  contents << in.rdbuf();
+  return contents.str();
+}
+
+bool TempFolder::Has(const std::string& name) const { return fs::exists(fs::path(path_) / name); }
+
+void TempFolder::Remove(const std::string& name) const { fs::remove(fs::path(path_) / name); }

@@ -1,0 +1,25 @@
+// A data folder of the test's own: a fresh temporary folder, optionally holding the shipped
+// data files, removed when the test ends.
+#pragma once
+
+#include <string>
+
+class TempFolder {
+ public:
+  TempFolder();
+  ~TempFolder();
+  TempFolder(const TempFolder&) = delete;
+  TempFolder& operator=(const TempFolder&) = delete;
+
+  const std::string& path() const { return path_; }
+  // Copies the shipped cycle tables and descriptions (and, if asked, the sample people and
+  // teams) into the folder.
+  void AddShippedData(bool samples = false) const;
+  void Write(const std::string& name, const std::string& contents) const;
+  std::string Read(const std::string& name) const;
+  bool Has(const std::string& name) const;
+  void Remove(const std::string& name) const;
+
+ private:
+  std::string path_;
+};

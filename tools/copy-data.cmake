@@ -1,0 +1,15 @@
+# Puts the data files beside the program: the cycle tables and descriptions always, the
+# sample databases and teams only when no file of that name (in any letter case) is there.
+file(GLOB program_files "${SOURCE}/BR_*" "${SOURCE}/biodesc.ini")
+file(COPY ${program_files} DESTINATION "${TARGET}")
+file(GLOB user_files "${SOURCE}/*.BDB" "${SOURCE}/*.BTM")
+file(GLOB present RELATIVE "${TARGET}" "${TARGET}/*")
+string(TOUPPER "${present}" present_upper)
+foreach(sample ${user_files})
+  get_filename_component(name "${sample}" NAME)
+  string(TOUPPER "${name}" name_upper)
+  list(FIND present_upper "${name_upper}" at)
+  if(at EQUAL -1)
+    file(COPY "${sample}" DESTINATION "${TARGET}")
+  endif()
+endforeach()
