@@ -1,9 +1,71 @@
+// The database manager: creates, opens, saves, saves under another name and removes people
+// databases, and adds, changes and deletes their persons through the details dialog.
 #pragma once
+
+#include <optional>
+#include <string>
 
 #include "core/globals.h"
 #include "platform/form.h"
 
 class BR_DB : public Form {
  public:
-  explicit BR_DB(GLOBAL& g) : Form(g.platform.desktop, "BR_DB", "Database", 6000, 4000) {}
+  explicit BR_DB(GLOBAL& g);
+
+  Label Label2;      // "Select Database "
+  ComboBox DbList;   // the .BDB files of the data folder
+  Label Label1;      // "Contents"
+  ListBox Contents;  // one row per person, carrying the person's number
+  Button DbAdd;
+  Button DbModify;
+  Button DbDelete;
+  Button DbSave;  // shown only while there are unsaved changes
+  Label Label3;   // "Database"
+  Button DbNew;
+  Button DbRemove;
+  Button DbSaveAs;
+  Button DbClose;
+
+  // Opens the details dialog on these values and keeps this window disabled until it closes.
+  // The caller sets EntryMode (and EntryIndex) first.
+  void Entry(const std::string& name, const std::string& dob);
+  // The details dialog has closed: applies the entry when it was accepted.
+  void EntryReturn();
+  // Lists the databases again and opens the current one, dropping what was shown.
+  void RefreshForm();
+
+  void DbList_Click();
+  void DbAdd_Click();
+  void DbModify_Click();
+  void DbDelete_Click();
+  void DbSave_Click();
+  void DbNew_Click();
+  void DbRemove_Click();
+  void DbSaveAs_Click();
+  void DbClose_Click();
+
+ protected:
+  void Form_Load() override;
+  void Form_Unload() override;
+
+ private:
+  void FillContents();
+  void OfferSave();
+  bool SaveUnderName(const std::string& name);
+  void SelectDatabase(const std::string& name);
+  // Saves under the name and, once saved, shows the database list with it.
+  void SaveAndRefresh(const std::string& name);
+  // Puts the accepted entry into the database; false when there was nothing to put.
+  bool ApplyEntry();
+  void MarkChanged();
+  // The person number of the selected row; nothing when no row is selected.
+  std::optional<int> SelectedPerson() const;
+  // Asks for a database name and gives its file name; nothing when the user gave none, when
+  // the name would leave the data folder (told with the refusal text), or when the user keeps
+  // the database of that name.
+  std::optional<std::string> AskNewName(const std::string& prompt, const std::string& title,
+                                        const std::string& refusal);
+
+  GLOBAL& g;
+  PeopleDatabase& db;
 };

@@ -1,0 +1,254 @@
+#include "people/br_db.h"
+
+#include "core/file_names.h"
+#include "people/br_frm.h"
+#include "people/database_file.h"
+#include "platform/dialogs.h"
+#include "platform/files.h"
+
+namespace {
+
+constexpr int Margin = 120;
+constexpr int LabelHeight = 255;
+constexpr int ButtonWidth = 1215;
+constexpr int ButtonHeight = 375;
+constexpr int ButtonStep = 495;
+// Wide enough for a listed person (24 characters of name, 10 of date) in 9-point Courier New,
+// with room for the scroll bar.
+constexpr int ContentsWidth = 4320;
+constexpr int ContentsTop = 870;
+constexpr int ContentsHeight = 3000;
+constexpr int ColumnLeft = Margin + ContentsWidth + 160;
+constexpr int BottomLabelTop = ContentsTop + ContentsHeight + 150;
+constexpr int BottomRowTop = BottomLabelTop + LabelHeight + 30;
+constexpr int WindowWidth = ColumnLeft + ButtonWidth + Margin;
+constexpr int WindowHeight = BottomRowTop + ButtonHeight + Margin;
+
+constexpr const char* PersonalDatabase = "PERSONAL.BDB";
+constexpr const char* NameRule = " ! A database name may not hold /, \\ or ..";
+
+Rect ColumnButton(int place) {
+  return Rect{ColumnLeft, ContentsTop + place * ButtonStep, ButtonWidth, ButtonHeight};
+}
+
+Rect BottomButton(int left) { return Rect{left, BottomRowTop, ButtonWidth, ButtonHeight}; }
+
+}  // namespace
+
+BR_DB::BR_DB(GLOBAL& g)
+    : Form(g.platform.desktop, "BR_DB", "Database", WindowWidth, WindowHeight),
+      Label2(*this, "Label2", Rect{Margin, 180, 1500, LabelHeight}, "Select Database "),
+      DbList(*this, "DbList", Rect{1680, 120, 2760, 315}, true),
+      Label1(*this, "Label1", Rect{Margin, ContentsTop - LabelHeight - 30, 1500, LabelHeight},
+             "Contents"),
+      Contents(*this, "Contents", Rect{Margin, ContentsTop, ContentsWidth, ContentsHeight}, true),
+      DbAdd(*this, "DbAdd", ColumnButton(0), "&Add"),
+      DbModify(*this, "DbModify", ColumnButton(1), "&Modify"),
+      DbDelete(*this, "DbDelete", ColumnButton(2), "&Delete"),
+      DbSave(*this, "DbSave", ColumnButton(3), "&Save"),
+      Label3(*this, "Label3", Rect{Margin, BottomLabelTop, 1500, LabelHeight}, "Database"),
+      DbNew(*this, "DbNew", BottomButton(Margin), "&New "),
+      DbRemove(*this, "DbRemove", BottomButton(Margin + ButtonWidth + 120), "&Remove"),
+      DbSaveAs(*this, "DbSaveAs", BottomButton(Margin + 2 * (ButtonWidth + 120)), "Save &As"),
+      DbClose(*this, "DbClose", BottomButton(ColumnLeft), "&Close"),
+      g(g),
+      db(g.ManagerDatabase) {
+  Contents.TextFont = Font{"Courier New", 9, false};
+  DbList.Buddy = &Label2;
+  Contents.Buddy = &Label1;
+  for (Button* button : {&DbAdd, &DbModify, &DbDelete, &DbSave, &DbNew, &DbRemove, &DbSaveAs,
+                         &DbClose}) {
+    button->BackColor = LightBlue;
+  }
+  DbClose.Cancel = true;
+
+  DbList.OnClick = [this] { DbList_Click(); };
+  DbAdd.OnClick = [this] { DbAdd_Click(); };
+  DbModify.OnClick = [this] { DbModify_Click(); };
+  DbDelete.OnClick = [this] { DbDelete_Click(); };
+  DbSave.OnClick = [this] { DbSave_Click(); };
+  DbNew.OnClick = [this] { DbNew_Click(); };
+  DbRemove.OnClick = [this] { DbRemove_Click(); };
+  DbSaveAs.OnClick = [this] { DbSaveAs_Click(); };
+  DbClose.OnClick = [this] { DbClose_Click(); };
+}
+
+void BR_DB::Form_Load() { RefreshForm(); }
+
+void BR_DB::Form_Unload() { OfferSave(); }
+
+void BR_DB::Entry(const std::string& name, const std::string& dob) {
+  g.EntryName = name;
+  g.EntryDob = dob;
+  g.EntryAccepted = false;
+  g.BR_FRM.Open(g);
+  SetEnabled(false);
+}
+
+void BR_DB::EntryReturn() {
+  if (!g.EntryAccepted) return;
+  g.EntryAccepted = false;
+  if (ApplyEntry()) MarkChanged();
+}
+
+bool BR_DB::ApplyEntry() {
+  if (g.EntryMode == 1) return AddPerson(g.EntryName, g.EntryDob, db);
+  if (g.EntryIndex < 1 || g.EntryIndex > db.Count) return false;
+  // The changed person is cleaned and reformatted exactly as an added one, then put in place.
+  PeopleDatabase entry;
+  if (!AddPerson(g.EntryName, g.EntryDob, entry)) return false;
+  db.Persons[static_cast<size_t>(g.EntryIndex - 1)] = entry.Persons.front();
+  return true;
+}
+
+void BR_DB::RefreshForm() {
+  DbList.Clear();
+  Contents.Clear();
+  // The persons shown go with the list; nothing is left that could be saved over the database
+  // opened next.
+  db.Persons.clear();
+  db.Count = 0;
+  db.Modified = false;
+  DbSave.SetVisible(false);
+  for (std::string& name : files::List(g.DataFolder, "*.BDB")) DbList.AddItem(std::move(name), 0);
+  // A database kept under another extension is not listed, but it is still the one shown:
+  // showing it empty would let the next save write only what was added since.
+  if (!DbList.SetText(db.FileName) && FileExists(g, db.FileName)) SelectDatabase(db.FileName);
+}
+
+void BR_DB::FillContents() {
+  Contents.Clear();
+  for (int k = 1; k <= db.Count; ++k) {
+    Contents.AddItem(PersonListEntry(db.Persons[static_cast<size_t>(k - 1)]), k);
+  }
+}
+
+void BR_DB::MarkChanged() {
+  db.Modified = true;
+  DbSave.SetVisible(true);
+  FillContents();
+}
+
+void BR_DB::OfferSave() {
+  if (db.Modified && Confirm(g, "Database " + db.FileName + " modified ! Save changes ?")) {
+    SaveUnderName(db.FileName);
+  }
+  db.Modified = false;
+}
+
+bool BR_DB::SaveUnderName(const std::string& name) {
+  const std::string previous = db.FileName;
+  const bool saved = SaveDatabase(g, name, db);
+  if (!saved) {
+    // The old file is untouched; keep the changes and their Save button for another try.
+    db.FileName = previous;
+    db.Modified = true;
+  }
+  DbSave.SetVisible(!saved);
+  return saved;
+}
+
+void BR_DB::SaveAndRefresh(const std::string& name) {
+  if (SaveUnderName(name)) RefreshForm();
+}
+
+void BR_DB::SelectDatabase(const std::string& name) {
+  OfferSave();
+  DbSave.SetVisible(false);
+  LoadDatabase(g, name, db);
+  FillContents();
+}
+
+std::optional<int> BR_DB::SelectedPerson() const {
+  if (Contents.ListIndex() < 0) return std::nullopt;
+  return Contents.ItemData(Contents.ListIndex());
+}
+
+std::optional<std::string> BR_DB::AskNewName(const std::string& prompt, const std::string& title,
+                                             const std::string& refusal) {
+  const std::string answer = g.platform.dialogs.InputBox(prompt, title);
+  if (answer.empty()) return std::nullopt;
+  const std::string n = DatabaseFileName(answer);
+  if (!SafeFileName(n)) {
+    g.platform.dialogs.Error(refusal + n + NameRule, "Error");
+    return std::nullopt;
+  }
+  if (FileExists(g, n) && !Confirm(g, "Database " + n + " already exists ! Overwrite ?")) {
+    return std::nullopt;
+  }
+  return n;
+}
+
+void BR_DB::DbList_Click() { SelectDatabase(DbList.Text()); }
+
+void BR_DB::DbAdd_Click() {
+  g.EntryMode = 1;
+  Entry("", "");
+}
+
+void BR_DB::DbModify_Click() {
+  const auto k = SelectedPerson();
+  if (!k) return;
+  const Person& person = db.Persons[static_cast<size_t>(*k - 1)];
+  g.EntryMode = 2;
+  g.EntryIndex = static_cast<std::int16_t>(*k);
+  Entry(person.Name, person.Dob);
+}
+
+void BR_DB::DbDelete_Click() {
+  const auto k = SelectedPerson();
+  if (!k) return;
+  const auto at = db.Persons.begin() + (*k - 1);
+  if (!Confirm(g, "Are you sure you want to delete  " + at->Name + " ? ")) return;
+  db.Persons.erase(at);
+  --db.Count;
+  MarkChanged();
+}
+
+void BR_DB::DbSave_Click() {
+  // The database shown is saved where it came from, also when its file is not in the list
+  // (it was never written, or its name does not end in ".BDB").
+  SaveAndRefresh(db.FileName);
+}
+
+void BR_DB::DbNew_Click() {
+  OfferSave();
+  const auto n = AskNewName("Enter then name of the database to create.", "New Database",
+                            "Cannot create database : ");
+  if (!n) return;
+  db.Persons.clear();
+  db.Count = 0;
+  db.FileName = *n;
+  FillContents();
+  SaveAndRefresh(*n);
+}
+
+void BR_DB::DbSaveAs_Click() {
+  const auto n = AskNewName("Save " + db.FileName + " As", "Save Database As",
+                            "Cannot save database as : ");
+  if (n) SaveAndRefresh(*n);
+}
+
+void BR_DB::DbRemove_Click() {
+  Dialogs& dialogs = g.platform.dialogs;
+  const std::string n = DatabaseFileName(db.FileName);
+  if (n == PersonalDatabase) {
+    dialogs.Error("Cannot remove personal database : " + db.FileName, "Error");
+    return;
+  }
+  if (!FileExists(g, n)) {
+    dialogs.Error("Error removing database : " + n + " not found ! ", "Error");
+    return;
+  }
+  if (!Confirm(g, "Delete database : " + n + " ? ")) return;
+  if (!files::Remove(g.DataFolder, n)) {
+    dialogs.Error("Error removing database : " + db.FileName, "Error");
+    return;
+  }
+  // The removed database's unsaved changes go with it: RefreshForm drops them before the
+  // personal database is opened, so they are never offered for saving under its name.
+  db.FileName = PersonalDatabase;
+  RefreshForm();
+}
+
+void BR_DB::DbClose_Click() { Unload(); }
