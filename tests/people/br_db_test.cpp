@@ -1,374 +1,355 @@
+// The database manager and its details dialog, driven as a user would through their controls.
 #include "people/br_db.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include <string>
+#include <functional>
+#include <map>
+#include <optional>
+#include <sstream>
 
 #include "core/br_cp.h"
-#include "support/manager_world.h"
+#include "people/br_frm.h"
+#include "support/world.h"
 
 using testing::ElementsAre;
 using testing::IsEmpty;
+using Names = std::vector<std::string>;
 
 namespace {
 
-const People Personal{{"BAKER LUCY", "03/14/1961"}, {"ADAMS JOE", "07/04/1970"}};
-const People Smith{{"ZED ANN", "01/02/1950"}, {"COLE MAX", "05/06/1980"}};
+const std::string SaveSmith = "Database SMITH.BDB modified ! Save changes ?";
+const std::string NameRule = " ! A database name may not hold /, \\ or ..";
+const std::string NoKeptCharacter =
+    "Name must hold at least one plain letter (A to Z), digit or sign.";
 
-class BrDb : public testing::Test, protected ManagerWorld {
- protected:
+class BrDb : public testing::Test, public World {
+ public:
+  // PERSONAL.BDB and SMITH.BDB on disk; the manager opened from the panel.
   void SetUp() override {
-    WriteDatabase("PERSONAL.BDB", Personal);
-    WriteDatabase("SMITH.BDB", Smith);
+    folder.Write("PERSONAL.BDB", "BAKER LUCY\r\n03/14/1961\r\nADAMS JOE\r\n07/04/1970\r\n");
+    folder.Write("SMITH.BDB", "ZED ANN\r\n01/02/1950\r\nCOLE MAX\r\n05/06/1980\r\n");
+    g.br_cp.Open(g);
+    g.br_cp->Command3.Click();
   }
-  // Opens the manager on SMITH.BDB.
-  BR_DB& OpenSmith() {
-    BR_DB& db = Open();
-    db.DbList.SetText("SMITH.BDB");
-    return db;
+  BR_DB& db() const { return *g.BR_DB.get(); }
+  BR_FRM& frm() const { return *g.BR_FRM.get(); }
+
+  void Enter(const std::string& name, const std::string& dob) {
+    frm().tb_name.SetText(name);
+    frm().tb_dob.SetText(dob);
+    frm().Command1.Click();
+  }
+  void Add(const std::string& name, const std::string& dob = "01/01/2000") {
+    db().DbAdd.Click();
+    Enter(name, dob);
+  }
+  void Pick(const std::string& name) {
+    const Names names = Listed();
+    const auto row = std::find(names.begin(), names.end(), name) - names.begin();
+    db().Contents.SetListIndex(row < static_cast<long>(names.size()) ? static_cast<int>(row) : -1);
+  }
+  // The names listed, top to bottom.
+  Names Listed() const {
+    Names names;
+    for (const auto& item : db().Contents.Items()) {
+      names.push_back(item.Text.substr(0, item.Text.find_last_not_of(' ', 20) + 1));
+    }
+    return names;
+  }
+  // The names a database file holds, in file order.
+  Names Saved(const std::string& file) const {
+    Names names;
+    std::istringstream lines(folder.Read(file));
+    for (std::string name, dob; std::getline(lines, name) && std::getline(lines, dob);) {
+      names.push_back(name.substr(0, name.size() - 1));
+    }
+    return names;
+  }
+  Names Questions() const {
+    Names questions;
+    for (const auto& box : dialogs.boxes) {
+      if (box.buttons == Buttons::OKCancel) questions.push_back(box.text);
+    }
+    return questions;
   }
   std::string LastBox() const { return dialogs.boxes.empty() ? "" : dialogs.boxes.back().text; }
 };
 
-TEST_F(BrDb, OpensOnThePersonalDatabaseListingEveryDatabaseSorted) {
-  WriteDatabase("ALPHA.BDB", {});
-  folder.Write("NOTES.TXT", "");
-  BR_DB& db = Open();
-
-  EXPECT_EQ(db.Caption(), "Database");
-  ASSERT_EQ(db.DbList.ListCount(), 3);
-  EXPECT_EQ(db.DbList.List(0), "ALPHA.BDB");
-  EXPECT_EQ(db.DbList.Text(), "PERSONAL.BDB");
-  EXPECT_THAT(ListedNames(), ElementsAre("ADAMS JOE", "BAKER LUCY"));
-  EXPECT_EQ(db.Contents.List(0), "ADAMS JOE               07/04/1970");
-  EXPECT_EQ(db.Contents.TextFont.Name, "Courier New");
-  EXPECT_FALSE(db.DbSave.Visible());
-  EXPECT_TRUE(db.DbClose.Cancel);
-  EXPECT_EQ(db.DbNew.Caption(), "&New ");
-  EXPECT_EQ(db.DbAdd.BackColor->Blue, 255);
-  EXPECT_THAT(dialogs.boxes, IsEmpty());
+TEST_F(BrDb, ListsDatabasesAndPersonsSorted) {
+  EXPECT_EQ(db().Caption(), "Database");
+  ASSERT_EQ(db().DbList.ListCount(), 2);
+  EXPECT_EQ(db().DbList.Text(), "PERSONAL.BDB");
+  EXPECT_EQ(db().Contents.List(0), "ADAMS JOE               07/04/1970");
+  EXPECT_EQ(db().Contents.ItemData(0), 2);
+  EXPECT_EQ(db().Contents.TextFont.Name, "Courier New");
+  EXPECT_FALSE(db().DbSave.Visible());
+  EXPECT_TRUE(db().DbClose.Cancel);
+  EXPECT_EQ(db().DbNew.Caption(), "&New ");
+  EXPECT_EQ(db().DbAdd.BackColor->Blue, 255);
 }
 
-TEST_F(BrDb, AddingGoesThroughTheDialogWithTheManagerDisabled) {
-  BR_DB& db = Open();
-  db.DbAdd.Click();
-  ASSERT_TRUE(g.BR_FRM.Loaded());
-  EXPECT_EQ(dialog().tb_name.Text(), "");
-  EXPECT_FALSE(db.Enabled());
-
-  Enter("o'Brien, Pat", "3/4/1961");
-  EXPECT_TRUE(db.Enabled());
-  EXPECT_FALSE(g.BR_FRM.Loaded());
-  EXPECT_THAT(ListedNames(), ElementsAre("ADAMS JOE", "BAKER LUCY", "O'BRIEN PAT"));
-  EXPECT_EQ(g.ManagerDatabase.Persons.back().Dob, "03/04/1961");
-  EXPECT_TRUE(db.DbSave.Visible());
-  EXPECT_TRUE(g.ManagerDatabase.Modified);
-
-  db.DbSave.Click();
-  EXPECT_THAT(SavedNames("PERSONAL.BDB"), ElementsAre("BAKER LUCY", "ADAMS JOE", "O'BRIEN PAT"));
-  EXPECT_FALSE(db.DbSave.Visible());
-  EXPECT_FALSE(g.ManagerDatabase.Modified);
-}
-
-TEST_F(BrDb, ModifyChangesThePersonOfTheSelectedRowOnly) {
-  BR_DB& db = Open();
+TEST_F(BrDb, ModifyAndDeleteActOnThePersonOfTheRow) {
   Pick("ADAMS JOE");  // the first row shows the second person
-  db.DbModify.Click();
-  EXPECT_EQ(dialog().tb_name.Text(), "ADAMS JOE");
-  EXPECT_EQ(dialog().tb_dob.Text(), "07/04/1970");
+  db().DbModify.Click();
+  EXPECT_FALSE(db().Enabled());
+  EXPECT_EQ(frm().tb_name.Text(), "ADAMS JOE");
+  EXPECT_EQ(frm().tb_dob.Text(), "07/04/1970");
   Enter("adams jim", "7/5/1970");
-
+  EXPECT_TRUE(db().Enabled());
   ASSERT_EQ(g.ManagerDatabase.Count, 2);
-  EXPECT_EQ(g.ManagerDatabase.Persons[0].Name, "BAKER LUCY");
   EXPECT_EQ(g.ManagerDatabase.Persons[1].Name, "ADAMS JIM");
   EXPECT_EQ(g.ManagerDatabase.Persons[1].Dob, "07/05/1970");
-  EXPECT_TRUE(db.DbSave.Visible());
-}
+  EXPECT_TRUE(db().DbSave.Visible());
 
-TEST_F(BrDb, DeleteAsksAndRemovesThePersonOfTheSelectedRow) {
-  BR_DB& db = Open();
-  db.DbDelete.Click();  // no row selected
-  Pick("ADAMS JOE");
+  Pick("ADAMS JIM");
   dialogs.answers = {Answer::Cancel};
-  db.DbDelete.Click();
+  db().DbDelete.Click();
   EXPECT_EQ(g.ManagerDatabase.Count, 2);
-
-  Pick("ADAMS JOE");
-  db.DbDelete.Click();
-  EXPECT_THAT(Questions(), ElementsAre("Are you sure you want to delete  ADAMS JOE ? ",
-                                       "Are you sure you want to delete  ADAMS JOE ? "));
-  EXPECT_THAT(ListedNames(), ElementsAre("BAKER LUCY"));
-  EXPECT_EQ(db.Contents.ItemData(0), 1);
-  EXPECT_TRUE(db.DbSave.Visible());
-
+  db().DbDelete.Click();
+  EXPECT_EQ(Questions().back(), "Are you sure you want to delete  ADAMS JIM ? ");
+  EXPECT_THAT(Listed(), ElementsAre("BAKER LUCY"));
   Pick("BAKER LUCY");
-  db.DbDelete.Click();
-  EXPECT_EQ(g.ManagerDatabase.Count, 0);
-  db.DbSave.Click();
+  db().DbDelete.Click();
+  db().DbSave.Click();
   EXPECT_EQ(folder.Read("PERSONAL.BDB"), "");
+  EXPECT_FALSE(db().DbSave.Visible());
 }
 
-TEST_F(BrDb, PickingAnotherDatabaseOffersToSaveTheChangedOne) {
-  for (const Answer answer : {Answer::OK, Answer::Cancel}) {
-    SCOPED_TRACE(answer == Answer::OK ? "OK" : "Cancel");
-    WriteDatabase("PERSONAL.BDB", Personal);
-    g.ManagerDatabase.FileName = "PERSONAL.BDB";
-    dialogs.boxes.clear();
-    BR_DB& db = Open();
-    Add("NEW PERSON", "01/01/2000");
-    dialogs.answers = {answer};
-    db.DbList.SetText("SMITH.BDB");
+// Each case starts on SMITH.BDB with one unsaved person added.
+struct Case {
+  const char* what;
+  std::deque<std::string> inputs;
+  std::deque<Answer> answers;
+  std::function<void(BrDb&)> act;
+  Names questions;
+  std::string shown;
+  std::map<std::string, std::optional<Names>> files;  // nothing: no such file
+};
 
-    EXPECT_THAT(Questions(), ElementsAre("Database PERSONAL.BDB modified ! Save changes ?"));
-    EXPECT_EQ(SavedNames("PERSONAL.BDB").size(), answer == Answer::OK ? 3u : 2u);
-    EXPECT_THAT(ListedNames(), ElementsAre("COLE MAX", "ZED ANN"));
-    EXPECT_FALSE(db.DbSave.Visible());
-    db.DbClose.Click();
+class Commands : public BrDb, public testing::WithParamInterface<Case> {
+ public:
+  static void New(BrDb& t) { t.db().DbNew.Click(); }
+  static void SaveAs(BrDb& t) { t.db().DbSaveAs.Click(); }
+  static void Remove(BrDb& t) { t.db().DbRemove.Click(); }
+  static void Save(BrDb& t) { t.db().DbSave.Click(); }
+  static void PickPersonal(BrDb& t) { t.db().DbList.SetText("PERSONAL.BDB"); }
+  static void Close(BrDb& t) { t.db().DbClose.Click(); }
+  static void ClosePanel(BrDb& t) { t.g.br_cp->Unload(); }
+};
+
+const Names Smith{"ZED ANN", "COLE MAX"};
+const Names SmithAdded{"ZED ANN", "COLE MAX", "ADDED"};
+const Names Personal{"BAKER LUCY", "ADAMS JOE"};
+const std::string OverwritePersonal = "Database PERSONAL.BDB already exists ! Overwrite ?";
+const std::string DeleteSmith = "Delete database : SMITH.BDB ? ";
+
+const Answer OK = Answer::OK, Cancel = Answer::Cancel;
+
+INSTANTIATE_TEST_SUITE_P(
+    EveryAnswer, Commands,
+    testing::Values(
+        Case{"NewSaving", {"fresh"}, {OK}, Commands::New, {SaveSmith}, "FRESH.BDB",
+             {{"SMITH.BDB", SmithAdded}, {"FRESH.BDB", Names{}}}},
+        Case{"NewDiscardingThenNoName", {""}, {Cancel}, Commands::New, {SaveSmith}, "SMITH.BDB",
+             {{"SMITH.BDB", Smith}}},
+        Case{"NewKeepingExisting", {"personal"}, {Cancel, Cancel}, Commands::New,
+             {SaveSmith, OverwritePersonal}, "SMITH.BDB", {{"PERSONAL.BDB", Personal}}},
+        Case{"NewOverwriting", {"Personal.bdb"}, {Cancel, OK}, Commands::New,
+             {SaveSmith, OverwritePersonal}, "PERSONAL.BDB",
+             {{"PERSONAL.BDB", Names{}}, {"SMITH.BDB", Smith}}},
+        Case{"SaveAsNew", {"copy"}, {}, Commands::SaveAs, {}, "COPY.BDB",
+             {{"COPY.BDB", SmithAdded}, {"SMITH.BDB", Smith}}},
+        Case{"SaveAsKeepingExisting", {"personal"}, {Cancel}, Commands::SaveAs,
+             {OverwritePersonal}, "SMITH.BDB", {{"PERSONAL.BDB", Personal}}},
+        Case{"SaveAsNoName", {}, {}, Commands::SaveAs, {}, "SMITH.BDB", {{"SMITH.BDB", Smith}}},
+        Case{"Save", {}, {}, Commands::Save, {}, "SMITH.BDB", {{"SMITH.BDB", SmithAdded}}},
+        Case{"RemoveCancelled", {}, {Cancel}, Commands::Remove, {DeleteSmith}, "SMITH.BDB",
+             {{"SMITH.BDB", Smith}}},
+        // The removed database's changes are dropped, never saved over the personal one.
+        Case{"RemoveDroppingChanges", {}, {OK}, Commands::Remove, {DeleteSmith}, "PERSONAL.BDB",
+             {{"SMITH.BDB", std::nullopt}, {"PERSONAL.BDB", Personal}}},
+        Case{"PickSaving", {}, {OK}, Commands::PickPersonal, {SaveSmith}, "PERSONAL.BDB",
+             {{"SMITH.BDB", SmithAdded}}},
+        Case{"PickDiscarding", {}, {Cancel}, Commands::PickPersonal, {SaveSmith}, "PERSONAL.BDB",
+             {{"SMITH.BDB", Smith}}},
+        Case{"CloseSaving", {}, {OK}, Commands::Close, {SaveSmith}, "SMITH.BDB",
+             {{"SMITH.BDB", SmithAdded}}},
+        Case{"CloseDiscarding", {}, {Cancel}, Commands::Close, {SaveSmith}, "SMITH.BDB",
+             {{"SMITH.BDB", Smith}}},
+        Case{"PanelClosing", {}, {OK}, Commands::ClosePanel, {SaveSmith}, "SMITH.BDB",
+             {{"SMITH.BDB", SmithAdded}}}),
+    [](const auto& info) { return std::string(info.param.what); });
+
+TEST_P(Commands, AskAndKeepWhatTheAnswersSay) {
+  const Case& c = GetParam();
+  db().DbList.SetText("SMITH.BDB");
+  Add("added");
+  dialogs.inputs = c.inputs;
+  dialogs.answers = c.answers;
+  c.act(*this);
+
+  EXPECT_EQ(Questions(), c.questions);
+  EXPECT_EQ(db().DbList.Text(), c.shown);
+  for (const auto& [file, names] : c.files) {
+    EXPECT_EQ(folder.Has(file), names.has_value()) << file;
+    if (names) {
+      EXPECT_EQ(Saved(file), *names) << file;
+    }
   }
 }
 
-TEST_F(BrDb, NewCreatesAnEmptyDatabaseAndOpensIt) {
-  BR_DB& db = OpenSmith();
-  Add("NEW PERSON", "01/01/2000");
-  dialogs.inputs = {"fresh"};
-  db.DbNew.Click();
-
-  EXPECT_THAT(Questions(), ElementsAre("Database SMITH.BDB modified ! Save changes ?"));
-  ASSERT_EQ(dialogs.prompts.size(), 1u);
+TEST_F(BrDb, TheNameQuestionsOfNewAndSaveAs) {
+  dialogs.inputs = {"", ""};
+  db().DbNew.Click();
+  db().DbSaveAs.Click();
+  ASSERT_EQ(dialogs.prompts.size(), 2u);
   EXPECT_EQ(dialogs.prompts[0].text, "Enter then name of the database to create.");
   EXPECT_EQ(dialogs.prompts[0].title, "New Database");
-  EXPECT_THAT(SavedNames("SMITH.BDB"), ElementsAre("ZED ANN", "COLE MAX", "NEW PERSON"));
-  EXPECT_EQ(folder.Read("FRESH.BDB"), "");
-  EXPECT_EQ(db.DbList.Text(), "FRESH.BDB");
-  EXPECT_THAT(ListedNames(), IsEmpty());
-  EXPECT_FALSE(db.DbSave.Visible());
-}
-
-TEST_F(BrDb, NewOverAnExistingDatabaseAsksFirst) {
-  BR_DB& db = Open();
-  dialogs.inputs = {"smith", "Smith.bdb"};
-  dialogs.answers = {Answer::Cancel, Answer::OK};
-  db.DbNew.Click();
-  EXPECT_THAT(SavedNames("SMITH.BDB"), ElementsAre("ZED ANN", "COLE MAX"));
-  EXPECT_EQ(db.DbList.Text(), "PERSONAL.BDB");
-
-  db.DbNew.Click();
-  EXPECT_THAT(Questions(), ElementsAre("Database SMITH.BDB already exists ! Overwrite ?",
-                                       "Database SMITH.BDB already exists ! Overwrite ?"));
-  EXPECT_EQ(folder.Read("SMITH.BDB"), "");
-  EXPECT_EQ(db.DbList.Text(), "SMITH.BDB");
-}
-
-TEST_F(BrDb, NewWithAnotherExtensionCreatesAFileTheListDoesNotShow) {
-  BR_DB& db = Open();
-  dialogs.inputs = {"x.txt"};
-  db.DbNew.Click();
-  EXPECT_EQ(folder.Read("X.TXT"), "");
-  EXPECT_EQ(db.DbList.ListIndex(), -1);
-  EXPECT_THAT(ListedNames(), IsEmpty());
-
-  // Save keeps to the database shown, though the list shows none, and goes on showing it.
-  for (const char* name : {"LONE PERSON", "SECOND PERSON"}) {
-    Add(name, "02/02/2002");
-    db.DbSave.Click();
-    EXPECT_FALSE(db.DbSave.Visible());
-  }
-  EXPECT_THAT(SavedNames("X.TXT"), ElementsAre("LONE PERSON", "SECOND PERSON"));
-  EXPECT_THAT(ListedNames(), ElementsAre("LONE PERSON", "SECOND PERSON"));
-  EXPECT_FALSE(folder.Has(".BDB"));
-  EXPECT_EQ(db.DbList.ListIndex(), -1);
-}
-
-TEST_F(BrDb, CancelledNamesEndNewAndSaveAs) {
-  BR_DB& db = Open();
-  db.DbNew.Click();
-  db.DbSaveAs.Click();
-  EXPECT_EQ(dialogs.prompts.size(), 2u);
-  EXPECT_THAT(Questions(), IsEmpty());
-  EXPECT_EQ(db.DbList.ListCount(), 2);
-  EXPECT_EQ(db.DbList.Text(), "PERSONAL.BDB");
+  EXPECT_EQ(dialogs.prompts[1].text, "Save PERSONAL.BDB As");
+  EXPECT_EQ(dialogs.prompts[1].title, "Save Database As");
 }
 
 TEST_F(BrDb, NamesLeavingTheDataFolderAreRefused) {
-  const std::string rule = " ! A database name may not hold /, \\ or ..";
   const struct {
     Button BR_DB::*command;
     const char* typed;
     std::string refusal;
   } cases[] = {
-      {&BR_DB::DbNew, "../evil", "Cannot create database : ../EVIL" + rule},
-      {&BR_DB::DbNew, "sub/dir", "Cannot create database : SUB/DIR.BDB" + rule},
-      {&BR_DB::DbSaveAs, "back\\slash", "Cannot save database as : BACK\\SLASH.BDB" + rule},
-      {&BR_DB::DbSaveAs, "tab\tname", "Cannot save database as : TAB\tNAME.BDB" + rule},
+      {&BR_DB::DbNew, "../evil", "Cannot create database : ../EVIL" + NameRule},
+      {&BR_DB::DbNew, "sub/dir", "Cannot create database : SUB/DIR.BDB" + NameRule},
+      {&BR_DB::DbSaveAs, "back\\slash", "Cannot save database as : BACK\\SLASH.BDB" + NameRule},
+      {&BR_DB::DbSaveAs, "tab\tname", "Cannot save database as : TAB\tNAME.BDB" + NameRule},
   };
-  BR_DB& db = Open();
   for (const auto& c : cases) {
-    SCOPED_TRACE(c.typed);
     dialogs.inputs = {c.typed};
-    (db.*c.command).Click();
-    ASSERT_FALSE(dialogs.boxes.empty());
-    EXPECT_EQ(dialogs.boxes.back().text, c.refusal);
+    (db().*c.command).Click();
+    EXPECT_EQ(LastBox(), c.refusal);
     EXPECT_EQ(dialogs.boxes.back().title, "Error");
-    EXPECT_EQ(dialogs.boxes.back().icon, Icon::Exclamation);
     EXPECT_EQ(g.ManagerDatabase.FileName, "PERSONAL.BDB");
-    EXPECT_EQ(db.DbList.ListCount(), 2);
   }
   EXPECT_THAT(Questions(), IsEmpty());
-  EXPECT_THAT(SavedNames("PERSONAL.BDB"), ElementsAre("BAKER LUCY", "ADAMS JOE"));
+  EXPECT_EQ(db().DbList.ListCount(), 2);
 }
 
-TEST_F(BrDb, SaveAsWritesANewFileAndKeepsTheOldOne) {
-  BR_DB& db = OpenSmith();
-  Add("NEW PERSON", "01/01/2000");
-  dialogs.inputs = {"copy"};
-  db.DbSaveAs.Click();
-  EXPECT_EQ(dialogs.prompts.at(0).text, "Save SMITH.BDB As");
-  EXPECT_EQ(dialogs.prompts.at(0).title, "Save Database As");
-  EXPECT_THAT(SavedNames("COPY.BDB"), ElementsAre("ZED ANN", "COLE MAX", "NEW PERSON"));
-  EXPECT_THAT(SavedNames("SMITH.BDB"), ElementsAre("ZED ANN", "COLE MAX"));
-  EXPECT_EQ(db.DbList.Text(), "COPY.BDB");
-  EXPECT_FALSE(db.DbSave.Visible());
-
-  dialogs.inputs = {"personal"};
-  dialogs.answers = {Answer::Cancel};
-  db.DbSaveAs.Click();
-  EXPECT_THAT(Questions(), ElementsAre("Database PERSONAL.BDB already exists ! Overwrite ?"));
-  EXPECT_THAT(SavedNames("PERSONAL.BDB"), ElementsAre("BAKER LUCY", "ADAMS JOE"));
-  EXPECT_EQ(db.DbList.Text(), "COPY.BDB");
+TEST_F(BrDb, ADatabaseTheListDoesNotShowIsStillShownAndSaved) {
+  dialogs.inputs = {"x.txt"};
+  db().DbNew.Click();
+  EXPECT_EQ(folder.Read("X.TXT"), "");
+  EXPECT_EQ(db().DbList.ListIndex(), -1);
+  for (const char* name : {"FIRST", "SECOND"}) {
+    Add(name);
+    db().DbSave.Click();
+  }
+  EXPECT_THAT(Saved("X.TXT"), ElementsAre("FIRST", "SECOND"));
+  EXPECT_THAT(Listed(), ElementsAre("FIRST", "SECOND"));
+  EXPECT_FALSE(folder.Has(".BDB"));
 }
 
 TEST_F(BrDb, AFailedSaveKeepsTheChangesForAnotherTry) {
-  BR_DB& db = OpenSmith();
-  Add("NEW PERSON", "01/01/2000");
+  Add("ADDED");
   dialogs.inputs = {std::string(300, 'L')};  // longer than a file name may be
-  db.DbSaveAs.Click();
+  db().DbSaveAs.Click();
   EXPECT_EQ(dialogs.boxes.back().title, "Database Error");
-  EXPECT_EQ(g.ManagerDatabase.FileName, "SMITH.BDB");
-  EXPECT_TRUE(g.ManagerDatabase.Modified);
-  EXPECT_TRUE(db.DbSave.Visible());
-  EXPECT_EQ(g.ManagerDatabase.Count, 3);
-
-  db.DbSave.Click();
-  EXPECT_THAT(SavedNames("SMITH.BDB"), ElementsAre("ZED ANN", "COLE MAX", "NEW PERSON"));
-}
-
-TEST_F(BrDb, RemoveDeletesTheDatabaseAndOpensThePersonalOne) {
-  BR_DB& db = OpenSmith();
-  dialogs.answers = {Answer::Cancel};
-  db.DbRemove.Click();
-  EXPECT_TRUE(folder.Has("SMITH.BDB"));
-
-  db.DbRemove.Click();
-  EXPECT_THAT(Questions(), ElementsAre("Delete database : SMITH.BDB ? ",
-                                       "Delete database : SMITH.BDB ? "));
-  EXPECT_FALSE(folder.Has("SMITH.BDB"));
-  EXPECT_EQ(db.DbList.ListCount(), 1);
-  EXPECT_EQ(db.DbList.Text(), "PERSONAL.BDB");
-  EXPECT_THAT(ListedNames(), ElementsAre("ADAMS JOE", "BAKER LUCY"));
-}
-
-TEST_F(BrDb, RemovingAChangedDatabaseDropsItsChanges) {
-  BR_DB& db = OpenSmith();
-  Add("NEW PERSON", "01/01/2000");
-  Pick("ZED ANN");
-  db.DbDelete.Click();
-  db.DbRemove.Click();
-
-  EXPECT_THAT(Questions(), ElementsAre("Are you sure you want to delete  ZED ANN ? ",
-                                       "Delete database : SMITH.BDB ? "));
-  EXPECT_THAT(SavedNames("PERSONAL.BDB"), ElementsAre("BAKER LUCY", "ADAMS JOE"));
-  EXPECT_THAT(ListedNames(), ElementsAre("ADAMS JOE", "BAKER LUCY"));
-  EXPECT_FALSE(db.DbSave.Visible());
-  db.DbClose.Click();
-  EXPECT_EQ(Questions().size(), 2u);
-  EXPECT_THAT(SavedNames("PERSONAL.BDB"), ElementsAre("BAKER LUCY", "ADAMS JOE"));
+  EXPECT_EQ(g.ManagerDatabase.FileName, "PERSONAL.BDB");
+  EXPECT_TRUE(db().DbSave.Visible());
+  EXPECT_THAT(Listed(), ElementsAre("ADAMS JOE", "ADDED", "BAKER LUCY"));
+  db().DbSave.Click();
+  EXPECT_THAT(Saved("PERSONAL.BDB"), ElementsAre("BAKER LUCY", "ADAMS JOE", "ADDED"));
 }
 
 TEST_F(BrDb, RemoveRefusesThePersonalDatabaseAndAMissingFile) {
-  BR_DB& db = Open();
-  db.DbRemove.Click();
+  db().DbRemove.Click();
   EXPECT_EQ(LastBox(), "Cannot remove personal database : PERSONAL.BDB");
-  EXPECT_EQ(dialogs.boxes.back().title, "Error");
-
-  db.DbList.SetText("SMITH.BDB");
+  db().DbList.SetText("SMITH.BDB");
   folder.Remove("SMITH.BDB");
-  db.DbRemove.Click();
+  db().DbRemove.Click();
   EXPECT_EQ(LastBox(), "Error removing database : SMITH.BDB not found ! ");
   EXPECT_THAT(Questions(), IsEmpty());
-  EXPECT_EQ(g.ManagerDatabase.FileName, "SMITH.BDB");
-  EXPECT_TRUE(folder.Has("PERSONAL.BDB"));
 }
 
-TEST_F(BrDb, ClosingOffersToSaveAndDiscardsOnCancel) {
-  for (const Answer answer : {Answer::Cancel, Answer::OK}) {
-    SCOPED_TRACE(answer == Answer::OK ? "OK" : "Cancel");
-    dialogs.boxes.clear();
-    BR_DB& db = OpenSmith();
-    Pick("ZED ANN");
-    db.DbDelete.Click();
-    dialogs.answers = {answer};
-    db.DbClose.Click();
-    EXPECT_FALSE(g.BR_DB.Loaded());
-    EXPECT_EQ(Questions().back(), "Database SMITH.BDB modified ! Save changes ?");
-    EXPECT_EQ(SavedNames("SMITH.BDB").size(), answer == Answer::OK ? 1u : 2u);
-  }
-  Open().DbClose.Click();  // nothing changed: no question
-  EXPECT_EQ(Questions().size(), 2u);
-}
-
-TEST_F(BrDb, ClosingThePanelOffersToSave) {
-  g.br_cp.Open(g);
-  g.br_cp->Command3.Click();
-  ASSERT_TRUE(g.BR_DB.Loaded());
-  Add("NEW PERSON", "01/01/2000");
-  g.br_cp->Unload();
-
-  EXPECT_THAT(Questions(), ElementsAre("Database PERSONAL.BDB modified ! Save changes ?"));
-  EXPECT_THAT(SavedNames("PERSONAL.BDB"), ElementsAre("BAKER LUCY", "ADAMS JOE", "NEW PERSON"));
-  EXPECT_FALSE(g.BR_DB.Loaded());
-  EXPECT_TRUE(desktop.quit);
-}
-
-// Every mix of answers to the questions of New, Remove and Close, each asked while there are
-// unsaved changes: the persons saved before are still on disk, except in a database the user
-// chose to remove.
+// Every mix of answers to New, Remove and Close, each asked with unsaved changes: what was
+// saved before is still on disk, except in the database the user chose to remove.
 TEST_F(BrDb, NoAnswerLosesASavedPerson) {
   for (int script = 0; script < 8; ++script) {
-    const Answer saveOnNew = script & 1 ? Answer::OK : Answer::Cancel;
-    const Answer remove = script & 2 ? Answer::OK : Answer::Cancel;
-    const Answer saveOnClose = script & 4 ? Answer::OK : Answer::Cancel;
     SCOPED_TRACE(script);
+    const bool saveOnNew = script & 1, remove = script & 2, saveOnClose = script & 4;
     SetUp();
     folder.Remove("FRESH.BDB");
     dialogs.boxes.clear();
-    dialogs.answers = {saveOnNew, remove, saveOnClose};
-    dialogs.inputs = {"fresh"};
-
-    BR_DB& db = OpenSmith();
-    Add("FIRST", "01/01/2001");
-    db.DbNew.Click();
-    db.DbList.SetText("SMITH.BDB");
-    Add("SECOND", "02/02/2002");
-    db.DbRemove.Click();
-    Add("THIRD", "03/03/2003");
-    db.DbClose.Click();
-
-    EXPECT_EQ(Questions().size(), 3u);
-    const auto personal = SavedNames("PERSONAL.BDB");
-    ASSERT_GE(personal.size(), 2u);
-    EXPECT_EQ(personal[0], "BAKER LUCY");
-    EXPECT_EQ(personal[1], "ADAMS JOE");
-    const auto smith = SavedNames("SMITH.BDB");
-    if (remove == Answer::OK) {
-      EXPECT_THAT(smith, IsEmpty());
-      EXPECT_EQ(personal.size(), saveOnClose == Answer::OK ? 3u : 2u);
-    } else {
-      ASSERT_GE(smith.size(), 2u);
-      EXPECT_EQ(smith[0], "ZED ANN");
-      EXPECT_EQ(smith[1], "COLE MAX");
-      EXPECT_EQ(smith.size(), 2u + (saveOnNew == Answer::OK) + 2 * (saveOnClose == Answer::OK));
+    for (const bool ok : {saveOnNew, remove, saveOnClose}) {
+      dialogs.answers.push_back(ok ? Answer::OK : Answer::Cancel);
     }
+    dialogs.inputs = {"fresh"};
+    db().DbList.SetText("SMITH.BDB");
+    Add("FIRST");
+    db().DbNew.Click();
+    db().DbList.SetText("SMITH.BDB");
+    Add("SECOND");
+    db().DbRemove.Click();
+    Add("THIRD");
+    db().DbClose.Click();
+
+    ASSERT_EQ(Questions().size(), 3u);
+    const Names personal = Saved("PERSONAL.BDB"), smith = Saved("SMITH.BDB");
+    EXPECT_EQ(Names(personal.begin(), personal.begin() + 2), Personal);
+    EXPECT_EQ(personal.size(), 2u + (remove && saveOnClose));
+    if (!remove) {
+      EXPECT_EQ(Names(smith.begin(), smith.begin() + 2), Smith);
+      EXPECT_EQ(smith.size(), 2u + saveOnNew + 2 * saveOnClose);
+    }
+    EXPECT_EQ(folder.Has("SMITH.BDB"), !remove);
+  }
+}
+
+TEST_F(BrDb, DetailsDialogRefusesWhatCannotBeKept) {
+  const struct {
+    const char* name;
+    const char* dob;
+    std::string message;
+  } cases[] = {
+      {"", "01/01/2000", "Name must be filled in."},
+      {"\xC3\xA5\xC3\xA4\xC3\xB6", "01/01/2000", NoKeptCharacter},
+      {"{|}", "01/01/2000", NoKeptCharacter},
+      {"   ", "01/01/2000", NoKeptCharacter},
+      {"joe", "06/16/2005", "Invalid date of birth : joe(06/16/2005) !"},
+      {"joe", "someday", "Invalid date of birth : joe(someday) !"},
+  };
+  db().DbAdd.Click();
+  EXPECT_EQ(frm().Caption(), "Individual Details");
+  EXPECT_EQ(frm().tb_name.Buddy, &frm().Label2);
+  EXPECT_EQ(frm().tb_dob.Buddy, &frm().Label3);
+  EXPECT_TRUE(frm().cb_close.Cancel);
+  for (const auto& c : cases) {
+    Enter(c.name, c.dob);
+    ASSERT_TRUE(g.BR_FRM.Loaded()) << c.name;
+    EXPECT_EQ(LastBox(), c.message);
+    EXPECT_EQ(dialogs.boxes.back().title, "Error");
+    EXPECT_EQ(frm().tb_dob.Text(), c.dob);
+    EXPECT_FALSE(db().Enabled());
+  }
+  frm().cb_close.Click();
+  EXPECT_EQ(g.ManagerDatabase.Count, 2);
+}
+
+TEST_F(BrDb, DetailsDialogStoresNamesCleanedAndDatesReformatted) {
+  Add("???", "06/15/2005");  // born today
+  Add("  Lee  ", "3/4/1961");
+  Add("\xC3\x85nge \xC3\x96st", "12/31/1999");
+  EXPECT_THAT(Listed(), ElementsAre("???", "ADAMS JOE", "BAKER LUCY", "LEE", "NGE ST"));
+  EXPECT_EQ(g.ManagerDatabase.Persons[3].Dob, "03/04/1961");
+}
+
+TEST_F(BrDb, EveryOtherWayOutOfTheDialogChangesNothing) {
+  for (const bool closeControl : {false, true}) {
+    Pick("BAKER LUCY");
+    db().DbModify.Click();
+    frm().tb_name.SetText("SOMEONE ELSE");
+    closeControl ? frm().Unload() : frm().cb_close.Click();
+    EXPECT_TRUE(db().Enabled());
+    EXPECT_THAT(Listed(), ElementsAre("ADAMS JOE", "BAKER LUCY"));
+    EXPECT_FALSE(db().DbSave.Visible());
   }
 }
 
