@@ -56,8 +56,8 @@ BR_DB::BR_DB(GLOBAL& g)
   Contents.TextFont = Font{"Courier New", 9, false};
   DbList.Buddy = &Label2;
   Contents.Buddy = &Label1;
-  for (Button* button : {&DbAdd, &DbModify, &DbDelete, &DbSave, &DbNew, &DbRemove, &DbSaveAs,
-                         &DbClose}) {
+  for (Button* button :
+       {&DbAdd, &DbModify, &DbDelete, &DbSave, &DbNew, &DbRemove, &DbSaveAs, &DbClose}) {
     button->BackColor = LightBlue;
   }
   DbClose.Cancel = true;
@@ -224,8 +224,8 @@ void BR_DB::DbNew_Click() {
 }
 
 void BR_DB::DbSaveAs_Click() {
-  const auto n = AskNewName("Save " + db.FileName + " As", "Save Database As",
-                            "Cannot save database as : ");
+  const auto n =
+      AskNewName("Save " + db.FileName + " As", "Save Database As", "Cannot save database as : ");
   if (n) SaveAndRefresh(*n);
 }
 

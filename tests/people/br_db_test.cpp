@@ -128,6 +128,8 @@ struct Case {
   std::map<std::string, std::optional<Names>> files;  // nothing: no such file
 };
 
+void PrintTo(const Case& c, std::ostream* out) { *out << c.what; }
+
 class Commands : public BrDb, public testing::WithParamInterface<Case> {
  public:
   static void New(BrDb& t) { t.db().DbNew.Click(); }
