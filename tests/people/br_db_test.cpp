@@ -78,16 +78,11 @@ class BrDb : public testing::Test, public World {
 };
 
 TEST_F(BrDb, ListsDatabasesAndPersonsSorted) {
-  EXPECT_EQ(db().Caption(), "Database");
   ASSERT_EQ(db().DbList.ListCount(), 2);
   EXPECT_EQ(db().DbList.Text(), "PERSONAL.BDB");
   EXPECT_EQ(db().Contents.List(0), "ADAMS JOE               07/04/1970");
   EXPECT_EQ(db().Contents.ItemData(0), 2);
-  EXPECT_EQ(db().Contents.TextFont.Name, "Courier New");
   EXPECT_FALSE(db().DbSave.Visible());
-  EXPECT_TRUE(db().DbClose.Cancel);
-  EXPECT_EQ(db().DbNew.Caption(), "&New ");
-  EXPECT_EQ(db().DbAdd.BackColor->Blue, 255);
 }
 
 TEST_F(BrDb, ModifyAndDeleteActOnThePersonOfTheRow) {
@@ -319,10 +314,6 @@ TEST_F(BrDb, DetailsDialogRefusesWhatCannotBeKept) {
       {"joe", "someday", "Invalid date of birth : joe(someday) !"},
   };
   db().DbAdd.Click();
-  EXPECT_EQ(frm().Caption(), "Individual Details");
-  EXPECT_EQ(frm().tb_name.Buddy, &frm().Label2);
-  EXPECT_EQ(frm().tb_dob.Buddy, &frm().Label3);
-  EXPECT_TRUE(frm().cb_close.Cancel);
   for (const auto& c : cases) {
     Enter(c.name, c.dob);
     ASSERT_TRUE(g.BR_FRM.Loaded()) << c.name;
