@@ -1,0 +1,135 @@
+// The shipped day data: every state a person can be in has a description, and the cycle
+// tables are the ones the generator writes from the curves.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdlib>
+#include <fstream>
+#include <numbers>
+#include <optional>
+#include <set>
+#include <span>
+#include <sstream>
+#include <string>
+
+#include "core/cycle_tables.h"
+#include "core/field_reader.h"
+#include "support/world.h"
+
+namespace {
+
+std::string ReadShipped(const std::string& name) {
+  std::ifstream in(std::string(ONDULIX_DATA) + "/" + name, std::ios::binary);
+  std::ostringstream contents;
+  contents << in.rdbuf();
+  return contents.str();
+}
+
+// The description the window shows for a state: the text after the header field up to the
+// next "[", or nothing when no field equals the header.
+std::optional<std::string> Description(const std::string& file, const std::string& key) {
+  FieldReader reader(file);
+  while (!reader.AtEnd()) {
+    if (reader.Next() == "[" + key + "]") return std::string(reader.Until('['));
+  }
+  return std::nullopt;
+}
+
+// All states over one full period of the three cycles: 23 * 28 * 33 days from birth.
+std::set<std::string> OccurringKeys(const GLOBAL& g) {
+  const Date dob{std::chrono::year{1970}, std::chrono::March, std::chrono::day{9}};
+  std::set<std::string> keys;
+  for (int d = 0; d < 23 * 28 * 33; ++d) keys.insert(StateOn(g, dob, AddDays(dob, d)).StateKey());
+  return keys;
+}
+
+TEST(DayDescriptions, EveryOccurringStateHasAWrittenDescription) {
+  World world;
+  const std::string file = ReadShipped("biodesc.ini");
+  ASSERT_FALSE(file.empty());
+  const std::set<std::string> keys = OccurringKeys(world.g);
+  EXPECT_EQ(keys.size(), 27u);
+  for (const std::string& key : keys) {
+    const auto description = Description(file, key);
+    ASSERT_TRUE(description.has_value()) << "no section for " << key;
+    EXPECT_GE(description->size(), 100u) << key;
+    EXPECT_TRUE(description->ends_with("\r\n")) << key;
+  }
+}
+
+TEST(DayDescriptions, LinesFitTheBoxAndTheReport) {
+  const std::string file = ReadShipped("biodesc.ini");
+  ASSERT_TRUE(file.ends_with("\r\n"));
+  std::istringstream lines(file);
+  int count = 0;
+  for (std::string line; std::getline(lines, line); ++count) {
+    ASSERT_TRUE(line.ends_with('\r')) << "line " << count + 1 << " does not end in CR LF";
+    EXPECT_LE(line.size() - 1, 70u) << line;
+  }
+  EXPECT_GT(count, 27 * 3);
+}
+
+TEST(CycleTableFiles, AreTheGeneratorsOutput) {
+  TempFolder folder;
+  const std::string command =
+      std::string("\"") + MAKE_CYCLE_TABLES + "\" \"" + folder.path() + "\"";
+  ASSERT_EQ(std::system(command.c_str()), 0);
+  for (const char* name :
+       {"BR_PHY.SYM", "BR_EMO.SYM", "BR_INT.SYM", "BR_PHY.SCA", "BR_EMO.SCA", "BR_INT.SCA"}) {
+    const std::string shipped = ReadShipped(name);
+    EXPECT_FALSE(shipped.empty()) << name;
+    EXPECT_EQ(folder.Read(name), shipped) << name;
+  }
+}
+
+struct Cycle {
+  const char* name;
+  int length;
+  std::span<const char> symbols;   // entries 1..length; slot 0 unused
+  std::span<const double> scale;
+};
+
+TEST(CycleTableFiles, SymbolsAndScoresFollowTheCurve) {
+  World world;
+  const GLOBAL& g = world.g;
+  const Cycle cycles[] = {
+      {"physical", 23, g.Physical.Symbols, g.Physical.Scale},
+      {"emotional", 28, g.Emotional.Symbols, g.Emotional.Scale},
+      {"intellectual", 33, g.Intellectual.Symbols, g.Intellectual.Scale},
+  };
+  for (const Cycle& c : cycles) {
+    SCOPED_TRACE(c.name);
+    auto curve = [&](double t) { return std::sin(2 * std::numbers::pi * t / c.length); };
+    int critical = 0;
+    for (int e = 1; e <= c.length; ++e) {
+      SCOPED_TRACE(e);
+      const int n = e == 1 ? c.length : e - 1;  // the day of the cycle this entry holds
+      const double start = curve(n - 1), end = curve(n), middle = curve(n - 0.5);
+      const bool crosses = std::abs(start) < 1e-9 || (std::abs(end) > 1e-9 && start * end < 0);
+      switch (c.symbols[e]) {
+        case '*':
+          ++critical;
+          EXPECT_TRUE(crosses);
+          EXPECT_EQ(c.scale[e], 0);
+          break;
+        case '+':
+          EXPECT_FALSE(crosses);
+          EXPECT_GT(middle, 0);
+          EXPECT_GT(c.scale[e], 0);
+          break;
+        case '-':
+          EXPECT_FALSE(crosses);
+          EXPECT_LT(middle, 0);
+          EXPECT_LT(c.scale[e], 0);
+          break;
+        default:
+          ADD_FAILURE() << "unexpected symbol " << c.symbols[e];
+      }
+    }
+    EXPECT_EQ(critical, 2);
+    EXPECT_EQ(c.symbols[2], '*');  // the day of birth
+    EXPECT_EQ(c.symbols[3], '+');  // the day after
+  }
+}
+
+}  // namespace
