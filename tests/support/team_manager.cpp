@@ -1,0 +1,63 @@
+#include "support/team_manager.h"
+
+#include <algorithm>
+#include <sstream>
+
+#include "core/br_cp.h"
+
+void TeamManager::SetUp() {
+  folder.Write("PERSONAL.BDB", "ZED\r\n05/05/1950\r\n");
+  folder.Write("PERSONAL.BTM", "PERSONAL.BDB\r\n");
+  folder.Write("PEOPLE.BDB",
+               "DIXON\r\n04/04/1970\r\nCLARK\r\n03/03/1970\r\nBROWN\r\n02/02/1970\r\n"
+               "ADAMS\r\n01/01/1970\r\n");
+  folder.Write("ABC.BTM",
+               "PEOPLE.BDB\r\nADAMS\r\n01/01/1970\r\nBROWN\r\n02/02/1970\r\nCLARK\r\n03/03/1970\r\n");
+  folder.Write("PGA.BDB", "PALMER\r\n09/10/1929\r\n");
+  g.br_cp.Open(g);
+  g.br_cp->Command2.Click();
+}
+
+void TeamManager::Pick(ItemList& list, const std::string& text) {
+  const Names rows = Rows(list);
+  const auto row = std::find(rows.begin(), rows.end(), text) - rows.begin();
+  list.SetListIndex(row < list.ListCount() ? static_cast<int>(row) : -1);
+}
+
+Names TeamManager::Rows(const ItemList& list) {
+  Names rows;
+  for (const auto& item : list.Items()) rows.push_back(item.Text);
+  return rows;
+}
+
+std::string TeamManager::Current(const ItemList& list) {
+  return list.ListIndex() >= 0 ? list.List(list.ListIndex()) : "";
+}
+
+Names TeamManager::Members() const {
+  Names names;
+  for (int n = 1; n <= g.ManagerTeam.Count; ++n) names.push_back(g.ManagerTeam.Members[n].Name);
+  return names;
+}
+
+Names TeamManager::Saved(const std::string& file) const {
+  std::istringstream lines(folder.Read(file));
+  std::string line;
+  Names saved;
+  for (int k = 0; std::getline(lines, line); ++k) {
+    if (k == 0 || k % 2 == 1) saved.push_back(line.substr(0, line.size() - 1));
+  }
+  return saved;
+}
+
+Names TeamManager::Questions() const {
+  Names questions;
+  for (const auto& box : dialogs.boxes) {
+    if (box.buttons == Buttons::OKCancel) questions.push_back(box.text);
+  }
+  return questions;
+}
+
+std::string TeamManager::LastBox() const {
+  return dialogs.boxes.empty() ? "" : dialogs.boxes.back().text;
+}

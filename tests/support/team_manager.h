@@ -1,0 +1,31 @@
+// The team manager opened from the panel on a data folder holding the personal team and the
+// team ABC.BTM (ADAMS, BROWN, CLARK), whose database PEOPLE.BDB lists DIXON, CLARK, BROWN and
+// ADAMS in that order.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "support/world.h"
+#include "teams/br_tm.h"
+
+using Names = std::vector<std::string>;
+
+class TeamManager : public testing::Test, public World {
+ public:
+  void SetUp() override;
+  BR_TM& tm() const { return *g.BR_TM.get(); }
+
+  // Makes current the row showing the text; no row when none does.
+  static void Pick(ItemList& list, const std::string& text);
+  static Names Rows(const ItemList& list);
+  // The current row's text; empty when there is none.
+  static std::string Current(const ItemList& list);
+  Names Members() const;
+  // A team file's database line, then its members' names.
+  Names Saved(const std::string& file) const;
+  Names Questions() const;
+  std::string LastBox() const;
+};

@@ -1,0 +1,239 @@
+// The team manager's team commands, driven through its controls with scripted answers.
+#include "teams/br_tm.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <deque>
+#include <functional>
+#include <map>
+#include <optional>
+
+#include "core/br_cp.h"
+#include "core/file_names.h"
+#include "support/team_manager.h"
+
+using testing::ElementsAre;
+using testing::IsEmpty;
+
+namespace {
+
+const char* const CreateError = "Team Create Error";
+const std::string SaveAbc = "Team ABC.BTM modified ! Save changes ?";
+const std::string OverwritePersonal = "Team PERSONAL.BTM already exists ! Overwrite ?";
+const std::string DeleteAbc = "Delete team : ABC.BTM ? ";
+const Names Abc{"PEOPLE.BDB", "ADAMS", "BROWN", "CLARK"};
+const Names AbcDixon{"PEOPLE.BDB", "ADAMS", "BROWN", "CLARK", "DIXON"};
+const Names Personal{"PERSONAL.BDB"};
+const Answer OK = Answer::OK, Cancel = Answer::Cancel;
+
+TEST(TeamManagerOpening, OpensThePersonalTeamElseTheFirstListed) {
+  const std::string abc = "PEOPLE.BDB\r\nADAMS\r\n01/01/1970\r\n";
+  const struct {
+    const char* what;
+    std::map<std::string, std::string> teams;
+    const char* shown;
+    const char* database;
+    Names persons;
+    size_t boxes;
+  } cases[] = {
+      {"personal", {{"PERSONAL.BTM", "PERSONAL.BDB\r\n"}, {"ABC.BTM", abc}}, "PERSONAL.BTM",
+       "PERSONAL.BDB", {"ZED"}, 0},
+      {"first", {{"XYZ.BTM", "PERSONAL.BDB\r\n"}, {"ABC.BTM", abc}}, "ABC.BTM", "PEOPLE.BDB",
+       {"ADAMS", "BROWN", "CLARK", "DIXON"}, 0},
+      {"none", {}, "", "PERSONAL.BDB", {}, 0},
+      // Told once each: the missing database, then the team that needs it.
+      {"missing database", {{"PERSONAL.BTM", "GONE.BDB\r\n"}}, "PERSONAL.BTM", "GONE.BDB", {}, 2},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    World w;
+    w.folder.Write("PERSONAL.BDB", "ZED\r\n05/05/1950\r\n");
+    w.folder.Write("PEOPLE.BDB",
+                   "DIXON\r\n04/04/1970\r\nCLARK\r\n03/03/1970\r\nBROWN\r\n02/02/1970\r\n"
+                   "ADAMS\r\n01/01/1970\r\n");
+    for (const auto& [name, contents] : c.teams) w.folder.Write(name, contents);
+    w.g.br_cp.Open(w.g);
+    w.g.br_cp->Command2.Click();
+    const BR_TM& tm = *w.g.BR_TM.get();
+
+    EXPECT_EQ(tm.TmList.Text(), c.shown);
+    EXPECT_EQ(tm.DbLabel.Caption(), c.database);
+    EXPECT_EQ(TeamManager::Rows(tm.DbContents), c.persons);
+    EXPECT_EQ(w.g.InsertRow, tm.TmContents.ListCount());
+    EXPECT_FALSE(tm.DbSave.Visible() || tm.cmdUp.Enabled() || tm.cmdDown.Enabled());
+    ASSERT_EQ(w.dialogs.boxes.size(), c.boxes);
+    if (c.boxes > 0) {
+      EXPECT_EQ(w.dialogs.boxes.back().text, "Error loading team : " + TeamPath(w.g, c.shown));
+    }
+  }
+}
+
+// Each case starts on ABC.BTM with DIXON added and not saved.
+struct Case {
+  const char* what;
+  std::deque<std::string> inputs;
+  std::deque<Answer> answers;
+  std::function<void(TeamManager&)> act;
+  Names questions;
+  std::string shown;
+  std::map<std::string, std::optional<Names>> files;  // nothing: no such file
+};
+
+void PrintTo(const Case& c, std::ostream* out) { *out << c.what; }
+
+class TeamCommands : public TeamManager, public testing::WithParamInterface<Case> {};
+
+std::function<void(TeamManager&)> Press(Button BR_TM::*button) {
+  return [=](TeamManager& t) { (t.tm().*button).Click(); };
+}
+void PickPersonal(TeamManager& t) { t.tm().TmList.SetText("PERSONAL.BTM"); }
+void ClosePanel(TeamManager& t) { t.g.br_cp->Unload(); }
+
+INSTANTIATE_TEST_SUITE_P(
+    EveryAnswer, TeamCommands,
+    testing::Values(
+        Case{"NewSaving", {"pga", "pga"}, {OK}, Press(&BR_TM::DbNew), {SaveAbc}, "PGA.BTM",
+             {{"ABC.BTM", AbcDixon}, {"PGA.BTM", Names{"PGA.BDB"}}}},
+        Case{"NewDiscardingThenNoName", {""}, {Cancel}, Press(&BR_TM::DbNew), {SaveAbc},
+             "ABC.BTM", {{"ABC.BTM", Abc}}},
+        Case{"NewKeepingExisting", {"personal"}, {Cancel, Cancel}, Press(&BR_TM::DbNew),
+             {SaveAbc, OverwritePersonal}, "ABC.BTM", {{"PERSONAL.BTM", Personal}}},
+        Case{"NewOverwriting", {"Personal", "pga"}, {Cancel, OK}, Press(&BR_TM::DbNew),
+             {SaveAbc, OverwritePersonal}, "PERSONAL.BTM",
+             {{"PERSONAL.BTM", Names{"PGA.BDB"}}, {"ABC.BTM", Abc}}},
+        Case{"NewWithoutDatabase", {"fresh"}, {Cancel}, Press(&BR_TM::DbNew), {SaveAbc},
+             "ABC.BTM", {{"FRESH.BTM", std::nullopt}}},
+        Case{"SaveAsNew", {"copy"}, {}, Press(&BR_TM::DbSaveAs), {}, "COPY.BTM",
+             {{"COPY.BTM", AbcDixon}, {"ABC.BTM", Abc}}},
+        Case{"SaveAsOverwriting", {"personal.btm"}, {OK}, Press(&BR_TM::DbSaveAs),
+             {OverwritePersonal}, "PERSONAL.BTM", {{"PERSONAL.BTM", AbcDixon}, {"ABC.BTM", Abc}}},
+        Case{"SaveAsKeepingExisting", {"personal"}, {Cancel}, Press(&BR_TM::DbSaveAs),
+             {OverwritePersonal}, "ABC.BTM", {{"PERSONAL.BTM", Personal}}},
+        Case{"SaveAsNoName", {}, {}, Press(&BR_TM::DbSaveAs), {}, "ABC.BTM", {{"ABC.BTM", Abc}}},
+        Case{"Save", {}, {}, Press(&BR_TM::DbSave), {}, "ABC.BTM", {{"ABC.BTM", AbcDixon}}},
+        Case{"RemoveCancelled", {}, {Cancel}, Press(&BR_TM::DbRemove), {DeleteAbc}, "ABC.BTM",
+             {{"ABC.BTM", Abc}}},
+        // The removed team's changes are dropped, never offered for saving over the personal
+        // team.
+        Case{"RemoveDroppingChanges", {}, {OK}, Press(&BR_TM::DbRemove), {DeleteAbc},
+             "PERSONAL.BTM", {{"ABC.BTM", std::nullopt}, {"PERSONAL.BTM", Personal}}},
+        Case{"PickSaving", {}, {OK}, PickPersonal, {SaveAbc}, "PERSONAL.BTM",
+             {{"ABC.BTM", AbcDixon}}},
+        Case{"PickDiscarding", {}, {Cancel}, PickPersonal, {SaveAbc}, "PERSONAL.BTM",
+             {{"ABC.BTM", Abc}}},
+        Case{"CloseSaving", {}, {OK}, Press(&BR_TM::DbClose), {SaveAbc}, "ABC.BTM",
+             {{"ABC.BTM", AbcDixon}}},
+        Case{"CloseDiscarding", {}, {Cancel}, Press(&BR_TM::DbClose), {SaveAbc}, "ABC.BTM",
+             {{"ABC.BTM", Abc}}},
+        Case{"PanelClosing", {}, {OK}, ClosePanel, {SaveAbc}, "ABC.BTM",
+             {{"ABC.BTM", AbcDixon}}}),
+    [](const auto& info) { return std::string(info.param.what); });
+
+TEST_P(TeamCommands, AskAndKeepWhatTheAnswersSay) {
+  const Case& c = GetParam();
+  tm().TmList.SetText("ABC.BTM");
+  Pick(tm().DbContents, "DIXON");
+  tm().DbAdd.Click();
+  dialogs.inputs = c.inputs;
+  dialogs.answers = c.answers;
+  c.act(*this);
+
+  EXPECT_EQ(Questions(), c.questions);
+  EXPECT_EQ(tm().TmList.Text(), c.shown);
+  for (const auto& [file, saved] : c.files) {
+    EXPECT_EQ(folder.Has(file), saved.has_value()) << file;
+    if (saved) {
+      EXPECT_EQ(Saved(file), *saved) << file;
+    }
+  }
+}
+
+TEST_F(TeamManager, ANewTeamOpensEmptyWithItsDatabase) {
+  dialogs.inputs = {"pga", "pga"};
+  tm().DbNew.Click();
+  ASSERT_EQ(dialogs.prompts.size(), 2u);
+  EXPECT_EQ(dialogs.prompts[0].text, "Enter the name of the new team.");
+  EXPECT_EQ(dialogs.prompts[1].text,
+            "Enter the database name for team PGA.BTM (e.g. NFL, PGA, etc.)");
+  EXPECT_EQ(folder.Read("PGA.BTM"), "PGA.BDB\r\n");
+  EXPECT_EQ(tm().TmList.Text(), "PGA.BTM");
+  EXPECT_THAT(Rows(tm().TmContents), IsEmpty());
+  EXPECT_THAT(Rows(tm().DbContents), ElementsAre("PALMER"));
+  EXPECT_EQ(tm().DbLabel.Caption(), "PGA.BDB");
+}
+
+TEST_F(TeamManager, NamesNewAndSaveAsCannotUseAreRefused) {
+  const std::string rule = " name may not hold /, \\ or ..";
+  const struct {
+    Button BR_TM::*command;
+    std::deque<std::string> typed;
+    std::string refusal;
+    const char* title;
+  } cases[] = {
+      {&BR_TM::DbNew, {"../evil"}, "Cannot create team : ../EVIL ! A team" + rule, CreateError},
+      {&BR_TM::DbNew, {"ok", "../x"}, "Cannot create team : ../X ! A database" + rule,
+       CreateError},
+      {&BR_TM::DbNew, {"ok", "nowhere"}, "Database NOWHERE.BDB not found !", CreateError},
+      {&BR_TM::DbSaveAs, {"sub/dir"}, "Cannot save team as : SUB/DIR.BTM ! A team" + rule,
+       "Team Error"},
+      {&BR_TM::DbSaveAs, {"tab\tname"}, "Cannot save team as : TAB\tNAME.BTM ! A team" + rule,
+       "Team Error"},
+  };
+  for (const auto& c : cases) {
+    dialogs.inputs = c.typed;
+    (tm().*c.command).Click();
+    EXPECT_EQ(LastBox(), c.refusal);
+    EXPECT_EQ(dialogs.boxes.back().title, c.title);
+    EXPECT_EQ(g.ManagerTeam.FileName, "PERSONAL.BTM");
+  }
+  EXPECT_THAT(Questions(), IsEmpty());
+  EXPECT_THAT(Rows(tm().TmList), ElementsAre("ABC.BTM", "PERSONAL.BTM"));
+  EXPECT_FALSE(folder.Has("../EVIL"));
+}
+
+TEST_F(TeamManager, RemoveRefusesThePersonalTeamAndAMissingFile) {
+  tm().DbRemove.Click();
+  EXPECT_EQ(LastBox(), "Cannot remove personal team : PERSONAL.BTM");
+  tm().TmList.SetText("ABC.BTM");
+  folder.Remove("ABC.BTM");
+  tm().DbRemove.Click();
+  EXPECT_EQ(LastBox(), "Error removing team : ABC.BTM not found ! ");
+  EXPECT_THAT(Questions(), IsEmpty());
+  EXPECT_TRUE(folder.Has("PERSONAL.BTM"));
+}
+
+TEST_F(TeamManager, AFailedSaveKeepsTheChangesForAnotherTry) {
+  const std::string tooLong(300, 'L');
+  tm().TmList.SetText("ABC.BTM");
+  dialogs.inputs = {tooLong, "pga"};
+  tm().DbNew.Click();
+  EXPECT_EQ(dialogs.boxes.back().title, "Team Error");
+  EXPECT_EQ(tm().TmList.Text(), "ABC.BTM");
+  EXPECT_EQ(tm().DbLabel.Caption(), "PEOPLE.BDB");
+
+  Pick(tm().DbContents, "DIXON");
+  tm().DbAdd.Click();
+  dialogs.inputs = {tooLong};
+  tm().DbSaveAs.Click();
+  EXPECT_EQ(dialogs.boxes.back().title, "Team Error");
+  EXPECT_EQ(g.ManagerTeam.FileName, "ABC.BTM");
+  EXPECT_TRUE(tm().DbSave.Visible());
+  tm().DbSave.Click();
+  EXPECT_EQ(Saved("ABC.BTM"), AbcDixon);
+  EXPECT_FALSE(tm().DbSave.Visible());
+}
+
+TEST_F(TeamManager, ReopeningShowsTheTeamAsLastSaved) {
+  tm().TmList.SetText("ABC.BTM");
+  Pick(tm().DbContents, "DIXON");
+  tm().DbAdd.Click();
+  dialogs.answers = {Cancel};
+  tm().DbClose.Click();
+  ASSERT_FALSE(g.BR_TM.Loaded());
+  g.br_cp->Command2.Click();
+  EXPECT_EQ(tm().TmList.Text(), "ABC.BTM");
+  EXPECT_THAT(Rows(tm().TmContents), ElementsAre("ADAMS", "BROWN", "CLARK"));
+}
+
+}  // namespace
