@@ -27,44 +27,38 @@ const Names AbcDixon{"PEOPLE.BDB", "ADAMS", "BROWN", "CLARK", "DIXON"};
 const Names Personal{"PERSONAL.BDB"};
 const Answer OK = Answer::OK, Cancel = Answer::Cancel;
 
-TEST(TeamManagerOpening, OpensThePersonalTeamElseTheFirstListed) {
-  const std::string abc = "PEOPLE.BDB\r\nADAMS\r\n01/01/1970\r\n";
+TEST_F(TeamManager, OpensThePersonalTeamElseTheFirstListed) {
   const struct {
-    const char* what;
-    std::map<std::string, std::string> teams;
+    const char* personal;  // what PERSONAL.BTM holds; none: no such file
+    bool abc;              // ABC.BTM is there
     const char* shown;
     const char* database;
     Names persons;
     size_t boxes;
   } cases[] = {
-      {"personal", {{"PERSONAL.BTM", "PERSONAL.BDB\r\n"}, {"ABC.BTM", abc}}, "PERSONAL.BTM",
-       "PERSONAL.BDB", {"ZED"}, 0},
-      {"first", {{"XYZ.BTM", "PERSONAL.BDB\r\n"}, {"ABC.BTM", abc}}, "ABC.BTM", "PEOPLE.BDB",
-       {"ADAMS", "BROWN", "CLARK", "DIXON"}, 0},
-      {"none", {}, "", "PERSONAL.BDB", {}, 0},
+      {"PERSONAL.BDB\r\n", true, "PERSONAL.BTM", "PERSONAL.BDB", {"ZED"}, 0},
+      {nullptr, true, "ABC.BTM", "PEOPLE.BDB", {"ADAMS", "BROWN", "CLARK", "DIXON"}, 0},
+      {nullptr, false, "", "PERSONAL.BDB", {}, 0},
       // Told once each: the missing database, then the team that needs it.
-      {"missing database", {{"PERSONAL.BTM", "GONE.BDB\r\n"}}, "PERSONAL.BTM", "GONE.BDB", {}, 2},
+      {"GONE.BDB\r\n", false, "PERSONAL.BTM", "GONE.BDB", {}, 2},
   };
   for (const auto& c : cases) {
-    SCOPED_TRACE(c.what);
-    World w;
-    w.folder.Write("PERSONAL.BDB", "ZED\r\n05/05/1950\r\n");
-    w.folder.Write("PEOPLE.BDB",
-                   "DIXON\r\n04/04/1970\r\nCLARK\r\n03/03/1970\r\nBROWN\r\n02/02/1970\r\n"
-                   "ADAMS\r\n01/01/1970\r\n");
-    for (const auto& [name, contents] : c.teams) w.folder.Write(name, contents);
-    w.g.br_cp.Open(w.g);
-    w.g.br_cp->Command2.Click();
-    const BR_TM& tm = *w.g.BR_TM.get();
+    SCOPED_TRACE(c.shown);
+    tm().DbClose.Click();
+    InitTeam(g.ManagerTeam);  // the team as after start-up
+    c.personal ? folder.Write("PERSONAL.BTM", c.personal) : folder.Remove("PERSONAL.BTM");
+    if (!c.abc) folder.Remove("ABC.BTM");
+    dialogs.boxes.clear();
+    g.br_cp->Command2.Click();
 
-    EXPECT_EQ(tm.TmList.Text(), c.shown);
-    EXPECT_EQ(tm.DbLabel.Caption(), c.database);
-    EXPECT_EQ(TeamManager::Rows(tm.DbContents), c.persons);
-    EXPECT_EQ(w.g.InsertRow, tm.TmContents.ListCount());
-    EXPECT_FALSE(tm.DbSave.Visible() || tm.cmdUp.Enabled() || tm.cmdDown.Enabled());
-    ASSERT_EQ(w.dialogs.boxes.size(), c.boxes);
+    EXPECT_EQ(tm().TmList.Text(), c.shown);
+    EXPECT_EQ(tm().DbLabel.Caption(), c.database);
+    EXPECT_EQ(Rows(tm().DbContents), c.persons);
+    EXPECT_EQ(g.InsertRow, tm().TmContents.ListCount());
+    EXPECT_FALSE(tm().DbSave.Visible() || tm().cmdUp.Enabled() || tm().cmdDown.Enabled());
+    ASSERT_EQ(dialogs.boxes.size(), c.boxes);
     if (c.boxes > 0) {
-      EXPECT_EQ(w.dialogs.boxes.back().text, "Error loading team : " + TeamPath(w.g, c.shown));
+      EXPECT_EQ(LastBox(), "Error loading team : " + TeamPath(g, c.shown));
     }
   }
 }
@@ -118,14 +112,10 @@ INSTANTIATE_TEST_SUITE_P(
         // team.
         Case{"RemoveDroppingChanges", {}, {OK}, Press(&BR_TM::DbRemove), {DeleteAbc},
              "PERSONAL.BTM", {{"ABC.BTM", std::nullopt}, {"PERSONAL.BTM", Personal}}},
-        Case{"PickSaving", {}, {OK}, PickPersonal, {SaveAbc}, "PERSONAL.BTM",
-             {{"ABC.BTM", AbcDixon}}},
         Case{"PickDiscarding", {}, {Cancel}, PickPersonal, {SaveAbc}, "PERSONAL.BTM",
              {{"ABC.BTM", Abc}}},
         Case{"CloseSaving", {}, {OK}, Press(&BR_TM::DbClose), {SaveAbc}, "ABC.BTM",
              {{"ABC.BTM", AbcDixon}}},
-        Case{"CloseDiscarding", {}, {Cancel}, Press(&BR_TM::DbClose), {SaveAbc}, "ABC.BTM",
-             {{"ABC.BTM", Abc}}},
         Case{"PanelClosing", {}, {OK}, ClosePanel, {SaveAbc}, "ABC.BTM",
              {{"ABC.BTM", AbcDixon}}}),
     [](const auto& info) { return std::string(info.param.what); });
