@@ -1,0 +1,80 @@
+#include "people/database_file.h"
+
+#include <algorithm>
+#include <cctype>
+#include <limits>
+
+#include "core/field_reader.h"
+#include "core/file_names.h"
+#include "people/record_file.h"
+#include "platform/calendar.h"
+#include "platform/dialogs.h"
+#include "platform/files.h"
+
+std::string CleanName(const std::string& name) {
+  std::string kept = name;
+  kept.erase(std::remove(kept.begin(), kept.end(), ','), kept.end());
+  const size_t first = kept.find_first_not_of(' ');
+  const size_t last = kept.find_last_not_of(' ');
+  kept = first == std::string::npos ? std::string() : kept.substr(first, last - first + 1);
+  kept.erase(std::remove_if(kept.begin(), kept.end(),
+                            [](unsigned char c) { return c < 32 || c > 95; }),
+             kept.end());
+  return kept;
+}
+
+std::string ReformatDate(const std::string& dob) {
+  const auto date = ReadDate(dob);
+  return date ? WriteDate(*date) : dob;
+}
+
+std::string PersonListEntry(const Person& person) {
+  std::string entry = person.Name.substr(0, 21);
+  entry.resize(24, ' ');
+  return entry + person.Dob;
+}
+
+bool AddPerson(const std::string& name, const std::string& dob, PeopleDatabase& database) {
+  Person person;
+  if (database.Count == std::numeric_limits<std::int16_t>::max() || !MakePerson(name, dob, person)) {
+    return false;
+  }
+  database.Persons.resize(static_cast<size_t>(database.Count));
+  database.Persons.push_back(std::move(person));
+  ++database.Count;
+  database.Modified = true;
+  return true;
+}
+
+bool LoadDatabase(GLOBAL& g, const std::string& fileName, PeopleDatabase& database) {
+  database.Count = 0;
+  database.FileName = DatabaseFileName(fileName);
+  database.Modified = false;
+  if (fileName.empty()) return false;
+  const auto text = SafeFileName(database.FileName) ? files::Read(g.DataFolder, database.FileName)
+                                                    : std::nullopt;
+  bool loaded = text.has_value();
+  if (loaded) {
+    FieldReader reader(*text);
+    loaded = ReadPairs(reader, [&](std::string& name, std::string& dob) {
+      if (AddPerson(name, dob, database)) return PairResult::Added;
+      // A name that cleans to nothing is passed over; a full database is a failed load.
+      return database.Count == std::numeric_limits<std::int16_t>::max() ? PairResult::Fail
+                                                                        : PairResult::Passed;
+    });
+  }
+  database.Modified = false;
+  if (!loaded) g.platform.dialogs.Error("Error loading database : " + DatabasePath(g, fileName), "Database Error");
+  return loaded;
+}
+
+bool SaveDatabase(GLOBAL& g, const std::string& fileName, PeopleDatabase& database) {
+  database.FileName = DatabaseFileName(fileName);
+  database.Modified = false;
+  const bool saved =
+      SafeFileName(database.FileName) &&
+      files::Replace(g.DataFolder, database.FileName,
+                     RecordLines(database.Persons.data(), database.Count));
+  if (!saved) g.platform.dialogs.Error("Error saving database : " + DatabasePath(g, fileName), "Database Error");
+  return saved;
+}

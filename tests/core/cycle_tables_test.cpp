@@ -1,0 +1,97 @@
+#include "core/cycle_tables.h"
+
+#include <gtest/gtest.h>
+
+#include "support/world.h"
+
+namespace {
+
+struct PositionCase {
+  int days;  // from the date of birth to the event date
+  int physical, emotional, intellectual;  // positions; the entries are one more
+};
+
+class CyclePositionCase : public testing::TestWithParam<PositionCase> {};
+
+TEST_P(CyclePositionCase, PlacesTheDayInEachCycle) {
+  const Date dob = *ReadDate("01/01/2000");
+  const long n = DayNumber(dob, AddDays(dob, GetParam().days));
+  EXPECT_EQ(n, GetParam().days + 1);
+  const int lengths[] = {23, 28, 33};
+  const int expected[] = {GetParam().physical, GetParam().emotional, GetParam().intellectual};
+  for (int c = 0; c < 3; ++c) {
+    const CyclePlace place = CyclePosition(n, lengths[c]);
+    EXPECT_EQ(place.Position, expected[c]) << lengths[c];
+    EXPECT_EQ(place.Entry, expected[c] + 1) << lengths[c];
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Days, CyclePositionCase,
+                         testing::Values(PositionCase{0, 1, 1, 1}, PositionCase{22, 0, 23, 23},
+                                         PositionCase{23, 1, 24, 24}, PositionCase{27, 5, 0, 28},
+                                         PositionCase{32, 10, 5, 0}));
+
+TEST(CycleTables, StateOnReadsTheEntriesOfTheDay) {
+  World world;
+  const Date dob = *ReadDate("01/01/2000");
+  const DayState state = StateOn(world.g, dob, *ReadDate("01/24/2000"));
+  EXPECT_EQ(state.Physical.Entry, 2);
+  EXPECT_EQ(state.Emotional.Entry, 25);
+  EXPECT_EQ(state.PhysicalSymbol, world.g.Physical.Symbols[2]);
+  EXPECT_EQ(state.EmotionalScale, world.g.Emotional.Scale[25]);
+  EXPECT_EQ(state.StateKey(), std::string({world.g.Physical.Symbols[2], world.g.Emotional.Symbols[25],
+                                           world.g.Intellectual.Symbols[25]}));
+}
+
+TEST(CycleTables, LoadTakesTheFirstCharactersAndFieldsOfEachFile) {
+  World world(false);
+  world.folder.AddShippedData();
+  world.folder.Write("BR_PHY.SYM", "ABCDEFGHIJKLMNOPQRSTUVWxyz");
+  world.folder.Write("br_emo.sca", "1,2\r\n\r\n4\r\n5,6,7,8,9,10,11,12,13,14,15,16,17,18,19,20,21,22,23,24,25,26,27,99");
+  ASSERT_TRUE(LoadCycleTables(world.g));
+  EXPECT_EQ(world.g.Physical.Symbols[1], 'A');
+  EXPECT_EQ(world.g.Physical.Symbols[23], 'W');
+  EXPECT_EQ(world.g.Emotional.Scale[2], 2);
+  EXPECT_EQ(world.g.Emotional.Scale[3], 0);  // the empty line is an entry without a value
+  EXPECT_EQ(world.g.Emotional.Scale[4], 4);
+  EXPECT_EQ(world.g.Emotional.Scale[28], 27);
+}
+
+TEST(CycleTables, LineBreaksInASymbolFileAreSymbols) {
+  World world(false);
+  world.folder.AddShippedData();
+  std::string oneAPerLine;
+  for (int i = 0; i < 23; ++i) oneAPerLine += "+\r\n";
+  world.folder.Write("BR_PHY.SYM", oneAPerLine);
+  ASSERT_TRUE(LoadCycleTables(world.g));
+  EXPECT_EQ(world.g.Physical.Symbols[1], '+');
+  EXPECT_EQ(world.g.Physical.Symbols[2], '\r');
+  EXPECT_EQ(world.g.Physical.Symbols[4], '+');
+}
+
+class BrokenTable : public testing::TestWithParam<std::pair<const char*, const char*>> {};
+
+TEST_P(BrokenTable, StopsTheLoadWithTheDataFolderInTheMessage) {
+  World world(false);
+  world.folder.AddShippedData();
+  if (GetParam().second) {
+    world.folder.Write(GetParam().first, GetParam().second);
+  } else {
+    world.folder.Remove(GetParam().first);
+  }
+  EXPECT_FALSE(LoadCycleTables(world.g));
+  ASSERT_EQ(world.dialogs.boxes.size(), 1u);
+  EXPECT_EQ(world.dialogs.boxes[0].text, "Cannot read data files! " + world.folder.path());
+  EXPECT_EQ(world.dialogs.boxes[0].title, "Error");
+  EXPECT_EQ(world.dialogs.boxes[0].icon, Icon::Question);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Files, BrokenTable,
+    testing::Values(std::pair<const char*, const char*>{"BR_INT.SCA", nullptr},
+                    std::pair<const char*, const char*>{"BR_PHY.SYM", nullptr},
+                    std::pair<const char*, const char*>{"BR_EMO.SYM", "+-*"},
+                    std::pair<const char*, const char*>{"BR_PHY.SCA", "1,2,3"},
+                    std::pair<const char*, const char*>{"BR_INT.SCA", "high,2,3"}));
+
+}  // namespace

@@ -1,0 +1,49 @@
+#include "core/file_names.h"
+
+#include <gtest/gtest.h>
+
+#include "support/world.h"
+
+namespace {
+
+TEST(FileNames, AddTheExtensionOnlyWithoutADotAndUpperCase) {
+  EXPECT_EQ(DatabaseFileName("Smith"), "SMITH.BDB");
+  EXPECT_EQ(DatabaseFileName("Smith.bdb"), "SMITH.BDB");
+  EXPECT_EQ(DatabaseFileName("J.Doe"), "J.DOE");
+  EXPECT_EQ(DatabaseFileName(""), ".BDB");
+  EXPECT_EQ(TeamFileName("Bears Off"), "BEARS OFF.BTM");
+  EXPECT_EQ(TeamFileName(""), ".BTM");
+}
+
+TEST(FileNames, PathsLieInTheDataFolder) {
+  World world(false);
+  EXPECT_EQ(DatabasePath(world.g, "nfl"), world.folder.path() + "/NFL.BDB");
+  EXPECT_EQ(TeamPath(world.g, "pga"), world.folder.path() + "/PGA.BTM");
+}
+
+TEST(FileNames, FileExistsIgnoresLetterCase) {
+  World world(false);
+  world.folder.Write("nfl.bdb", "");
+  EXPECT_TRUE(FileExists(world.g, "NFL.BDB"));
+  EXPECT_FALSE(FileExists(world.g, "NBA.BDB"));
+}
+
+TEST(FileNames, NamesThatLeaveTheFolderAreUnsafe) {
+  for (const char* name : {"../X.BDB", "A/B.BDB", "A\\B.BDB", "..BDB", "TAB\t.BDB", ""}) {
+    EXPECT_FALSE(SafeFileName(name)) << name;
+  }
+  for (const char* name : {"NFL.BDB", "BLUE TEAM.BTM", "J.DOE"}) EXPECT_TRUE(SafeFileName(name));
+}
+
+TEST(Confirm, AnswersTrueOnlyForOK) {
+  World world(false);
+  world.dialogs.answers = {Answer::OK, Answer::Cancel};
+  EXPECT_TRUE(Confirm(world.g, "Go on ?"));
+  EXPECT_FALSE(Confirm(world.g, "Go on ?"));
+  ASSERT_EQ(world.dialogs.boxes.size(), 2u);
+  EXPECT_EQ(world.dialogs.boxes[0].title, "Confirm");
+  EXPECT_EQ(world.dialogs.boxes[0].buttons, Buttons::OKCancel);
+  EXPECT_EQ(world.dialogs.boxes[0].icon, Icon::None);
+}
+
+}  // namespace
