@@ -1,1 +1,26 @@
-int main() { return 0; }
+// Ondulix: starts the window system, loads the main control panel and runs until it closes.
+#include <QApplication>
+
+#include "core/br_cp.h"
+#include "core/br_about.h"
+#include "core/globals.h"
+#include "platform/files.h"
+#include "platform/qt/qt_desktop.h"
+#include "platform/qt/qt_dialogs.h"
+#include "platform/qt/qt_printer.h"
+
+int main(int argc, char** argv) {
+  QApplication app(argc, argv);
+  QApplication::setApplicationName(QStringLiteral("Ondulix"));
+  QtDesktop desktop;
+  QtDialogs dialogs;
+  QtPrinter printer;
+  SystemClock clock;
+  GLOBAL g(Platform{desktop, dialogs, printer, clock}, files::ProgramFolder());
+  g.br_cp.Open(g);
+  // The data files could not be read: the program has already said so and ended.
+  if (desktop.Ended()) return 0;
+  // The About window opened while the panel loaded; it stays in front of the panel.
+  if (g.BR_ABOUT.Loaded()) g.BR_ABOUT->Show();
+  return app.exec();
+}

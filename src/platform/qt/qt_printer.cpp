@@ -1,0 +1,91 @@
+#include "platform/qt/qt_printer.h"
+
+#include <QFontMetricsF>
+#include <QPainter>
+#include <QPrinter>
+#include <QPrinterInfo>
+
+#include "platform/qt/fonts.h"
+#include "platform/qt/qt_text.h"
+
+QtPrinter::QtPrinter() = default;
+QtPrinter::QtPrinter(Target target) : target_(std::move(target)) {}
+
+QtPrinter::~QtPrinter() { Discard(); }
+
+// A document opens on its first line: the printer chosen now is the one it goes to.
+bool QtPrinter::Open() {
+  if (!target_.pdfFile.isEmpty()) {
+    printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    printer_->setOutputFormat(QPrinter::PdfFormat);
+    printer_->setOutputFileName(target_.pdfFile);
+  } else {
+    const QPrinterInfo info = target_.printerName.isEmpty() ? QPrinterInfo::defaultPrinter()
+                                                            : QPrinterInfo::printerInfo(target_.printerName);
+    if (info.isNull()) return false;
+    printer_ = std::make_unique<QPrinter>(info, QPrinter::HighResolution);
+    printer_->setDocName(QStringLiteral("Ondulix"));
+  }
+  painter_ = std::make_unique<QPainter>();
+  if (!painter_->begin(printer_.get())) return false;
+  y_ = 0;
+  return true;
+}
+
+bool QtPrinter::Ready() {
+  if (failed_) return false;
+  if (!painter_ && !Open()) failed_ = true;
+  return !failed_;
+}
+
+bool QtPrinter::SetFontName(const std::string& name) {
+  fontName_ = name;
+  return !failed_;
+}
+
+bool QtPrinter::SetFontSize(double points) {
+  fontSize_ = points;
+  return !failed_;
+}
+
+bool QtPrinter::SetBold(bool bold) {
+  bold_ = bold;
+  return !failed_;
+}
+
+bool QtPrinter::PrintLine(const std::string& text) {
+  if (!Ready()) return false;
+  const QFont font = ToQFont(fontName_, fontSize_, bold_);
+  const QFontMetricsF metrics(font, printer_.get());
+  const double pageHeight = printer_->pageRect(QPrinter::DevicePixel).height();
+  if (y_ > 0 && y_ + metrics.lineSpacing() > pageHeight) {
+    if (!printer_->newPage()) return !(failed_ = true);
+    y_ = 0;
+  }
+  painter_->setFont(font);
+  painter_->drawText(QPointF(0, y_ + metrics.ascent()), ToQt(text));
+  y_ += metrics.lineSpacing();
+  return true;
+}
+
+bool QtPrinter::EndDoc() {
+  if (!Ready()) return false;
+  const bool ended = painter_->end();
+  const bool sent = ended && printer_->printerState() != QPrinter::Error;
+  Close();
+  failed_ = false;
+  return sent;
+}
+
+void QtPrinter::Discard() {
+  if (printer_) printer_->abort();
+  if (painter_ && painter_->isActive()) painter_->end();
+  Close();
+  failed_ = false;
+}
+
+void QtPrinter::Close() {
+  painter_.reset();
+  printer_.reset();
+  y_ = 0;
+}
