@@ -13,6 +13,9 @@ std::string UpperCase(std::string text) {
 
 bool MakePerson(const std::string& name, const std::string& dob, Person& person) {
   person.Name = CleanName(UpperCase(name));
+  // A name that begins with a double quote would read back as a quoted field running into the
+  // following lines, so such quotes go, with the blanks after them.
+  person.Name.erase(0, std::min(person.Name.size(), person.Name.find_first_not_of("\" ")));
   person.Dob = ReformatDate(dob);
   // The file cannot carry an empty name: its reader would pair the following lines wrongly.
   return !person.Name.empty();

@@ -1,0 +1,123 @@
+#include "charts/team_chart.h"
+
+#include <gtest/gtest.h>
+
+#include "teams/team_file.h"
+#include "support/world.h"
+
+namespace {
+
+// Tables where every day of a cycle reads the same, so that a test chooses each member's
+// symbols by the table entry its birth date lands on.
+struct ChartWorld : World {
+  ChartWorld() : World(false) {
+    g.Physical.Symbols.fill(' ');
+    g.Emotional.Symbols.fill(' ');
+    g.Intellectual.Symbols.fill(' ');
+    g.EventDate = "01/23/2000";
+  }
+  void Member(const std::string& name, const std::string& dob) { AddMember(g, name, dob, team); }
+  TeamChart Chart() { return ChartTeam(g, team, g.GroupEmoUp1, g.GroupEmoDown1); }
+  TeamRecord team;
+};
+
+TEST(ChartTeam, AnEmptyTeamHasEmptySumsAndZeroCounts) {
+  ChartWorld world;
+  const TeamChart chart = world.Chart();
+  EXPECT_TRUE(chart.Lines.empty());
+  EXPECT_EQ(chart.Sums, " Phy =     Emo =     Intellect = ");
+  EXPECT_EQ(chart.DoublePluses, "  Double pluses  = 0");
+  EXPECT_EQ(chart.Balance, "   0  0  =  0");
+}
+
+TEST(ChartTeam, LinesAreTwentySixCharactersWithTheNameCut) {
+  EXPECT_EQ(ChartLine("AL", 'H', '+', '#'), "AL                   H + #");
+  EXPECT_EQ(ChartLine("ABCDEFGHIJKLMNOPQRSTUVWXYZABCD", '-', 'X', ' '),
+            "ABCDEFGHIJKLMNOPQRS  - X  ");
+  EXPECT_EQ(ChartLine("ABCDEFGHIJKLMNOPQRS", '+', '+', '+').size(), 26u);
+}
+
+struct SymbolCase {
+  char p, e, i;
+  int doublePluses, up, down;
+};
+
+class SymbolCount : public testing::TestWithParam<SymbolCase> {};
+
+TEST_P(SymbolCount, CountsDoublePlusesAndTheEmotionalBalance) {
+  ChartWorld world;
+  // Born on the event date: entry 2 of every table.
+  world.g.Physical.Symbols[2] = GetParam().p;
+  world.g.Emotional.Symbols[2] = GetParam().e;
+  world.g.Intellectual.Symbols[2] = GetParam().i;
+  world.Member("AL", "01/23/2000");
+  const TeamChart chart = world.Chart();
+  EXPECT_EQ(chart.Lines, std::vector<std::string>{ChartLine("AL", GetParam().p, GetParam().e, GetParam().i)});
+  EXPECT_EQ(chart.DoublePluses, "  Double pluses  = " + std::to_string(GetParam().doublePluses));
+  EXPECT_EQ(world.g.GroupEmoUp1, GetParam().up);
+  EXPECT_EQ(world.g.GroupEmoDown1, GetParam().down);
+}
+
+INSTANTIATE_TEST_SUITE_P(Symbols, SymbolCount,
+                         testing::Values(SymbolCase{'H', '+', '#', 1, 1, 0}, SymbolCase{'+', ' ', '#', 0, 0, 0},
+                                         SymbolCase{'-', '#', '-', 0, 1, 0}, SymbolCase{'H', 'H', '#', 1, 1, 0},
+                                         SymbolCase{'+', '+', '-', 1, 1, 0}, SymbolCase{'+', 'X', '+', 0, 0, -1},
+                                         SymbolCase{'#', '-', '#', 0, 0, -1}, SymbolCase{'+', 'h', '+', 0, 0, 0}));
+
+TEST(ChartTeam, SumsScalesAndSkipsMembersThatFailTheDateChecks) {
+  ChartWorld world;
+  world.g.Emotional.Symbols[2] = '+';
+  world.g.Emotional.Symbols[1] = 'X';
+  world.g.Physical.Scale[2] = 1.5;
+  world.g.Physical.Scale[1] = -4;
+  world.g.Emotional.Scale[2] = 3;
+  world.Member("BORN TODAY", "01/23/2000");      // day 1: entries 2, 2, 2
+  world.Member("LATE", "01/24/2000");            // born after the event date
+  world.Member("TWENTY TWO", "01/01/2000");      // day 23: physical entry 1
+  world.Member("FOUR WEEKS", "12/27/1999");      // day 28: emotional entry 1
+  world.Member("NO DATE", "soon");
+  const TeamChart chart = world.Chart();
+  ASSERT_EQ(chart.Lines.size(), 3u);
+  EXPECT_EQ(chart.Lines[1], ChartLine("TWENTY TWO", ' ', ' ', ' '));
+  // Physical: 1.5 + (-4) + entry 6 (0); emotional: 3 + entry 24 (0) + entry 1 (0).
+  EXPECT_EQ(chart.Sums, " Phy = -2.5    Emo = 3    Intellect = 0");
+  EXPECT_EQ(chart.Balance, "   1  -1  =  0");
+  EXPECT_EQ(world.dialogs.Texts(),
+            (std::vector<std::string>{"LATE(01/24/2000) was born after the event date (01/23/2000) !",
+                                      "Invalid date of birth : NO DATE(soon) !"}));
+}
+
+TEST(ChartTeam, ChartsTheShippedTablesOnSeveralDates) {
+  World world;
+  TeamRecord team;
+  AddMember(world.g, "ADAMS JOE", "01/01/2000", team);
+  AddMember(world.g, "COLE RAY", "03/01/1990", team);
+  struct Expected {
+    const char* eventDate;
+    std::vector<std::string> lines;
+    const char* sums;
+  };
+  // Day numbers: ADAMS 1 and 24, COLE 3594 and 3617. On 01/24/2000 ADAMS stands on entries
+  // 2 (*, 0), 25 (-, -8), 25 (-, -10); COLE on 7 (+, 10), 6 (+, 8), 21 (-, -5).
+  const Expected expected[] = {
+      {"01/01/2000", {"ADAMS JOE            * * *", "COLE RAY             + + -"}, " Phy = 10    Emo = 8    Intellect = -6"},
+      {"01/24/2000", {"ADAMS JOE            * - -", "COLE RAY             + + -"}, " Phy = 10    Emo = 0    Intellect = -15"},
+  };
+  for (const Expected& e : expected) {
+    world.g.EventDate = e.eventDate;
+    const TeamChart chart = ChartTeam(world.g, team, world.g.GroupEmoUp2, world.g.GroupEmoDown2);
+    EXPECT_EQ(chart.Lines, e.lines) << e.eventDate;
+    EXPECT_EQ(chart.Sums, e.sums) << e.eventDate;
+  }
+}
+
+TEST(GrandTotal, AddsTheFourCounters) {
+  World world(false);
+  world.g.GroupEmoUp1 = 3;
+  world.g.GroupEmoDown1 = -1;
+  world.g.GroupEmoUp2 = 2;
+  world.g.GroupEmoDown2 = -4;
+  EXPECT_EQ(GrandTotal(world.g), "  Total = 0");
+}
+
+}  // namespace

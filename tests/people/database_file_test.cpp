@@ -1,0 +1,141 @@
+#include "people/database_file.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "support/world.h"
+
+namespace {
+
+std::vector<std::string> Entries(const PeopleDatabase& database) {
+  std::vector<std::string> entries;
+  for (int k = 0; k < database.Count; ++k) {
+    entries.push_back(database.Persons[k].Name + "|" + database.Persons[k].Dob);
+  }
+  return entries;
+}
+
+TEST(CleanName, KeepsWhatTheFileCanCarry) {
+  EXPECT_EQ(CleanName("O'BRIEN, PAT"), "O'BRIEN PAT");
+  EXPECT_EQ(CleanName("\xC5NGE \xD6ST"), "NGE ST");
+  EXPECT_EQ(CleanName("  LEE  "), "LEE");
+  EXPECT_EQ(CleanName("A\tB"), "AB");
+  EXPECT_EQ(CleanName("AB }"), "AB ");
+  EXPECT_EQ(CleanName("{|}~"), "");
+}
+
+TEST(PersonListEntry, CutsTheNameAndLinesUpTheDate) {
+  EXPECT_EQ(PersonListEntry({"BAKER LUCY", "03/14/1961"}), "BAKER LUCY              03/14/1961");
+  EXPECT_EQ(PersonListEntry({"ABCDEFGHIJKLMNOPQRSTUVWXY", "01/01/1990"}),
+            "ABCDEFGHIJKLMNOPQRSTU   01/01/1990");
+}
+
+TEST(AddPerson, CleansReformatsAndRefusesWhatTheFileCannotHold) {
+  PeopleDatabase database;
+  EXPECT_TRUE(AddPerson("o'Brien, Pat", "3/14/1961", database));
+  EXPECT_TRUE(AddPerson("Lee", "someday", database));
+  EXPECT_FALSE(AddPerson("\xE5\xE4\xF6", "01/01/1990", database));
+  EXPECT_EQ(Entries(database), (std::vector<std::string>{"O'BRIEN PAT|03/14/1961", "LEE|someday"}));
+  EXPECT_TRUE(database.Modified);
+  database.Count = 32767;
+  EXPECT_FALSE(AddPerson("ONE MORE", "01/01/1990", database));
+  EXPECT_EQ(database.Count, 32767);
+}
+
+struct LoadCase {
+  const char* contents;
+  bool loaded;
+  std::vector<std::string> persons;
+};
+
+class LoadDatabaseCase : public testing::TestWithParam<LoadCase> {};
+
+TEST_P(LoadDatabaseCase, ReadsPairsOfFields) {
+  World world(false);
+  world.folder.Write("nfl.bdb", GetParam().contents);
+  PeopleDatabase database;
+  EXPECT_EQ(LoadDatabase(world.g, "nfl", database), GetParam().loaded);
+  EXPECT_EQ(Entries(database), GetParam().persons);
+  EXPECT_EQ(database.FileName, "NFL.BDB");
+  EXPECT_FALSE(database.Modified);
+  const std::vector<std::string> messages =
+      GetParam().loaded ? std::vector<std::string>{}
+                        : std::vector<std::string>{"Error loading database : " + world.folder.path() + "/NFL.BDB"};
+  EXPECT_EQ(world.dialogs.Texts(), messages);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Files, LoadDatabaseCase,
+    testing::Values(
+        LoadCase{"", true, {}},
+        LoadCase{"BAKER LUCY\r\n3/14/1961\r\nO'NEIL PAT\r\n11/02/1975\r\n", true,
+                 {"BAKER LUCY|03/14/1961", "O'NEIL PAT|11/02/1975"}},
+        LoadCase{"\r\n\r\nBAKER LUCY\n03/14/1961\n", true, {"BAKER LUCY|03/14/1961"}},
+        LoadCase{"BAKER LUCY\r\n\r\nCOLE RAY\r\n12/01/1968\r\n", true, {"COLE RAY|12/01/1968"}},
+        LoadCase{"BAKER, LUCY\r\nCOLE RAY\r\n12/01/1968\r\n", true, {"BAKER|LUCY", "COLE RAY|12/01/1968"}},
+        LoadCase{"{}\r\n01/01/1990\r\nCOLE RAY\r\n12/01/1968\r\n", true, {"COLE RAY|12/01/1968"}},
+        LoadCase{"BAKER LUCY\r\n03/14/1961\r\nCOLE RAY\r\n", false, {"BAKER LUCY|03/14/1961"}}));
+
+TEST(LoadDatabase, RefusesMissingFilesAndNamesOutsideTheFolder) {
+  World world(false);
+  world.folder.Write("X.BDB", "A\r\n01/01/1990\r\n");
+  PeopleDatabase database;
+  EXPECT_FALSE(LoadDatabase(world.g, "", database));
+  EXPECT_EQ(database.FileName, ".BDB");
+  EXPECT_TRUE(world.dialogs.boxes.empty());
+  EXPECT_FALSE(LoadDatabase(world.g, "MISSING", database));
+  EXPECT_FALSE(LoadDatabase(world.g, "../" + std::filesystem::path(world.folder.path()).filename().string() + "/X", database));
+  EXPECT_EQ(world.dialogs.boxes.size(), 2u);
+  EXPECT_EQ(world.dialogs.boxes[1].title, "Database Error");
+  EXPECT_EQ(database.Count, 0);
+}
+
+TEST(SaveDatabase, RoundTripsByteForByte) {
+  World world(false);
+  const std::string file = "BAKER LUCY\r\n03/14/1961\r\nBAKER LUCY\r\n03/14/1961\r\nCOLE RAY\r\nsomeday\r\n";
+  world.folder.Write("NFL.BDB", file);
+  PeopleDatabase database;
+  ASSERT_TRUE(LoadDatabase(world.g, "NFL", database));
+  ASSERT_TRUE(SaveDatabase(world.g, "copy", database));
+  EXPECT_EQ(world.folder.Read("COPY.BDB"), file);
+  EXPECT_EQ(database.FileName, "COPY.BDB");
+  database.Count = 0;
+  ASSERT_TRUE(SaveDatabase(world.g, "NFL", database));
+  EXPECT_EQ(world.folder.Read("NFL.BDB"), "");
+}
+
+TEST(SaveDatabase, WritesNamesUpperCased) {
+  World world(false);
+  PeopleDatabase database;
+  AddPerson("COLE RAY", "12/01/1968", database);
+  database.Persons[0].Name = "Cole Ray";
+  ASSERT_TRUE(SaveDatabase(world.g, "NFL", database));
+  EXPECT_EQ(world.folder.Read("NFL.BDB"), "COLE RAY\r\n12/01/1968\r\n");
+}
+
+TEST(SaveDatabase, AFailedSaveKeepsTheOldFile) {
+  World world(false);
+  world.folder.Write("NFL.BDB", "BAKER LUCY\r\n03/14/1961\r\n");
+  std::filesystem::permissions(world.folder.path(), std::filesystem::perms::owner_read |
+                                                        std::filesystem::perms::owner_exec);
+  PeopleDatabase database;
+  const bool saved = SaveDatabase(world.g, "NFL", database);
+  std::filesystem::permissions(world.folder.path(), std::filesystem::perms::owner_all);
+  if (saved) GTEST_SKIP() << "the folder stays writable for this user (root)";
+  EXPECT_EQ(world.folder.Read("NFL.BDB"), "BAKER LUCY\r\n03/14/1961\r\n");
+  EXPECT_EQ(world.dialogs.Texts(),
+            std::vector<std::string>{"Error saving database : " + world.folder.path() + "/NFL.BDB"});
+}
+
+TEST(SaveDatabase, RefusesNamesOutsideTheFolder) {
+  World world(false);
+  PeopleDatabase database;
+  for (const char* name : {"../OUT", "A/B", "TAB\tNAME"}) {
+    EXPECT_FALSE(SaveDatabase(world.g, name, database)) << name;
+  }
+  EXPECT_EQ(world.dialogs.boxes.size(), 3u);
+  EXPECT_FALSE(std::filesystem::exists(std::filesystem::path(world.folder.path()).parent_path() / "OUT.BDB"));
+}
+
+}  // namespace

@@ -1,0 +1,103 @@
+#include "teams/team_file.h"
+
+#include <gtest/gtest.h>
+
+#include "support/world.h"
+
+namespace {
+
+std::vector<std::string> Members(const TeamRecord& team) {
+  std::vector<std::string> members;
+  for (int i = 1; i <= team.Count; ++i) members.push_back(team.Members[i].Name + "|" + team.Members[i].Dob);
+  return members;
+}
+
+std::string ManyMembers(int count) {
+  std::string text = "NFL.BDB\r\n";
+  for (int i = 0; i < count; ++i) text += "P" + std::to_string(i) + "\r\n01/01/1990\r\n";
+  return text;
+}
+
+struct TeamCase {
+  std::string contents;
+  bool loaded;
+  std::vector<std::string> members;
+  std::vector<std::string> messages;  // with {team} for the team's path, {db} for the database's
+};
+
+class LoadTeamCase : public testing::TestWithParam<TeamCase> {};
+
+TEST_P(LoadTeamCase, ReadsTheDatabaseLineThenPairs) {
+  World world(false);
+  world.folder.Write("NFL.BDB", "ADAMS JOE\r\n07/04/1970\r\n");
+  world.folder.Write("bears off.btm", GetParam().contents);
+  TeamRecord team;
+  EXPECT_EQ(LoadTeam(world.g, "Bears Off", team), GetParam().loaded);
+  EXPECT_EQ(team.FileName, "BEARS OFF.BTM");
+  EXPECT_FALSE(team.Modified);
+  EXPECT_EQ(Members(team), GetParam().members);
+  std::vector<std::string> expected;
+  for (std::string message : GetParam().messages) {
+    if (message == "{team}") message = "Error loading team : " + world.folder.path() + "/BEARS OFF.BTM";
+    if (message == "{db}") message = "Error loading database : " + world.folder.path() + "/NBA.BDB";
+    expected.push_back(message);
+  }
+  EXPECT_EQ(world.dialogs.Texts(), expected);
+}
+
+std::vector<std::string> FirstMembers(int count) {
+  std::vector<std::string> members;
+  for (int i = 0; i < count; ++i) members.push_back("P" + std::to_string(i) + "|01/01/1990");
+  return members;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Files, LoadTeamCase,
+    testing::Values(
+        TeamCase{"NFL.BDB\r\n", true, {}, {}},
+        TeamCase{"", false, {}, {"{team}"}},
+        TeamCase{"NFL.BDB\r\nadams joe\r\n7/4/1970\r\n\r\nCOLE RAY\r\n\r\nDEAN AL\r\n01/02/1980\r\n", true,
+                 {"ADAMS JOE|07/04/1970", "DEAN AL|01/02/1980"}, {}},
+        TeamCase{"NFL.BDB\r\ncole, ray\r\nDEAN AL\r\n01/02/1980\r\n", true, {"COLE|ray", "DEAN AL|01/02/1980"}, {}},
+        TeamCase{"NFL.BDB\r\nADAMS JOE\r\n07/04/1970\r\nCOLE RAY\r\n", false, {"ADAMS JOE|07/04/1970"}, {"{team}"}},
+        TeamCase{"NBA.BDB\r\nADAMS JOE\r\n07/04/1970\r\n", false, {}, {"{db}", "{team}"}},
+        TeamCase{ManyMembers(26), true, FirstMembers(25), {"Team full : Team size cannot exceed 25."}}));
+
+TEST(LoadTeam, AnEmptyNameLoadsNothingSilently) {
+  World world(false);
+  TeamRecord team;
+  EXPECT_FALSE(LoadTeam(world.g, "", team));
+  EXPECT_EQ(team.FileName, ".BTM");
+  EXPECT_TRUE(world.dialogs.boxes.empty());
+}
+
+TEST(AddMember, RefusesThe26th) {
+  World world(false);
+  TeamRecord team;
+  for (int i = 0; i < 25; ++i) ASSERT_TRUE(AddMember(world.g, "P", "01/01/1990", team));
+  EXPECT_FALSE(AddMember(world.g, "P", "01/01/1990", team));
+  EXPECT_EQ(team.Count, 25);
+  ASSERT_EQ(world.dialogs.boxes.size(), 1u);
+  EXPECT_EQ(world.dialogs.boxes[0].title, "Error");
+}
+
+TEST(SaveTeam, RoundTripsAndNormalisesTheDatabaseName) {
+  World world(false);
+  world.folder.Write("NFL.BDB", "");
+  const std::string file = "NFL.BDB\r\nADAMS JOE\r\n07/04/1970\r\nADAMS JOE\r\n07/04/1970\r\n";
+  world.folder.Write("A.BTM", file);
+  TeamRecord team;
+  ASSERT_TRUE(LoadTeam(world.g, "A", team));
+  ASSERT_TRUE(SaveTeam(world.g, "b", team));
+  EXPECT_EQ(world.folder.Read("B.BTM"), file);
+  team.Count = 0;
+  team.Database.FileName = "nfl";
+  ASSERT_TRUE(SaveTeam(world.g, "A", team));
+  EXPECT_EQ(world.folder.Read("A.BTM"), "NFL.BDB\r\n");
+  EXPECT_EQ(team.Database.FileName, "NFL.BDB");
+  EXPECT_FALSE(SaveTeam(world.g, "../ESCAPE", team));
+  EXPECT_EQ(world.dialogs.Texts(),
+            std::vector<std::string>{"Error saving team : " + world.folder.path() + "/../ESCAPE.BTM"});
+}
+
+}  // namespace
