@@ -47,14 +47,15 @@ TEST(CycleTables, LoadTakesTheFirstCharactersAndFieldsOfEachFile) {
   World world(false);
   world.folder.AddShippedData();
   world.folder.Write("BR_PHY.SYM", "ABCDEFGHIJKLMNOPQRSTUVWxyz");
-  world.folder.Write("br_emo.sca", "1,2\r\n\r\n4\r\n5,6,7,8,9,10,11,12,13,14,15,16,17,18,19,20,21,22,23,24,25,26,27,99");
+  world.folder.Write("BR_EMO.SCA", "1,2\r\n\r\n4\r\n5,6,7,8,9,10,11,12,13,14,15,16,17,18,19,20,21,22,23,24,25,26,27,99");
   ASSERT_TRUE(LoadCycleTables(world.g));
   EXPECT_EQ(world.g.Physical.Symbols[1], 'A');
   EXPECT_EQ(world.g.Physical.Symbols[23], 'W');
   EXPECT_EQ(world.g.Emotional.Scale[2], 2);
   EXPECT_EQ(world.g.Emotional.Scale[3], 0);  // the empty line is an entry without a value
   EXPECT_EQ(world.g.Emotional.Scale[4], 4);
-  EXPECT_EQ(world.g.Emotional.Scale[28], 27);
+  EXPECT_EQ(world.g.Emotional.Scale[27], 27);
+  EXPECT_EQ(world.g.Emotional.Scale[28], 99);
 }
 
 TEST(CycleTables, LineBreaksInASymbolFileAreSymbols) {

@@ -97,7 +97,7 @@ TEST(SaveTeam, RoundTripsAndNormalisesTheDatabaseName) {
   EXPECT_EQ(team.Database.FileName, "NFL.BDB");
   EXPECT_FALSE(SaveTeam(world.g, "../ESCAPE", team));
   EXPECT_EQ(world.dialogs.Texts(),
-            std::vector<std::string>{"Error saving team : " + world.folder.path() + "/../ESCAPE.BTM"});
+            std::vector<std::string>{"Error saving team : " + world.folder.path() + "/../ESCAPE"});
 }
 
 }  // namespace
