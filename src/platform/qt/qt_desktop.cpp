@@ -51,9 +51,9 @@ void FormWindow::mousePressEvent(QMouseEvent* event) {
   form_.Form_Click();
 }
 
+// The forms may be gone already when the program ends: the windows go without asking them.
 QtDesktop::~QtDesktop() {
   for (auto& [form, shown] : shown_) {
-    for (auto& binding : shown.bindings) binding->Detach();
     shown.bindings.clear();
     delete shown.window.data();
   }

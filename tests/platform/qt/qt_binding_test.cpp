@@ -1,0 +1,177 @@
+#include <QCoreApplication>
+#include <QListWidget>
+#include <QMimeData>
+#include <QPushButton>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include "core/br_about.h"
+#include "core/br_cp.h"
+#include "core/globals.h"
+#include "platform/qt/list_widget.h"
+#include "platform/qt/qt_desktop.h"
+#include "support/doubles.h"
+#include "support/test_data.h"
+
+namespace {
+
+// Two lists side by side: rows dragged from the left one, dropped on the right one.
+class ListsForm : public Form {
+ public:
+  explicit ListsForm(Desktop& desktop)
+      : Form(desktop, "ListsForm", "Lists", 6000, 3000),
+        Caption(*this, "Caption", Rect{120, 0, 2000, 240}, "&People:"),
+        Left(*this, "Left", Rect{120, 240, 2500, 2400}, true),
+        Right(*this, "Right", Rect{3000, 240, 2500, 2400}, false) {
+    Left.Buddy = &Caption;
+    Left.DragSource = true;
+    Left.OnClick = [this] { ++clicks; };
+    Right.OnDragDrop = [this](Control& source, int row) {
+      dropSource = &source;
+      dropRow = row;
+    };
+  }
+
+  Label Caption;
+  ListBox Left;
+  ListBox Right;
+  int clicks = 0;
+  Control* dropSource = nullptr;
+  int dropRow = -2;
+};
+
+template <class W>
+W* Child(const QtDesktop& desktop, const Form& form, const char* name) {
+  QWidget* window = desktop.Window(form);
+  return window ? window->findChild<W*>(QString::fromLatin1(name)) : nullptr;
+}
+
+struct QtWorld {
+  QtWorld() { folder.AddShippedData(); }
+  TempFolder folder;
+  QtDesktop desktop;
+  ScriptedDialogs dialogs;
+  RecordingPrinter printer;
+  FixedClock clock{Date{std::chrono::year{2005}, std::chrono::June, std::chrono::day{15}}};
+  GLOBAL g{Platform{desktop, dialogs, printer, clock}, folder.path()};
+};
+
+TEST(QtBinding, PanelButtonPressedOnScreenOpensItsWindow) {
+  QtWorld world;
+  world.g.br_cp.Open(world.g);
+  ASSERT_TRUE(world.g.BR_ABOUT.Loaded());
+  world.g.BR_ABOUT->Unload();
+  ASSERT_FALSE(world.g.BR_ABOUT.Loaded());
+
+  auto* about = Child<QPushButton>(world.desktop, *world.g.br_cp.get(), "Command4");
+  ASSERT_NE(about, nullptr);
+  EXPECT_EQ(about->text(), QStringLiteral("Ab&out"));
+  QTest::mouseClick(about, Qt::LeftButton);
+  EXPECT_TRUE(world.g.BR_ABOUT.Loaded());
+  EXPECT_NE(world.desktop.Window(*world.g.BR_ABOUT.get()), nullptr);
+}
+
+TEST(QtBinding, SortedListWidgetKeepsEachRowsNumber) {
+  QtDesktop desktop;
+  ListsForm form(desktop);
+  form.Show();
+  form.Left.AddItem("COLE, ANN", 3);
+  form.Left.AddItem("ADAMS, BOB", 1);
+  form.Left.AddItem("baker, cy", 2);
+  form.Left.AddItem("DUNN, EVE", 7);
+
+  auto* widget = Child<QListWidget>(desktop, form, "Left");
+  ASSERT_NE(widget, nullptr);
+  ASSERT_EQ(widget->count(), 4);
+  const QStringList texts{"ADAMS, BOB", "baker, cy", "COLE, ANN", "DUNN, EVE"};
+  const int numbers[] = {1, 2, 3, 7};
+  for (int row = 0; row < 4; ++row) {
+    EXPECT_EQ(widget->item(row)->text(), texts[row]);
+    EXPECT_EQ(widget->item(row)->data(Qt::UserRole).toInt(), numbers[row]);
+  }
+  EXPECT_EQ(widget->accessibleName(), QStringLiteral("People:"));
+
+  const QRect cole = widget->visualItemRect(widget->item(2));
+  QTest::mouseClick(widget->viewport(), Qt::LeftButton, {}, cole.center());
+  EXPECT_EQ(form.Left.ListIndex(), 2);
+  EXPECT_EQ(form.Left.ItemData(form.Left.ListIndex()), 3);
+  EXPECT_EQ(form.clicks, 1);
+
+  // A row the program makes current shows as current on screen too.
+  form.Left.SetListIndex(0);
+  EXPECT_EQ(widget->currentRow(), 0);
+  form.Left.Clear();
+  EXPECT_EQ(widget->count(), 0);
+}
+
+// What the window system sends while a drag crosses the list and ends on it.
+void DropOn(QListWidget* target, const QMimeData* data, QPoint at) {
+  QDragEnterEvent enter(at, Qt::CopyAction, data, Qt::LeftButton, Qt::NoModifier);
+  QCoreApplication::sendEvent(target->viewport(), &enter);
+  QDragMoveEvent move(at, Qt::CopyAction, data, Qt::LeftButton, Qt::NoModifier);
+  QCoreApplication::sendEvent(target->viewport(), &move);
+  QDropEvent drop(QPointF(at), Qt::CopyAction, data, Qt::LeftButton, Qt::NoModifier);
+  QCoreApplication::sendEvent(target->viewport(), &drop);
+}
+
+TEST(QtBinding, DropBetweenListsReachesTheTargetWithSourceAndRow) {
+  QtDesktop desktop;
+  ListsForm form(desktop);
+  form.Show();
+  for (const char* name : {"ANN", "BOB", "CY"}) {
+    form.Left.AddItem(name, 1);
+    form.Right.AddItem(name, 1);
+  }
+  auto* source = Child<ListWidget>(desktop, form, "Left");
+  auto* target = Child<ListWidget>(desktop, form, "Right");
+  ASSERT_NE(source, nullptr);
+  ASSERT_NE(target, nullptr);
+  const std::unique_ptr<QMimeData> data(source->DragData());
+
+  DropOn(target, data.get(), target->visualItemRect(target->item(1)).center());
+  EXPECT_EQ(form.dropSource, &form.Left);
+  EXPECT_EQ(form.dropRow, 1);
+
+  DropOn(target, data.get(), QPoint(5, target->viewport()->height() - 5));
+  EXPECT_EQ(form.dropRow, -1);
+
+  // What did not come from one of the program's lists is not taken.
+  form.dropSource = nullptr;
+  QMimeData foreign;
+  foreign.setText(QStringLiteral("ANN"));
+  DropOn(target, &foreign, target->visualItemRect(target->item(0)).center());
+  EXPECT_EQ(form.dropSource, nullptr);
+}
+
+TEST(QtBinding, CloseBoxUnloadsTheForm) {
+  QtDesktop desktop;
+  ListsForm form(desktop);
+  form.Show();
+  QWidget* window = desktop.Window(form);
+  ASSERT_NE(window, nullptr);
+  EXPECT_TRUE(window->isVisible());
+  EXPECT_EQ(window->windowTitle(), QStringLiteral("Lists"));
+
+  window->close();
+  EXPECT_FALSE(form.Loaded());
+  EXPECT_EQ(desktop.Window(form), nullptr);
+  EXPECT_TRUE(desktop.LoadedForms().empty());
+}
+
+TEST(QtBinding, DisabledFormAndBusyPointerShowOnTheWindow) {
+  QtDesktop desktop;
+  ListsForm form(desktop);
+  form.Show();
+  QWidget* window = desktop.Window(form);
+  ASSERT_NE(window, nullptr);
+  form.SetEnabled(false);
+  form.SetMousePointer(Form::Pointer::Busy);
+  EXPECT_FALSE(window->isEnabled());
+  EXPECT_EQ(window->cursor().shape(), Qt::WaitCursor);
+  form.SetEnabled(true);
+  form.SetMousePointer(Form::Pointer::Default);
+  EXPECT_TRUE(window->isEnabled());
+  EXPECT_EQ(window->cursor().shape(), Qt::ArrowCursor);
+}
+
+}  // namespace
