@@ -23,7 +23,20 @@ std::string CleanName(const std::string& name) {
   return kept;
 }
 
+namespace {
+
+// Already "mm/dd/yyyy" in shape: reformatting gives the same text, date or not, so a loaded
+// file's dates need not be read and written again.
+bool WrittenAsDate(const std::string& text) {
+  if (text.size() != 10 || text[2] != '/' || text[5] != '/') return false;
+  return std::all_of(text.begin(), text.end(),
+                     [](char c) { return c == '/' || (c >= '0' && c <= '9'); });
+}
+
+}  // namespace
+
 std::string ReformatDate(const std::string& dob) {
+  if (WrittenAsDate(dob)) return dob;
   const auto date = ReadDate(dob);
   return date ? WriteDate(*date) : dob;
 }

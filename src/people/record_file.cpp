@@ -1,29 +1,49 @@
 #include "people/record_file.h"
 
 #include <algorithm>
-#include <cctype>
 
 #include "people/database_file.h"
 
+// Only the plain letters: cleaning drops every other character above code 95 whatever its
+// case, so the machine's language settings make no difference.
 std::string UpperCase(std::string text) {
-  std::transform(text.begin(), text.end(), text.begin(),
-                 [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
+  for (char& c : text) {
+    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+  }
   return text;
 }
 
+namespace {
+
+// What of a text its own line gives back unchanged as one field: a comma or a line break would
+// split it, and a double quote at its start (blanks before or after it aside) would make the
+// reader run on to the next quote, pairing the following lines wrongly.
+std::string OneLineField(std::string text) {
+  std::erase_if(text, [](char c) { return c == ',' || c == '\r' || c == '\n'; });
+  text.erase(0, std::min(text.size(), text.find_first_not_of("\" \t")));
+  return text;
+}
+
+}  // namespace
+
+bool OneField(const std::string& text) { return OneLineField(text) == text; }
+
 bool MakePerson(const std::string& name, const std::string& dob, Person& person) {
-  person.Name = CleanName(UpperCase(name));
-  // A name that begins with a double quote would read back as a quoted field running into the
-  // following lines, so such quotes go, with the blanks after them.
-  person.Name.erase(0, std::min(person.Name.size(), person.Name.find_first_not_of("\" ")));
-  person.Dob = ReformatDate(dob);
+  person.Name = OneLineField(CleanName(UpperCase(name)));
+  // A text that is no date is kept as it stands, but for what its line could not carry back.
+  person.Dob = ReformatDate(OneLineField(dob));
   // The file cannot carry an empty name: its reader would pair the following lines wrongly.
   return !person.Name.empty();
 }
 
 std::string RecordLines(const Person* first, int count) {
   std::string lines;
-  for (int k = 0; k < count; ++k) lines += UpperCase(first[k].Name) + "\r\n" + first[k].Dob + "\r\n";
+  for (const Person* person = first; person != first + count; ++person) {
+    // Persons set by other means than MakePerson are held to the same lines, so that no file
+    // ever pairs a name with the wrong date.
+    const std::string name = OneLineField(UpperCase(person->Name));
+    if (!name.empty()) lines += name + "\r\n" + OneLineField(person->Dob) + "\r\n";
+  }
   return lines;
 }
 

@@ -12,7 +12,10 @@ std::string UpperCase(std::string text);
 // Cleans and reformats a name and date of birth into a person; false when the name cleans to
 // nothing, which the files could not carry.
 bool MakePerson(const std::string& name, const std::string& dob, Person& person);
-// The lines of the persons, each name upper-cased, CR LF after every line.
+// A text that reads back from its own line as the same one field.
+bool OneField(const std::string& text);
+// The lines of the persons, each name upper-cased, CR LF after every line; a person whose name
+// holds nothing the file can carry is left out.
 std::string RecordLines(const Person* first, int count);
 
 enum class PairResult { Added, Passed, Stop, Fail };

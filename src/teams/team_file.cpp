@@ -52,11 +52,13 @@ bool LoadTeam(GLOBAL& g, const std::string& fileName, TeamRecord& team) {
   return loaded;
 }
 
+// A database name that its line would not give back whole (a comma in it, say) is refused: the
+// rest of it would be read as the first member's name.
 bool SaveTeam(GLOBAL& g, const std::string& fileName, TeamRecord& team) {
   team.FileName = TeamFileName(fileName);
   team.Database.FileName = DatabaseFileName(team.Database.FileName);
   const bool saved =
-      SafeFileName(team.FileName) &&
+      SafeFileName(team.FileName) && OneField(team.Database.FileName) &&
       files::Replace(g.DataFolder, team.FileName,
                      team.Database.FileName + "\r\n" + RecordLines(&team.Members[1], team.Count));
   if (!saved) TeamError(g, "Error saving team : ", fileName);

@@ -4,6 +4,7 @@
 
 #include <filesystem>
 
+#include "support/file_size_limit.h"
 #include "support/world.h"
 
 namespace {
@@ -75,6 +76,8 @@ INSTANTIATE_TEST_SUITE_P(
         LoadCase{"BAKER LUCY\r\n\r\nCOLE RAY\r\n12/01/1968\r\n", true, {"COLE RAY|12/01/1968"}},
         LoadCase{"BAKER, LUCY\r\nCOLE RAY\r\n12/01/1968\r\n", true, {"BAKER|LUCY", "COLE RAY|12/01/1968"}},
         LoadCase{"{}\r\n01/01/1990\r\nCOLE RAY\r\n12/01/1968\r\n", true, {"COLE RAY|12/01/1968"}},
+        LoadCase{"BAKER LUCY\r\n\"SOME, DAY\"\r\n\"COLE RAY\"\r\n\" LA\r\nTER\"\r\nDEAN AL\r\n1/2/1980\r\n",
+                 true, {"BAKER LUCY|SOME DAY", "COLE RAY|LATER", "DEAN AL|01/02/1980"}},
         LoadCase{"BAKER LUCY\r\n03/14/1961\r\nCOLE RAY\r\n", false, {"BAKER LUCY|03/14/1961"}}));
 
 TEST(LoadDatabase, RefusesMissingFilesAndNamesOutsideTheFolder) {
@@ -116,16 +119,21 @@ TEST(SaveDatabase, WritesNamesUpperCased) {
 
 TEST(SaveDatabase, AFailedSaveKeepsTheOldFile) {
   World world(false);
-  world.folder.Write("NFL.BDB", "BAKER LUCY\r\n03/14/1961\r\n");
-  std::filesystem::permissions(world.folder.path(), std::filesystem::perms::owner_read |
-                                                        std::filesystem::perms::owner_exec);
+  const std::string old = "BAKER LUCY\r\n03/14/1961\r\n";
+  world.folder.Write("NFL.BDB", old);
   PeopleDatabase database;
-  const bool saved = SaveDatabase(world.g, "NFL", database);
-  std::filesystem::permissions(world.folder.path(), std::filesystem::perms::owner_all);
-  if (saved) GTEST_SKIP() << "the folder stays writable for this user (root)";
-  EXPECT_EQ(world.folder.Read("NFL.BDB"), "BAKER LUCY\r\n03/14/1961\r\n");
+  AddPerson("COLE RAY", "12/01/1968", database);
+  AddPerson("DEAN AL", "01/02/1980", database);
+  {
+    const FileSizeLimit limit(8);
+    EXPECT_FALSE(SaveDatabase(world.g, "NFL", database));
+  }
+  EXPECT_EQ(world.folder.Read("NFL.BDB"), old);
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(world.folder.path()), {}), 1);
   EXPECT_EQ(world.dialogs.Texts(),
             std::vector<std::string>{"Error saving database : " + world.folder.path() + "/NFL.BDB"});
+  EXPECT_EQ(database.FileName, "NFL.BDB");
+  EXPECT_FALSE(database.Modified);
 }
 
 TEST(SaveDatabase, RefusesNamesOutsideTheFolder) {

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "support/file_size_limit.h"
 #include "support/world.h"
 
 namespace {
@@ -81,6 +82,22 @@ TEST(AddMember, RefusesThe26th) {
   EXPECT_EQ(world.dialogs.boxes[0].title, "Error");
 }
 
+TEST(SaveTeam, AFailedSaveKeepsTheOldFile) {
+  World world(false);
+  const std::string old = "NFL.BDB\r\nADAMS JOE\r\n07/04/1970\r\n";
+  world.folder.Write("NFL.BTM", old);
+  TeamRecord team;
+  team.Database.FileName = "NFL.BDB";
+  AddMember(world.g, "COLE RAY", "12/01/1968", team);
+  {
+    const FileSizeLimit limit(8);
+    EXPECT_FALSE(SaveTeam(world.g, "NFL", team));
+  }
+  EXPECT_EQ(world.folder.Read("NFL.BTM"), old);
+  EXPECT_EQ(world.dialogs.Texts(),
+            std::vector<std::string>{"Error saving team : " + world.folder.path() + "/NFL.BTM"});
+}
+
 TEST(SaveTeam, RoundTripsAndNormalisesTheDatabaseName) {
   World world(false);
   world.folder.Write("NFL.BDB", "");
@@ -96,8 +113,13 @@ TEST(SaveTeam, RoundTripsAndNormalisesTheDatabaseName) {
   EXPECT_EQ(world.folder.Read("A.BTM"), "NFL.BDB\r\n");
   EXPECT_EQ(team.Database.FileName, "NFL.BDB");
   EXPECT_FALSE(SaveTeam(world.g, "../ESCAPE", team));
+  // Line 1 would read back as the database "NFL" and a member "NBA.BDB".
+  team.Database.FileName = "NFL,NBA";
+  EXPECT_FALSE(SaveTeam(world.g, "A", team));
+  EXPECT_EQ(world.folder.Read("A.BTM"), "NFL.BDB\r\n");
   EXPECT_EQ(world.dialogs.Texts(),
-            std::vector<std::string>{"Error saving team : " + world.folder.path() + "/../ESCAPE"});
+            (std::vector<std::string>{"Error saving team : " + world.folder.path() + "/../ESCAPE",
+                                      "Error saving team : " + world.folder.path() + "/A.BTM"}));
 }
 
 }  // namespace
