@@ -75,21 +75,18 @@ TEST(QtPrinter, MissingPrinterFailsAtOnceAndTheNextDocumentStartsClean) {
   printer.Discard();
 }
 
-// The newest file in the folders where CUPS keeps a job, written since the given time.
+// The newest job file written since the given time. The spooled file keeps the program's own
+// PDF with its text; the PDF queue's output, redrawn, is only the fallback.
 QString NewestJobFile(const QDateTime& since) {
-  QString newest;
-  QDateTime newestTime = since;
   for (const QString& folder : {QStringLiteral("/var/spool/cups"), QStringLiteral("/var/spool/cups-pdf/ANONYMOUS"),
                                 QDir::homePath() + QStringLiteral("/PDF")}) {
-    for (const QFileInfo& file : QDir(folder).entryInfoList(QDir::Files)) {
+    const QFileInfoList files = QDir(folder).entryInfoList(QDir::Files, QDir::Time);
+    for (const QFileInfo& file : files) {
       const bool job = file.fileName().startsWith(QLatin1Char('d')) || file.suffix() == QLatin1String("pdf");
-      if (job && file.lastModified() >= newestTime) {
-        newest = file.absoluteFilePath();
-        newestTime = file.lastModified();
-      }
+      if (job && file.lastModified() >= since) return file.absoluteFilePath();
     }
   }
-  return newest;
+  return {};
 }
 
 bool JobsPending() { return !Output(QStringLiteral("lpstat"), {QStringLiteral("-o")}).trimmed().isEmpty(); }
