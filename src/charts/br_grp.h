@@ -1,9 +1,78 @@
+// The team comparison: two teams side by side for one event date, each member's day in the
+// three cycles, the teams' totals and the grand total, and the printed comparison.
 #pragma once
+
+#include <cstdint>
+#include <string>
 
 #include "core/globals.h"
 #include "platform/form.h"
 
 class br_grp : public Form {
  public:
-  explicit br_grp(GLOBAL& g) : Form(g.platform.desktop, "br_grp", "Team", 6000, 4000) {}
+  explicit br_grp(GLOBAL& g);
+
+  Label Label1;           // "Team 1"
+  ComboBox TmList1;       // the team files offered for team 1
+  Label Label2;           // "Team 2"
+  ComboBox TmList2;       // the team files offered for team 2
+  Label Label5;           // " P   E   I" over team 1's symbols
+  Label Label3;           // " P   E   I" over team 2's symbols
+  ListBox TmContents1;    // team 1's chart lines
+  ListBox TmContents2;    // team 2's chart lines
+  Label Label4;           // team 1's scale sums
+  Label Label6;           // team 2's scale sums
+  Label Label8;           // team 1's double pluses
+  Label Label9;           // team 2's double pluses
+  Label Label7;           // "Event Date"
+  TextBox EvDate;
+  Button UpDate;
+  Button DownDate;
+  Button compute;         // shown while the date has changed since the last computation
+  Button Command3;        // "&Print"
+  Button Command4;        // "&Close"
+  Label Label10;          // team 1's emotional balance
+  Label Label12;          // the grand total; shown in the "NFL" league only
+  Label Label11;          // team 2's emotional balance
+
+  // Charts both teams for the date in the box.
+  void CompareTeams();
+
+  void TmList1_Click();
+  void TmList2_Click();
+  void EvDate_Change();
+  void compute_Click();
+  void UpDate_Click();
+  void DownDate_Click();
+  void Command3_Click();
+  void Command4_Click();
+
+ protected:
+  void Form_Load() override;
+
+ private:
+  // What one side of the comparison is made of.
+  struct Side {
+    TeamRecord& team;
+    ComboBox& picker;
+    ListBox& lines;
+    Label& sums;
+    Label& pluses;
+    Label& balance;
+    std::int16_t& emoUp;
+    std::int16_t& emoDown;
+  };
+  Side Team1();
+  Side Team2();
+
+  void FillTeamLists();
+  // Shows the side's remembered team, or the first offered when the list lacks it.
+  static void SelectTeam(const Side& side);
+  void PickTeam(const Side& side);
+  void ChartTeam(const Side& side);
+  // The box's text becomes the event date; one that fails the check is replaced by today,
+  // in the box too.
+  void TakeEventDate();
+
+  GLOBAL& g;
 };

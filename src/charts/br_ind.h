@@ -1,9 +1,59 @@
+// One person's biorhythm on the event date: a line for each cycle and the description of the
+// day, for a person picked from a people database, and the printed chart.
 #pragma once
+
+#include <string>
 
 #include "core/globals.h"
 #include "platform/form.h"
 
 class br_ind : public Form {
  public:
-  explicit br_ind(GLOBAL& g) : Form(g.platform.desktop, "br_ind", "Individual", 6000, 4000) {}
+  explicit br_ind(GLOBAL& g);
+
+  Label Label3;    // "Event Date"
+  TextBox EvDate;
+  Button UpDate;
+  Button DownDate;
+  Label Label1;    // "Database "
+  ComboBox DbList; // the .BDB files of the data folder
+  ListBox Contents;  // one row per person, carrying the person's number
+  Label Label4;    // "Biorhythm"
+  Label Label5;    // the physical line
+  Label Label6;    // the emotional line
+  Label Label7;    // the intellectual line
+  TextBox Desc1;   // the description of the day
+  Button cb_Print;
+  Button cb_close;
+
+  // The chart on show, as printed; ChartName is empty while no chart is shown.
+  std::string ChartName;
+  std::string ChartDob;
+  std::string ChartEventDate;
+  std::string ChartDescription;
+  std::string ChartPhysicalLine;
+  std::string ChartEmotionalLine;
+  std::string ChartIntellectLine;
+
+  // Clears the chart and the selection.
+  void ResetForm();
+  // Lists the databases again and opens the first one.
+  void RefreshForm();
+
+  void DbList_Click();
+  void Contents_Click();
+  void EvDate_Change();
+  void UpDate_Click();
+  void DownDate_Click();
+  void cb_Print_Click();
+  void cb_close_Click();
+
+ protected:
+  void Form_Load() override;
+
+ private:
+  void ShowChart();
+  void OpenDatabase(const std::string& name);
+
+  GLOBAL& g;
 };

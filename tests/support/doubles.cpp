@@ -29,6 +29,7 @@ std::vector<std::string> ScriptedDialogs::Texts() const {
 }
 
 bool RecordingPrinter::Record(std::string call) {
+  if (onCall) onCall();
   const bool fails = failFrom >= 0 && static_cast<int>(calls.size()) >= failFrom;
   calls.push_back(std::move(call));
   return !fails;

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <deque>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -69,6 +70,8 @@ class RecordingPrinter : public Printer {
   std::vector<std::string> calls;
   // Calls that fail from this one on (counted from 0); -1 never.
   int failFrom = -1;
+  // Run at every call, so a test can look at the program while it prints.
+  std::function<void()> onCall;
 
  private:
   bool Record(std::string call);

@@ -1,0 +1,10 @@
+// The event-date stepper of the two chart windows: a date box with a button for the next day
+// and one for the day before, stepping a date of the window's own rather than the box's text.
+#pragma once
+
+#include "platform/calendar.h"
+#include "platform/controls.h"
+
+// Moves the step date by the days (1 or -1) and shows it in the box, which raises the box's
+// change just as typing does.
+void StepEventDate(Date& stepDate, int days, TextBox& box);

@@ -1,0 +1,160 @@
+// The team comparison window, opened from the panel's league buttons and driven through its
+// controls.
+#include "charts/br_grp.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include "charts/team_chart.h"
+#include "core/br_cp.h"
+#include "support/world.h"
+#include "teams/team_file.h"
+
+using testing::ElementsAre;
+using testing::IsEmpty;
+using Texts = std::vector<std::string>;
+
+namespace {
+
+const std::string People = "PEOPLE.BDB\r\nADAMS JOE\r\n01/01/2000\r\nCOLE RAY\r\n03/01/1990\r\n";
+
+class BrGrp : public testing::Test, public World {
+ public:
+  void SetUp() override {
+    folder.Write("PEOPLE.BDB", People.substr(12));
+    g.br_cp.Open(g);
+    g.EventDate = "01/01/2000";
+  }
+  void Team(const std::string& file, const std::string& members) {
+    folder.Write(file, "PEOPLE.BDB\r\n" + members);
+  }
+  br_grp& Open(const char* league) {
+    (std::string(league) == "NFL" ? g.br_cp->Command6 : g.br_cp->Command7).Click();
+    return *g.br_grp.get();
+  }
+  static Texts Rows(const ItemList& list) {
+    Texts rows;
+    for (const auto& item : list.Items()) rows.push_back(item.Text);
+    return rows;
+  }
+};
+
+TEST_F(BrGrp, EachLeagueOffersItsOwnTeamFiles) {
+  for (const char* file : {"DALOFF.BTM", "DALDEF.BTM", "PERSONAL.BTM", "hawksoff.btm"}) {
+    Team(file, "");
+  }
+  const struct {
+    const char* league;
+    Texts offered;
+    const char* selected;
+    bool grandTotal;
+  } cases[] = {
+      // The remembered PERSONAL.BTM is not offered, so the first sorted file is picked.
+      {"NFL", {"DALDEF.BTM", "DALOFF.BTM"}, "DALDEF.BTM", true},
+      // The search is for upper-case letters: a lower-case "off" does not count.
+      {"NBA", {"hawksoff.btm", "PERSONAL.BTM"}, "PERSONAL.BTM", false},
+  };
+  for (const auto& c : cases) {
+    g.GroupTeam1.FileName = g.GroupTeam2.FileName = "PERSONAL.BTM";
+    br_grp& window = Open(c.league);
+    EXPECT_EQ(Rows(window.TmList1), c.offered) << c.league;
+    EXPECT_EQ(Rows(window.TmList2), c.offered) << c.league;
+    EXPECT_EQ(window.TmList1.Text(), c.selected) << c.league;
+    EXPECT_EQ(window.TmList2.Text(), c.selected) << c.league;
+    EXPECT_EQ(window.Label12.Visible(), c.grandTotal) << c.league;
+    window.Command4.Click();
+  }
+}
+
+TEST_F(BrGrp, ComparesTwoTeamsOnTheEventDate) {
+  Team("BLUE OFF.BTM", "ADAMS JOE\r\n01/01/2000\r\nCOLE RAY\r\n03/01/1990\r\n");
+  Team("RED DEF.BTM", "COLE RAY\r\n03/01/1990\r\n");
+  g.GroupTeam1.FileName = "BLUE OFF.BTM";
+  g.GroupTeam2.FileName = "red def.btm";
+  br_grp& window = Open("NFL");
+  EXPECT_EQ(window.TmList2.Text(), "RED DEF.BTM");
+  EXPECT_THAT(Rows(window.TmContents1),
+              ElementsAre("ADAMS JOE            * * *", "COLE RAY             + + -"));
+  EXPECT_THAT(Rows(window.TmContents2), ElementsAre("COLE RAY             + + -"));
+  EXPECT_EQ(window.Label4.Caption(), " Phy = 10    Emo = 8    Intellect = -6");
+  EXPECT_EQ(window.Label8.Caption(), "  Double pluses  = 1");
+  EXPECT_EQ(window.Label10.Caption(), "   1  0  =  1");
+  EXPECT_EQ(window.Label11.Caption(), "   1  0  =  1");
+  EXPECT_EQ(window.Label12.Caption(), "  Total = 2");
+  EXPECT_FALSE(window.compute.Visible());
+  EXPECT_THAT(dialogs.boxes, IsEmpty());
+}
+
+TEST_F(BrGrp, StepsAndTypingWaitForCompute) {
+  Team("BLUE OFF.BTM", "ADAMS JOE\r\n01/01/2000\r\n");
+  br_grp& window = Open("NFL");
+  const Texts computed = Rows(window.TmContents1);
+  window.UpDate.Click();
+  window.UpDate.Click();
+  EXPECT_EQ(window.EvDate.Text(), "01/03/2000");
+  EXPECT_TRUE(window.compute.Visible());
+  EXPECT_EQ(Rows(window.TmContents1), computed);
+  EXPECT_EQ(g.EventDate, "01/01/2000");
+
+  window.compute.Click();
+  EXPECT_EQ(g.EventDate, "01/03/2000");
+  EXPECT_THAT(Rows(window.TmContents1), ElementsAre(ChartTeam(g, g.GroupTeam1, g.GroupEmoUp1,
+                                                              g.GroupEmoDown1).Lines.at(0)));
+  EXPECT_NE(Rows(window.TmContents1), computed);
+  EXPECT_FALSE(window.compute.Visible());
+
+  window.EvDate.SetText("2-1-2000");
+  window.compute.Click();
+  EXPECT_EQ(g.EventDate, "02/01/2000");
+  // Steps count from the last computed date.
+  window.DownDate.Click();
+  EXPECT_EQ(window.EvDate.Text(), "01/31/2000");
+
+  window.EvDate.SetText("03/01/2000");
+  window.Command4.Click();
+  EXPECT_EQ(g.EventDate, "02/01/2000");
+}
+
+TEST_F(BrGrp, AnInvalidDateIsReplacedByTodayAndCharted) {
+  Team("BLUE OFF.BTM", "ADAMS JOE\r\n01/01/2000\r\n");
+  br_grp& window = Open("NFL");
+  window.EvDate.SetText("13/45/2000");
+  window.compute.Click();
+  ASSERT_EQ(dialogs.boxes.size(), 1u);
+  EXPECT_EQ(window.EvDate.Text(), "06/15/2005");
+  EXPECT_EQ(g.EventDate, "06/15/2005");
+  EXPECT_EQ(window.TmContents1.ListCount(), 1);
+  EXPECT_FALSE(window.compute.Visible());
+}
+
+TEST_F(BrGrp, MembersThatFailTheDateChecksAreLeftOut) {
+  Team("BLUE OFF.BTM", "LATE AL\r\n02/01/2000\r\nCOLE RAY\r\n03/01/1990\r\n");
+  br_grp& window = Open("NFL");
+  EXPECT_THAT(Rows(window.TmContents1), ElementsAre("COLE RAY             + + -"));
+  // Both sides show the one team file; team 1 is charted twice while the window opens,
+  // team 2 once.
+  const std::string late = "LATE AL(02/01/2000) was born after the event date (01/01/2000) !";
+  EXPECT_THAT(dialogs.Texts(), ElementsAre(late, late, late));
+}
+
+TEST_F(BrGrp, ReopeningPicksTheTeamsPickedLastTime) {
+  for (const char* file : {"A OFF.BTM", "B OFF.BTM", "C DEF.BTM"}) Team(file, "");
+  br_grp& first = Open("NFL");
+  first.TmList1.SetText("C DEF.BTM");
+  first.TmList2.SetText("B OFF.BTM");
+  first.Command4.Click();
+  br_grp& again = Open("NFL");
+  EXPECT_EQ(again.TmList1.Text(), "C DEF.BTM");
+  EXPECT_EQ(again.TmList2.Text(), "B OFF.BTM");
+}
+
+TEST_F(BrGrp, WithNoTeamOfTheLeagueNothingIsCharted) {
+  Team("COMETS.BTM", "ADAMS JOE\r\n01/01/2000\r\n");
+  br_grp& window = Open("NFL");
+  EXPECT_EQ(window.TmList1.ListCount(), 0);
+  EXPECT_EQ(window.TmContents1.ListCount(), 0);
+  EXPECT_EQ(window.Label12.Caption(), "");
+  EXPECT_TRUE(window.compute.Visible());
+}
+
+}  // namespace

@@ -1,0 +1,159 @@
+// The individual window, opened from the panel and driven through its controls, and the
+// description file it reads.
+#include "charts/br_ind.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include "charts/day_description.h"
+#include "core/br_cp.h"
+#include "support/world.h"
+
+using testing::ElementsAre;
+using testing::IsEmpty;
+
+namespace {
+
+class BrInd : public testing::Test, public World {
+ public:
+  void SetUp() override {
+    folder.Write("PEOPLE.BDB",
+                 "ZED ANN\r\n01/01/2000\r\nADAMS JOE\r\n12/09/1999\r\nLATE AL\r\n01/02/2000\r\n");
+    folder.Write("ZOO.BDB", "");
+    folder.Write("biodesc.ini", "[***]\r\nA day of new beginnings.\r\n[-**]\r\nLow.\r\n");
+  }
+  // The panel starts on today; the window opens on the event date given.
+  br_ind& Open(const char* eventDate = "01/01/2000") {
+    g.br_cp.Open(g);
+    g.EventDate = eventDate;
+    g.br_cp->Command1.Click();
+    return *g.br_ind.get();
+  }
+  void Pick(br_ind& window, const std::string& name) {
+    for (int row = 0; row < window.Contents.ListCount(); ++row) {
+      if (window.Contents.List(row).rfind(name, 0) == 0) return window.Contents.SetListIndex(row);
+    }
+    FAIL() << name << " is not listed";
+  }
+  static std::vector<std::string> Lines(const br_ind& window) {
+    return {window.Label5.Caption(), window.Label6.Caption(), window.Label7.Caption()};
+  }
+  static bool Cleared(const br_ind& window) {
+    return window.ChartName.empty() && window.Desc1.Text().empty() &&
+           Lines(window) == std::vector<std::string>{"", "", ""} &&
+           window.Contents.ListIndex() == -1;
+  }
+};
+
+TEST_F(BrInd, OpensTheFirstDatabaseWithItsPersonsSortedAndNumbered) {
+  br_ind& window = Open();
+  EXPECT_EQ(window.DbList.Text(), "PEOPLE.BDB");
+  EXPECT_EQ(window.EvDate.Text(), "01/01/2000");
+  ASSERT_EQ(window.Contents.ListCount(), 3);
+  EXPECT_EQ(window.Contents.List(0), "ADAMS JOE               12/09/1999");
+  EXPECT_EQ(window.Contents.ItemData(0), 2);
+  EXPECT_EQ(window.Contents.ItemData(2), 1);
+  window.DbList.SetText("ZOO.BDB");
+  EXPECT_EQ(window.Contents.ListCount(), 0);
+}
+
+TEST_F(BrInd, WithNoDatabaseBothListsStayEmpty) {
+  folder.Remove("PEOPLE.BDB");
+  folder.Remove("ZOO.BDB");
+  br_ind& window = Open();
+  EXPECT_EQ(window.DbList.ListCount(), 0);
+  EXPECT_EQ(window.Contents.ListCount(), 0);
+}
+
+TEST_F(BrInd, ChartsThePersonPickedWithTheDescriptionOfTheDay) {
+  br_ind& window = Open();
+  // Born on the event date: day 1, position 1 and entry 2 of every table.
+  Pick(window, "ZED ANN");
+  EXPECT_THAT(Lines(window), ElementsAre("  Physical   1(*)", "  Emotional  1(*)", "  Intellect  1(*)"));
+  EXPECT_EQ(window.Desc1.Text(), "A day of new beginnings.\r\n");
+  EXPECT_EQ(window.Contents.ListIndex(), -1);
+  EXPECT_EQ(window.ChartName, "ZED ANN");
+  EXPECT_EQ(window.ChartDob, "01/01/2000");
+  EXPECT_EQ(window.ChartPhysicalLine, "  Physical   1(*)");
+
+  // Day 24: physical position 1 of a new round, emotional 24, intellectual 24.
+  Pick(window, "ADAMS JOE");
+  EXPECT_EQ(window.Label5.Caption(), "  Physical   1(*)");
+  EXPECT_EQ(window.Label6.Caption(), "  Emotional  24(-)");
+  EXPECT_EQ(window.Label7.Caption(), "  Intellect  24(-)");
+  EXPECT_EQ(window.Desc1.Text(), NoDescription);
+  EXPECT_EQ(window.ChartDescription, NoDescription);
+  EXPECT_THAT(dialogs.boxes, IsEmpty());
+}
+
+TEST_F(BrInd, ACycleLengthOfDaysShowsPositionZero) {
+  // ADAMS JOE: born 12/09/1999, day 391 = 17 * 23 on 01/02/2001.
+  br_ind& window = Open("01/02/2001");
+  Pick(window, "ADAMS JOE");
+  // Position 0 is the last day before a new rise, just under the line.
+  EXPECT_EQ(window.Label5.Caption(), "  Physical   0(-)");
+}
+
+TEST_F(BrInd, DatesThatFailTheChecksGiveNoChart) {
+  br_ind& window = Open();
+  Pick(window, "LATE AL");
+  EXPECT_THAT(dialogs.Texts(),
+              ElementsAre("LATE AL(01/02/2000) was born after the event date (01/01/2000) !"));
+  EXPECT_TRUE(Cleared(window));
+
+  window.EvDate.SetText("02/30/2000");
+  Pick(window, "ZED ANN");
+  EXPECT_EQ(dialogs.boxes.size(), 2u);
+  EXPECT_EQ(window.EvDate.Text(), "06/15/2005");
+  EXPECT_EQ(g.EventDate, "06/15/2005");
+  EXPECT_TRUE(Cleared(window));
+}
+
+TEST_F(BrInd, ChangingTheDateClearsTheChart) {
+  br_ind& window = Open();
+  Pick(window, "ZED ANN");
+  window.UpDate.Click();
+  EXPECT_EQ(g.EventDate, "01/02/2000");
+  EXPECT_TRUE(Cleared(window));
+
+  Pick(window, "ZED ANN");
+  window.EvDate.SetText("03/01/2000");
+  EXPECT_EQ(g.EventDate, "03/01/2000");
+  EXPECT_TRUE(Cleared(window));
+  // A step counts from the last stepped date, not from the typed one.
+  window.DownDate.Click();
+  EXPECT_EQ(window.EvDate.Text(), "01/01/2000");
+  window.cb_Print.Click();
+  EXPECT_THAT(printer.calls, IsEmpty());
+}
+
+TEST_F(BrInd, AMissingDescriptionFileKeepsNoDescription) {
+  folder.Remove("biodesc.ini");
+  br_ind& window = Open();
+  Pick(window, "ZED ANN");
+  EXPECT_EQ(window.Label5.Caption(), "  Physical   1(*)");
+  EXPECT_EQ(window.Desc1.Text(), NoDescription);
+}
+
+TEST(DayDescription, ReadsTheSectionUpToTheNextOpeningBracket) {
+  const struct {
+    const char* file;
+    const char* key;
+    const char* description;
+  } cases[] = {
+      {"[+++]\r\nUp.\r\nStill up.\r\n[---]\r\nDown.", "+++", "Up.\r\nStill up.\r\n"},
+      {"[+++]\r\nUp.\r\n[---]\r\nDown.", "---", "Down."},
+      {"[+++]\r\nHalf [up].\r\n", "+++", "Half "},
+      {"  [+++]  \r\nFirst.\r\n[+++]\r\nSecond.\r\n", "+++", "First.\r\n"},
+      {"[+++]\r\nUp.\r\n", "-++", NoDescription},
+      {"[+++]\nUnix lines.\n", "+++", "Unix lines.\n"},
+      {"", "+++", NoDescription},
+  };
+  for (const auto& c : cases) {
+    World world(false);
+    world.folder.Write("biodesc.ini", c.file);
+    EXPECT_EQ(DayDescription(world.g, c.key), c.description) << c.file;
+  }
+}
+
+}  // namespace

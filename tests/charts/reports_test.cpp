@@ -1,0 +1,186 @@
+// Both printed reports, call for call on the recording printer: fonts, lines, the end of the
+// document, and what a failing printer leaves behind.
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include "charts/br_grp.h"
+#include "charts/br_ind.h"
+#include "core/br_cp.h"
+#include "support/world.h"
+
+using testing::Contains;
+using testing::ElementsAre;
+using testing::ElementsAreArray;
+using testing::IsEmpty;
+using Calls = std::vector<std::string>;
+
+namespace {
+
+// The expected calls of a report, written the way the report reads.
+struct Expected {
+  Calls calls;
+  Expected& Font(const std::string& name) { return Add("font " + name); }
+  Expected& Style(int points, bool bold) {
+    Add("size " + std::to_string(points));
+    return Add(bold ? "bold 1" : "bold 0");
+  }
+  Expected& Line(const std::string& text) { return Add("line " + text); }
+  Expected& Blank(int count) {
+    for (int k = 0; k < count; ++k) Line("");
+    return *this;
+  }
+  Expected& End() { return Add("end"); }
+  Expected& Add(const std::string& call) {
+    calls.push_back(call);
+    return *this;
+  }
+};
+
+const std::string M(6, ' ');
+
+class Reports : public testing::Test, public World {
+ public:
+  void SetUp() override {
+    folder.Write("PEOPLE.BDB", "ADAMS JOE\r\n01/01/2000\r\nCOLE RAY\r\n03/01/1990\r\n");
+    folder.Write("BLUE OFF.BTM", "PEOPLE.BDB\r\nADAMS JOE\r\n01/01/2000\r\nCOLE RAY\r\n03/01/1990\r\n");
+    folder.Write("RED DEF.BTM", "PEOPLE.BDB\r\nCOLE RAY\r\n03/01/1990\r\n");
+    folder.Write("biodesc.ini", "[***]\r\nA day of new beginnings.\r\nRest early.\r\n[++-]\r\nLow.");
+    g.br_cp.Open(g);
+    g.EventDate = "01/01/2000";
+  }
+  br_grp& OpenTeams() {
+    g.GroupTeam1.FileName = "BLUE OFF.BTM";
+    g.GroupTeam2.FileName = "RED DEF.BTM";
+    g.br_cp->Command6.Click();
+    return *g.br_grp.get();
+  }
+  br_ind& OpenPerson(const std::string& name) {
+    g.br_cp->Command1.Click();
+    br_ind& window = *g.br_ind.get();
+    for (int row = 0; row < window.Contents.ListCount(); ++row) {
+      if (window.Contents.List(row).rfind(name, 0) == 0) window.Contents.SetListIndex(row);
+    }
+    return window;
+  }
+  // Notes the window's pointer at every printer call.
+  void WatchPointer(const Form& window) {
+    printer.onCall = [this, &window] { pointers.push_back(window.MousePointer()); };
+  }
+  // Nothing reaches the printer after the failed call but the discard of the document.
+  void ExpectPrintFailure(const Form& window, size_t failAt) {
+    ASSERT_EQ(printer.calls.size(), failAt + 2);
+    EXPECT_EQ(printer.calls.back(), "discard");
+    ASSERT_EQ(dialogs.boxes.size(), 1u);
+    EXPECT_EQ(dialogs.boxes[0].text, "Error Printing ...");
+    EXPECT_EQ(dialogs.boxes[0].title, "Printer");
+    EXPECT_EQ(dialogs.boxes[0].icon, Icon::Exclamation);
+    EXPECT_EQ(dialogs.boxes[0].buttons, Buttons::OK);
+    EXPECT_EQ(window.MousePointer(), Form::Pointer::Default);
+  }
+  std::vector<Form::Pointer> pointers;
+};
+
+// Team 1 of the fixture on 01/01/2000: ADAMS JOE is born that day, COLE RAY is ten years on.
+Expected TeamReport(const br_grp& w) {
+  Expected e;
+  e.Font("courier new").Style(12, true).Blank(5);
+  e.Line(M + "Event Date : 01/01/2000").Line(M + "Print Date : 06/15/2005").Blank(1);
+  e.Style(12, true).Line(M + "Biorhythm for team : BLUE OFF.BTM").Blank(1).Style(11, false);
+  e.Line(M + "     ADAMS JOE            * * *").Line(M + "     COLE RAY             + + -");
+  e.Blank(1).Style(12, true).Line(M + "Team Totals : 1 0 =  1 ").Blank(1).Style(11, false);
+  e.Line(M + "   Phy = 10    Emo = 8    Intellect = -6").Line(M + "   Double pluses  = 1");
+  e.Blank(2).Style(12, true).Line(M + "Biorhythm for team : RED DEF.BTM").Blank(1);
+  e.Style(11, false).Line(M + "       COLE RAY             + + -").Blank(1);
+  e.Style(12, true).Line(M + "Team Totals : 1 0 =  1 ").Blank(1).Style(11, false);
+  e.Line(M + "  " + w.Label6.Caption()).Line(M + " " + w.Label9.Caption()).Blank(1);
+  return e.Style(20, true).Line(M + "Grand Totals : 2").End();
+}
+
+TEST_F(Reports, TeamReportPrintsTheComparisonAsShown) {
+  br_grp& window = OpenTeams();
+  WatchPointer(window);
+  // A step without Compute reaches neither the dates nor the lines of the report.
+  window.UpDate.Click();
+  window.Command3.Click();
+  EXPECT_THAT(printer.calls, ElementsAreArray(TeamReport(window).calls));
+  EXPECT_THAT(pointers, testing::Each(Form::Pointer::Busy));
+  EXPECT_EQ(window.MousePointer(), Form::Pointer::Default);
+  EXPECT_THAT(dialogs.boxes, IsEmpty());
+}
+
+TEST_F(Reports, TwoEmptyTeamsPrintZeroTotals) {
+  folder.Write("BLUE OFF.BTM", "PEOPLE.BDB\r\n");
+  folder.Write("RED DEF.BTM", "PEOPLE.BDB\r\n");
+  br_grp& window = OpenTeams();
+  window.Command3.Click();
+  const Calls& lines = printer.calls;
+  EXPECT_EQ(std::count(lines.begin(), lines.end(), "line " + M + "Team Totals : 0 0 =  0 "), 2);
+  EXPECT_THAT(lines, Contains("line " + M + "  " + window.Label4.Caption()));
+  EXPECT_EQ(lines.end()[-2], "line " + M + "Grand Totals : 0");
+  EXPECT_EQ(lines.back(), "end");
+}
+
+TEST_F(Reports, IndividualReportPrintsTheChartOnShow) {
+  br_ind& window = OpenPerson("ADAMS JOE");
+  WatchPointer(window);
+  window.cb_Print.Click();
+  Expected e;
+  e.Font("Courier").Style(18, true).Blank(7).Line("Biorhythm for ADAMS JOE");
+  e.Style(11, false).Blank(3);
+  e.Line("Born on    : 01/01/2000").Line("Event Date : 01/01/2000").Line("Print Date : 06/15/2005");
+  e.Blank(3).Line(window.Label5.Caption()).Line(window.Label6.Caption());
+  e.Line(window.Label7.Caption()).Blank(2).Line("Description").Blank(1);
+  // The description's closing line break leaves one empty line at the end.
+  e.Line("A day of new beginnings.").Line("Rest early.").Blank(1).End();
+  EXPECT_THAT(printer.calls, ElementsAreArray(e.calls));
+  EXPECT_EQ(window.Label5.Caption(), "  Physical   1(*)");
+  EXPECT_THAT(pointers, testing::Each(Form::Pointer::Busy));
+  EXPECT_EQ(window.MousePointer(), Form::Pointer::Default);
+}
+
+TEST_F(Reports, IndividualReportEndsOnTheLastDescriptionLine) {
+  br_ind& window = OpenPerson("COLE RAY");
+  window.cb_Print.Click();
+  ASSERT_EQ(window.ChartDescription, "Low.");
+  EXPECT_THAT(Calls(printer.calls.end() - 4, printer.calls.end()),
+              ElementsAre("line Description", "line ", "line Low.", "end"));
+}
+
+TEST_F(Reports, NoChartOnShowPrintsNothing) {
+  br_ind& window = OpenPerson("NOBODY");
+  window.cb_Print.Click();
+  window.Contents.SetListIndex(0);
+  window.UpDate.Click();  // a new date clears the chart
+  window.cb_Print.Click();
+  EXPECT_THAT(printer.calls, IsEmpty());
+  EXPECT_THAT(dialogs.boxes, IsEmpty());
+}
+
+TEST_F(Reports, AFailedReportIsDroppedAndTheNextStartsClean) {
+  br_grp& teams = OpenTeams();
+  const size_t length = TeamReport(teams).calls.size();
+  // The printer fails at once, in the middle, or refuses the finished job.
+  for (const size_t failAt : {size_t{0}, size_t{20}, length - 1}) {
+    SCOPED_TRACE(failAt);
+    printer.calls.clear();
+    dialogs.boxes.clear();
+    printer.failFrom = static_cast<int>(failAt);
+    teams.Command3.Click();
+    ExpectPrintFailure(teams, failAt);
+  }
+  printer.failFrom = -1;
+  printer.calls.clear();
+  teams.Command3.Click();
+  EXPECT_THAT(printer.calls, ElementsAreArray(TeamReport(teams).calls));
+
+  teams.Command4.Click();
+  br_ind& person = OpenPerson("ADAMS JOE");
+  printer.calls.clear();
+  dialogs.boxes.clear();
+  printer.failFrom = 3;
+  person.cb_Print.Click();
+  ExpectPrintFailure(person, 3);
+  EXPECT_EQ(person.ChartName, "ADAMS JOE");
+}
+
+}  // namespace
