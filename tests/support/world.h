@@ -11,6 +11,8 @@ inline constexpr Date TestToday{std::chrono::year{2005}, std::chrono::June, std:
 
 struct World {
   explicit World(bool shippedData = true, bool samples = false);
+  // With the shipped data and samples, printing on a real printer instead of the recorder.
+  explicit World(Printer& paper);
 
   TempFolder folder;
   FakeDesktop desktop;
@@ -18,4 +20,7 @@ struct World {
   RecordingPrinter printer;
   FixedClock clock{TestToday};
   GLOBAL g;
+
+ private:
+  World(Printer* paper, bool shippedData, bool samples);
 };

@@ -8,11 +8,16 @@
 #include <QRegularExpression>
 #include <QThread>
 #include <cstdlib>
+#include <functional>
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 #include <string>
 #include <vector>
 
-#include "support/test_data.h"
+#include "charts/br_grp.h"
+#include "charts/br_ind.h"
+#include "core/br_cp.h"
+#include "support/world.h"
 
 namespace {
 
@@ -35,9 +40,9 @@ QString Output(const QString& program, const QStringList& arguments) {
 QString PdfText(const QString& file) { return Output(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), file, QStringLiteral("-")}); }
 
 // The text read back from a page keeps the words of each line, not the exact run of blanks.
-void ExpectLines(const QString& page) {
+void ExpectPrinted(const QString& page, const std::vector<std::string>& lines) {
   const QString text = page.simplified();
-  for (const std::string& line : Lines) {
+  for (const std::string& line : lines) {
     EXPECT_TRUE(text.contains(QString::fromStdString(line).simplified())) << line << " not in:\n" << page.toStdString();
   }
 }
@@ -47,7 +52,7 @@ TEST(QtPrinter, PdfFileHoldsTheLinesInTheirFont) {
   const QString file = QString::fromStdString(folder.path()) + QStringLiteral("/page.pdf");
   QtPrinter printer(QtPrinter::Target{{}, file});
   ASSERT_TRUE(Print(printer));
-  ExpectLines(PdfText(file));
+  ExpectPrinted(PdfText(file), Lines);
   EXPECT_TRUE(Output(QStringLiteral("pdffonts"), {file}).contains(QStringLiteral("LiberationMono-Bold")));
 }
 
@@ -91,19 +96,86 @@ QString NewestJobFile(const QDateTime& since) {
 
 bool JobsPending() { return !Output(QStringLiteral("lpstat"), {QStringLiteral("-o")}).trimmed().isEmpty(); }
 
-TEST(QtPrinter, DefaultPrinterReceivesTheJob) {
+// The text of the job that printing sent to CUPS, once CUPS has taken it.
+QString PrintedText(const std::function<void()>& print) {
+  const QDateTime start = QDateTime::currentDateTime().addSecs(-1);
+  print();
+  for (int wait = 0; wait < 300 && JobsPending(); ++wait) QThread::msleep(100);
+  EXPECT_FALSE(JobsPending());
+  const QString job = NewestJobFile(start);
+  EXPECT_FALSE(job.isEmpty()) << "no job file found";
+  return job.isEmpty() ? QString() : PdfText(job);
+}
+
+std::vector<std::string> Rows(const ItemList& list) {
+  std::vector<std::string> rows;
+  for (const ItemList::Item& item : list.Items()) rows.push_back(item.Text);
+  return rows;
+}
+
+// The program with the sample data, printing on a real printer.
+struct Paper {
+  explicit Paper(QtPrinter::Target target) : paper(std::move(target)) {}
+  QtPrinter paper;
+};
+
+class Reports : public Paper, public World {
+ public:
+  explicit Reports(QtPrinter::Target target = {}) : Paper(std::move(target)), World(paper) {
+    g.br_cp.Open(g);
+    g.EventDate = "11/20/2026";
+  }
+  br_grp& Teams() {
+    g.GroupTeam1.FileName = "HARBOR OFF.BTM";
+    g.GroupTeam2.FileName = "SUMMIT DEF.BTM";
+    g.br_cp->Command6.Click();
+    return *g.br_grp.get();
+  }
+  br_ind& Person() {
+    g.br_cp->Command1.Click();
+    br_ind& window = *g.br_ind.get();
+    window.Contents.SetListIndex(0);
+    return window;
+  }
+};
+
+TEST(QtPrinter, DefaultPrinterPrintsBothReports) {
   if (QPrinterInfo::defaultPrinter().isNull()) {
     if (std::getenv("ONDULIX_REQUIRE_PRINTER")) FAIL() << "no default printer, and this run requires one";
     GTEST_SKIP() << "no default printer reachable";
   }
-  const QDateTime start = QDateTime::currentDateTime().addSecs(-1);
-  QtPrinter printer;
-  ASSERT_TRUE(Print(printer));
-  for (int wait = 0; wait < 300 && JobsPending(); ++wait) QThread::msleep(100);
-  EXPECT_FALSE(JobsPending());
-  const QString job = NewestJobFile(start);
-  ASSERT_FALSE(job.isEmpty()) << "no job file found";
-  ExpectLines(PdfText(job));
+  Reports program;
+  br_grp& teams = program.Teams();
+  std::vector<std::string> lines = {"Event Date : 11/20/2026", "Biorhythm for team : HARBOR OFF.BTM",
+                                    "Biorhythm for team : SUMMIT DEF.BTM", teams.Label4.Caption(),
+                                    teams.Label9.Caption(), "Grand Totals :"};
+  for (const auto& rows : {Rows(teams.TmContents1), Rows(teams.TmContents2)}) lines.insert(lines.end(), rows.begin(), rows.end());
+  ASSERT_GT(lines.size(), 10u);
+  ExpectPrinted(PrintedText([&] { teams.Command3.Click(); }), lines);
+  teams.Command4.Click();
+
+  br_ind& person = program.Person();
+  ASSERT_FALSE(person.ChartName.empty());
+  const std::string firstLine = person.ChartDescription.substr(0, person.ChartDescription.find_first_of("\r\n"));
+  ExpectPrinted(PrintedText([&] { person.cb_Print.Click(); }),
+                {"Biorhythm for " + person.ChartName, "Born on : " + person.ChartDob, "Event Date : 11/20/2026",
+                 person.ChartPhysicalLine, person.ChartEmotionalLine, person.ChartIntellectLine, "Description", firstLine});
+  EXPECT_THAT(program.dialogs.boxes, testing::IsEmpty());
+}
+
+TEST(QtPrinter, NoPrinterSaysSoAndTheWindowStaysUsable) {
+  Reports program(QtPrinter::Target{QStringLiteral("No Such Printer"), {}});
+  br_ind& person = program.Person();
+  person.cb_Print.Click();
+  ASSERT_EQ(program.dialogs.boxes.size(), 1u);
+  EXPECT_EQ(program.dialogs.boxes[0].text, "Error Printing ...");
+  EXPECT_EQ(program.dialogs.boxes[0].title, "Printer");
+  EXPECT_EQ(person.MousePointer(), Form::Pointer::Default);
+  person.Contents.SetListIndex(1);
+  EXPECT_EQ(person.Label5.Caption(), person.ChartPhysicalLine);
+  EXPECT_FALSE(person.ChartName.empty());
+  person.cb_close.Click();
+  EXPECT_FALSE(program.g.br_ind.Loaded());
 }
 
 }  // namespace
