@@ -15,9 +15,6 @@ constexpr int EntryLeft = 1260;
 constexpr int RowHeight = 375;
 constexpr int DatabaseTop = 615;
 constexpr int ContentsTop = 1110;
-// Wide enough for a listed person (24 characters of name, 10 of date) in 9.75-point Courier
-// New, with room for the scroll bar.
-constexpr int ContentsWidth = 4680;
 constexpr int ContentsHeight = 2640;
 constexpr int ChartTitleTop = ContentsTop + ContentsHeight + 120;
 constexpr int CycleTop = ChartTitleTop + 300;
@@ -26,6 +23,7 @@ constexpr int CycleGap = 120;
 constexpr int DescriptionTop = CycleTop + 360;
 constexpr int DescriptionHeight = 1800;
 constexpr int WindowWidth = Margin + 3 * CycleWidth + 2 * CycleGap + Margin;
+// The person list, the cycle lines and the description share the window's width.
 constexpr int DescriptionWidth = WindowWidth - 2 * Margin;
 constexpr int ButtonWidth = 1215;
 constexpr int ButtonTop = DescriptionTop + DescriptionHeight + 150;
@@ -57,7 +55,7 @@ br_ind::br_ind(GLOBAL& g)
                Button::Picture::ArrowDown),
       Label1(*this, "Label1", Rect{Margin, DatabaseTop + 45, 1080, 270}, "Database "),
       DbList(*this, "DbList", Rect{EntryLeft, DatabaseTop, 3540, RowHeight}, true),
-      Contents(*this, "Contents", Rect{Margin, ContentsTop, ContentsWidth, ContentsHeight}, true),
+      Contents(*this, "Contents", Rect{Margin, ContentsTop, DescriptionWidth, ContentsHeight}, true),
       Label4(*this, "Label4", Rect{Margin, ChartTitleTop, 1500, 270}, "Biorhythm"),
       Label5(*this, "Label5", CycleLine(0)),
       Label6(*this, "Label6", CycleLine(1)),

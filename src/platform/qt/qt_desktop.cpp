@@ -64,7 +64,14 @@ QtDesktop::Shown& QtDesktop::Create(Form& form) {
   auto* window = new FormWindow(form);
   shown.window = window;
   window->setFixedSize(Pixels(form.ClientWidth()), Pixels(form.ClientHeight()));
-  if (form.Left && form.Top) window->move(Pixels(*form.Left), Pixels(*form.Top));
+  if (form.Left && form.Top) {
+    window->move(Pixels(*form.Left), Pixels(*form.Top));
+  } else {
+    // A window that does not place itself opens in the middle of the screen, whole, rather
+    // than wherever the window manager finds room.
+    const QRect area = window->screen()->availableGeometry();
+    window->move(area.center() - window->rect().center());
+  }
   for (Control* control : form.Controls()) {
     shown.bindings.push_back(Bind(*control, window));
     Name(shown.bindings.back()->widget(), *control);

@@ -1,6 +1,8 @@
 #include "platform/qt/qt_printer.h"
 
 #include <QFontMetricsF>
+#include <QMarginsF>
+#include <QPageLayout>
 #include <QPainter>
 #include <QPrinter>
 #include <QPrinterInfo>
@@ -26,6 +28,9 @@ bool QtPrinter::Open() {
     printer_ = std::make_unique<QPrinter>(info, QPrinter::HighResolution);
     printer_->setDocName(QStringLiteral("Ondulix"));
   }
+  // Half an inch all round: inside what every printer reaches, and the page does not start
+  // at the paper's very edge, as a bare PDF page would.
+  printer_->setPageMargins(QMarginsF(0.5, 0.5, 0.5, 0.5), QPageLayout::Inch);
   painter_ = std::make_unique<QPainter>();
   if (!painter_->begin(printer_.get())) return false;
   y_ = 0;
