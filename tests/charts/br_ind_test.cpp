@@ -26,14 +26,10 @@ class BrInd : public testing::Test, public World {
   br_ind& Open(const char* eventDate = "01/01/2000") {
     g.br_cp.Open(g);
     g.EventDate = eventDate;
-    g.br_cp->Command1.Click();
-    return *g.br_ind.get();
+    return OpenIndividual();
   }
   void Pick(br_ind& window, const std::string& name) {
-    for (int row = 0; row < window.Contents.ListCount(); ++row) {
-      if (window.Contents.List(row).rfind(name, 0) == 0) return window.Contents.SetListIndex(row);
-    }
-    FAIL() << name << " is not listed";
+    ASSERT_TRUE(PickPerson(window, name)) << name << " is not listed";
   }
   static std::vector<std::string> Lines(const br_ind& window) {
     return {window.Label5.Caption(), window.Label6.Caption(), window.Label7.Caption()};

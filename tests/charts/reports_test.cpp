@@ -3,8 +3,6 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include "charts/br_grp.h"
-#include "charts/br_ind.h"
 #include "core/br_cp.h"
 #include "support/world.h"
 
@@ -48,18 +46,10 @@ class Reports : public testing::Test, public World {
     g.br_cp.Open(g);
     g.EventDate = "01/01/2000";
   }
-  br_grp& OpenTeams() {
-    g.GroupTeam1.FileName = "BLUE OFF.BTM";
-    g.GroupTeam2.FileName = "RED DEF.BTM";
-    g.br_cp->Command6.Click();
-    return *g.br_grp.get();
-  }
+  br_grp& OpenTeams() { return OpenComparison("BLUE OFF.BTM", "RED DEF.BTM"); }
   br_ind& OpenPerson(const std::string& name) {
-    g.br_cp->Command1.Click();
-    br_ind& window = *g.br_ind.get();
-    for (int row = 0; row < window.Contents.ListCount(); ++row) {
-      if (window.Contents.List(row).rfind(name, 0) == 0) window.Contents.SetListIndex(row);
-    }
+    br_ind& window = OpenIndividual();
+    PickPerson(window, name);
     return window;
   }
   // Notes the window's pointer at every printer call.

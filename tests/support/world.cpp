@@ -1,5 +1,6 @@
 #include "support/world.h"
 
+#include "core/br_cp.h"
 #include "core/cycle_tables.h"
 
 World::World(bool shippedData, bool samples) : World(nullptr, shippedData, samples) {}
@@ -13,4 +14,26 @@ World::World(Printer* paper, bool shippedData, bool samples)
     folder.AddShippedData(samples);
     LoadCycleTables(g);
   }
+}
+
+br_grp& World::OpenComparison(const std::string& team1, const std::string& team2) {
+  g.GroupTeam1.FileName = team1;
+  g.GroupTeam2.FileName = team2;
+  g.br_cp->Command6.Click();
+  return *g.br_grp.get();
+}
+
+br_ind& World::OpenIndividual() {
+  g.br_cp->Command1.Click();
+  return *g.br_ind.get();
+}
+
+bool World::PickPerson(br_ind& window, const std::string& name) {
+  for (int row = 0; row < window.Contents.ListCount(); ++row) {
+    if (window.Contents.List(row).rfind(name, 0) == 0) {
+      window.Contents.SetListIndex(row);
+      return true;
+    }
+  }
+  return false;
 }

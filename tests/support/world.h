@@ -2,6 +2,10 @@
 // globals built on them, with today fixed.
 #pragma once
 
+#include <string>
+
+#include "charts/br_grp.h"
+#include "charts/br_ind.h"
 #include "core/globals.h"
 #include "support/doubles.h"
 #include "support/test_data.h"
@@ -13,6 +17,13 @@ struct World {
   explicit World(bool shippedData = true, bool samples = false);
   // With the shipped data and samples, printing on a real printer instead of the recorder.
   explicit World(Printer& paper);
+
+  // The chart windows, opened from the open panel as the user does: the comparison by "&NFL"
+  // with these two teams remembered as the last picked, the individual by "&Bio Calendar".
+  br_grp& OpenComparison(const std::string& team1, const std::string& team2);
+  br_ind& OpenIndividual();
+  // Makes current the listed person whose entry starts with the name; false when none does.
+  static bool PickPerson(br_ind& window, const std::string& name);
 
   TempFolder folder;
   FakeDesktop desktop;

@@ -14,8 +14,6 @@
 #include <string>
 #include <vector>
 
-#include "charts/br_grp.h"
-#include "charts/br_ind.h"
 #include "core/br_cp.h"
 #include "support/world.h"
 
@@ -125,15 +123,9 @@ class Reports : public Paper, public World {
     g.br_cp.Open(g);
     g.EventDate = "11/20/2026";
   }
-  br_grp& Teams() {
-    g.GroupTeam1.FileName = "HARBOR OFF.BTM";
-    g.GroupTeam2.FileName = "SUMMIT DEF.BTM";
-    g.br_cp->Command6.Click();
-    return *g.br_grp.get();
-  }
+  br_grp& Teams() { return OpenComparison("HARBOR OFF.BTM", "SUMMIT DEF.BTM"); }
   br_ind& Person() {
-    g.br_cp->Command1.Click();
-    br_ind& window = *g.br_ind.get();
+    br_ind& window = OpenIndividual();
     window.Contents.SetListIndex(0);
     return window;
   }
