@@ -11,16 +11,15 @@
 #include "platform/dialogs.h"
 #include "platform/files.h"
 
-std::string CleanName(const std::string& name) {
-  std::string kept = name;
-  kept.erase(std::remove(kept.begin(), kept.end(), ','), kept.end());
-  const size_t first = kept.find_first_not_of(' ');
-  const size_t last = kept.find_last_not_of(' ');
-  kept = first == std::string::npos ? std::string() : kept.substr(first, last - first + 1);
-  kept.erase(std::remove_if(kept.begin(), kept.end(),
-                            [](unsigned char c) { return c < 32 || c > 95; }),
-             kept.end());
-  return kept;
+// Works on its own copy in place: a database load cleans every name it reads.
+std::string CleanName(std::string name) {
+  std::erase(name, ',');
+  const size_t first = name.find_first_not_of(' ');
+  if (first == std::string::npos) return {};
+  name.resize(name.find_last_not_of(' ') + 1);
+  name.erase(0, first);
+  std::erase_if(name, [](unsigned char c) { return c < 32 || c > 95; });
+  return name;
 }
 
 namespace {
@@ -47,9 +46,10 @@ std::string PersonListEntry(const Person& person) {
   return entry + person.Dob;
 }
 
-bool AddPerson(const std::string& name, const std::string& dob, PeopleDatabase& database) {
+bool AddPerson(std::string name, std::string dob, PeopleDatabase& database) {
   Person person;
-  if (database.Count == std::numeric_limits<std::int16_t>::max() || !MakePerson(name, dob, person)) {
+  if (database.Count == std::numeric_limits<std::int16_t>::max() ||
+      !MakePerson(std::move(name), std::move(dob), person)) {
     return false;
   }
   database.Persons.resize(static_cast<size_t>(database.Count));
@@ -70,7 +70,7 @@ bool LoadDatabase(GLOBAL& g, const std::string& fileName, PeopleDatabase& databa
   if (loaded) {
     FieldReader reader(*text);
     loaded = ReadPairs(reader, [&](std::string& name, std::string& dob) {
-      if (AddPerson(name, dob, database)) return PairResult::Added;
+      if (AddPerson(std::move(name), std::move(dob), database)) return PairResult::Added;
       // A name that cleans to nothing is passed over; a full database is a failed load.
       return database.Count == std::numeric_limits<std::int16_t>::max() ? PairResult::Fail
                                                                         : PairResult::Passed;

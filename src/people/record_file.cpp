@@ -28,10 +28,12 @@ std::string OneLineField(std::string text) {
 
 bool OneField(const std::string& text) { return OneLineField(text) == text; }
 
-bool MakePerson(const std::string& name, const std::string& dob, Person& person) {
-  person.Name = OneLineField(CleanName(UpperCase(name)));
+// The texts are cleaned in place, passed on from step to step: a load makes a person of every
+// pair of lines it reads.
+bool MakePerson(std::string name, std::string dob, Person& person) {
+  person.Name = OneLineField(CleanName(UpperCase(std::move(name))));
   // A text that is no date is kept as it stands, but for what its line could not carry back.
-  person.Dob = ReformatDate(OneLineField(dob));
+  person.Dob = ReformatDate(OneLineField(std::move(dob)));
   // The file cannot carry an empty name: its reader would pair the following lines wrongly.
   return !person.Name.empty();
 }

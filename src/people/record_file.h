@@ -11,7 +11,7 @@
 std::string UpperCase(std::string text);
 // Cleans and reformats a name and date of birth into a person; false when the name cleans to
 // nothing, which the files could not carry.
-bool MakePerson(const std::string& name, const std::string& dob, Person& person);
+bool MakePerson(std::string name, std::string dob, Person& person);
 // A text that reads back from its own line as the same one field.
 bool OneField(const std::string& text);
 // The lines of the persons, each name upper-cased, CR LF after every line; a person whose name

@@ -5,8 +5,6 @@
 #include <cctype>
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 
 namespace fs = std::filesystem;
 
@@ -69,12 +67,19 @@ std::optional<std::string> Find(const std::string& folder, const std::string& na
 std::optional<std::string> Read(const std::string& folder, const std::string& name) {
   const auto stored = Find(folder, name);
   if (!stored) return std::nullopt;
-  std::ifstream in(Join(folder, *stored), std::ios::binary);
+  const std::string path = Join(folder, *stored);
+  std::FILE* in = std::fopen(path.c_str(), "rb");
   if (!in) return std::nullopt;
-  std::ostringstream contents;
-  contents << in.rdbuf();
-  if (in.bad()) return std::nullopt;
-  return contents.str();
+  // One read of the size the file has now, then on to its end should it have grown since.
+  std::error_code unknown;
+  const auto expected = fs::file_size(path, unknown);
+  std::string contents(unknown ? 0 : expected, '\0');
+  contents.resize(std::fread(contents.data(), 1, contents.size(), in));
+  for (char more[4096]; const size_t got = std::fread(more, 1, sizeof more, in);) contents.append(more, got);
+  const bool failed = std::ferror(in) != 0;
+  std::fclose(in);
+  if (failed) return std::nullopt;
+  return contents;
 }
 
 bool Replace(const std::string& folder, const std::string& name, const std::string& contents) {

@@ -24,6 +24,16 @@ TEST(Files, ReadFindsALowerCaseFile) {
   EXPECT_FALSE(files::Read(folder.path(), "NBA.BDB").has_value());
 }
 
+TEST(Files, ReadTellsAnEmptyFileFromOneThatCannotBeRead) {
+  TempFolder folder;
+  folder.Write("EMPTY.BDB", "");
+  folder.Write("LARGE.BDB", std::string(100000, 'x'));
+  std::filesystem::create_directory(std::filesystem::path(folder.path()) / "FOLDER.BDB");
+  EXPECT_EQ(files::Read(folder.path(), "EMPTY.BDB"), "");
+  EXPECT_EQ(files::Read(folder.path(), "LARGE.BDB"), std::string(100000, 'x'));
+  EXPECT_FALSE(files::Read(folder.path(), "FOLDER.BDB").has_value());
+}
+
 TEST(Files, ReplaceWritesTheNewContentsUnderTheUpperCaseName) {
   TempFolder folder;
   folder.Write("nfl.bdb", "old");
