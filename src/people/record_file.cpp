@@ -44,7 +44,7 @@ std::string RecordLines(const Person* first, int count) {
     // Persons set by other means than MakePerson are held to the same lines, so that no file
     // ever pairs a name with the wrong date.
     const std::string name = OneLineField(UpperCase(person->Name));
-    if (!name.empty()) lines += name + "\r\n" + OneLineField(person->Dob) + "\r\n";
+    if (!name.empty()) lines.append(name).append("\r\n").append(OneLineField(person->Dob)).append("\r\n");
   }
   return lines;
 }
