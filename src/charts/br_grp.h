@@ -35,7 +35,8 @@ class br_grp : public Form {
   Label Label12;          // the grand total; shown in the "NFL" league only
   Label Label11;          // team 2's emotional balance
 
-  // Charts both teams for the date in the box.
+  // Charts both teams for the date in the box; a text that fails the date check is replaced
+  // by today, in the box too.
   void CompareTeams();
 
   void TmList1_Click();
@@ -70,9 +71,6 @@ class br_grp : public Form {
   static void SelectTeam(const Side& side);
   void PickTeam(const Side& side);
   void ChartTeam(const Side& side);
-  // The box's text becomes the event date; one that fails the check is replaced by today,
-  // in the box too.
-  void TakeEventDate();
 
   GLOBAL& g;
 };
