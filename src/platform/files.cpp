@@ -75,7 +75,9 @@ std::optional<std::string> Read(const std::string& folder, const std::string& na
   const auto expected = fs::file_size(path, unknown);
   std::string contents(unknown ? 0 : expected, '\0');
   contents.resize(std::fread(contents.data(), 1, contents.size(), in));
-  for (char more[4096]; const size_t got = std::fread(more, 1, sizeof more, in);) contents.append(more, got);
+  for (char more[4096]; const size_t got = std::fread(more, 1, sizeof more, in);) {
+    contents.append(more, got);
+  }
   const bool failed = std::ferror(in) != 0;
   std::fclose(in);
   if (failed) return std::nullopt;

@@ -32,11 +32,6 @@ class BrGrp : public testing::Test, public World {
     (std::string(league) == "NFL" ? g.br_cp->Command6 : g.br_cp->Command7).Click();
     return *g.br_grp.get();
   }
-  static Texts Rows(const ItemList& list) {
-    Texts rows;
-    for (const auto& item : list.Items()) rows.push_back(item.Text);
-    return rows;
-  }
 };
 
 TEST_F(BrGrp, EachLeagueOffersItsOwnTeamFiles) {

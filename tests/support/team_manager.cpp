@@ -24,12 +24,6 @@ void TeamManager::Pick(ItemList& list, const std::string& text) {
   list.SetListIndex(row < list.ListCount() ? static_cast<int>(row) : -1);
 }
 
-Names TeamManager::Rows(const ItemList& list) {
-  Names rows;
-  for (const auto& item : list.Items()) rows.push_back(item.Text);
-  return rows;
-}
-
 std::string TeamManager::Current(const ItemList& list) {
   return list.ListIndex() >= 0 ? list.List(list.ListIndex()) : "";
 }

@@ -20,7 +20,6 @@ class TeamManager : public testing::Test, public World {
 
   // Makes current the row showing the text; no row when none does.
   static void Pick(ItemList& list, const std::string& text);
-  static Names Rows(const ItemList& list);
   // The current row's text; empty when there is none.
   static std::string Current(const ItemList& list);
   Names Members() const;

@@ -37,3 +37,9 @@ bool World::PickPerson(br_ind& window, const std::string& name) {
   }
   return false;
 }
+
+std::vector<std::string> World::Rows(const ItemList& list) {
+  std::vector<std::string> rows;
+  for (const ItemList::Item& item : list.Items()) rows.push_back(item.Text);
+  return rows;
+}

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "charts/br_grp.h"
 #include "charts/br_ind.h"
@@ -22,6 +23,8 @@ struct World {
   // with these two teams remembered as the last picked, the individual by "&Bio Calendar".
   br_grp& OpenComparison(const std::string& team1, const std::string& team2);
   br_ind& OpenIndividual();
+  // The rows of a list, top to bottom.
+  static std::vector<std::string> Rows(const ItemList& list);
   // Makes current the listed person whose entry starts with the name; false when none does.
   static bool PickPerson(br_ind& window, const std::string& name);
 

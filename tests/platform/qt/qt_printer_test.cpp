@@ -105,12 +105,6 @@ QString PrintedText(const std::function<void()>& print) {
   return job.isEmpty() ? QString() : PdfText(job);
 }
 
-std::vector<std::string> Rows(const ItemList& list) {
-  std::vector<std::string> rows;
-  for (const ItemList::Item& item : list.Items()) rows.push_back(item.Text);
-  return rows;
-}
-
 // The program with the sample data, printing on a real printer.
 struct Paper {
   explicit Paper(QtPrinter::Target target) : paper(std::move(target)) {}
@@ -141,7 +135,7 @@ TEST(QtPrinter, DefaultPrinterPrintsBothReports) {
   std::vector<std::string> lines = {"Event Date : 11/20/2026", "Biorhythm for team : HARBOR OFF.BTM",
                                     "Biorhythm for team : SUMMIT DEF.BTM", teams.Label4.Caption(),
                                     teams.Label9.Caption(), "Grand Totals :"};
-  for (const auto& rows : {Rows(teams.TmContents1), Rows(teams.TmContents2)}) lines.insert(lines.end(), rows.begin(), rows.end());
+  for (const auto& rows : {World::Rows(teams.TmContents1), World::Rows(teams.TmContents2)}) lines.insert(lines.end(), rows.begin(), rows.end());
   ASSERT_GT(lines.size(), 10u);
   ExpectPrinted(PrintedText([&] { teams.Command3.Click(); }), lines);
   teams.Command4.Click();
