@@ -41,8 +41,8 @@ double RawSeconds(const std::string& path) {
 }
 
 struct Setup {
-  Setup() : g(Platform{desktop, dialogs, printer, clock}, folder.path()) {
-    InitGlobals(g);
+  Setup() : g(Platform{desktop, dialogs, printer, clock, folder.path()}) {
+    InitGlobals(g, folder.path());
     folder.AddShippedData();
     LoadCycleTables(g);
     for (int k = 0; k < 32767; ++k) {

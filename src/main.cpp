@@ -16,7 +16,7 @@ int main(int argc, char** argv) {
   QtDialogs dialogs;
   QtPrinter printer;
   SystemClock clock;
-  GLOBAL g(Platform{desktop, dialogs, printer, clock}, files::ProgramFolder());
+  GLOBAL g(Platform{desktop, dialogs, printer, clock, files::ProgramFolder()});
   g.br_cp.Open(g);
   // The data files could not be read: the program has already said so and ended.
   if (desktop.Ended()) return 0;

@@ -189,7 +189,7 @@ void br_grp::EvDate_Change() { compute.SetVisible(true); }
 
 void br_grp::compute_Click() { CompareTeams(); }
 
-void br_grp::UpDate_Click() { StepEventDate(g.GroupStepDate, 1, EvDate); }
-void br_grp::DownDate_Click() { StepEventDate(g.GroupStepDate, -1, EvDate); }
+void br_grp::UpDate_Click() { DateStepper(g.GroupStepDate, 1, EvDate); }
+void br_grp::DownDate_Click() { DateStepper(g.GroupStepDate, -1, EvDate); }
 void br_grp::Command3_Click() { PrintTeamReport(g, *this); }
 void br_grp::Command4_Click() { Unload(); }

@@ -160,7 +160,7 @@ void br_ind::EvDate_Change() {
   ResetForm();
 }
 
-void br_ind::UpDate_Click() { StepEventDate(g.IndividualStepDate, 1, EvDate); }
-void br_ind::DownDate_Click() { StepEventDate(g.IndividualStepDate, -1, EvDate); }
+void br_ind::UpDate_Click() { DateStepper(g.IndividualStepDate, 1, EvDate); }
+void br_ind::DownDate_Click() { DateStepper(g.IndividualStepDate, -1, EvDate); }
 void br_ind::cb_Print_Click() { PrintIndividualReport(g, *this); }
 void br_ind::cb_close_Click() { Unload(); }

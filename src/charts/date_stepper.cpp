@@ -1,6 +1,6 @@
 #include "charts/date_stepper.h"
 
-void StepEventDate(Date& stepDate, int days, TextBox& box) {
+void DateStepper(Date& stepDate, int days, TextBox& box) {
   stepDate = AddDays(stepDate, days);
   box.SetText(WriteDate(stepDate));
 }

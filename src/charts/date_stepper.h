@@ -7,4 +7,4 @@
 
 // Moves the step date by the days (1 or -1) and shows it in the box, which raises the box's
 // change just as typing does.
-void StepEventDate(Date& stepDate, int days, TextBox& box);
+void DateStepper(Date& stepDate, int days, TextBox& box);

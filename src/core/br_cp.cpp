@@ -45,7 +45,7 @@ void br_cp::Form_Load() {
   Top = static_cast<int>(std::max(top, 0.0f));
   Left = static_cast<int>(std::max(left, 0.0f));
 
-  InitGlobals(g);
+  InitGlobals(g, g.platform.dataFolder);
   if (!LoadCycleTables(g)) {
     desktop().EndProgram();
     return;

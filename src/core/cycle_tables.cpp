@@ -11,10 +11,10 @@ namespace {
 // The first L characters of the file are the symbols of entries 1 to L; line breaks among
 // them count as symbols too.
 template <int L>
-bool LoadSymbols(const GLOBAL& g, const char* file, CycleTable<L>& table) {
+bool LoadSymbols(const GLOBAL& g, const char* file, SymbolTable<L>& table) {
   const auto text = files::Read(g.DataFolder, file);
   if (!text || text->size() < static_cast<size_t>(L)) return false;
-  for (int k = 1; k <= L; ++k) table.Symbols[k] = (*text)[k - 1];
+  for (int k = 1; k <= L; ++k) table[k] = (*text)[k - 1];
   return true;
 }
 
@@ -28,12 +28,12 @@ bool ReadScale(const std::string& field, double& value) {
 }
 
 template <int L>
-bool LoadScale(const GLOBAL& g, const char* file, CycleTable<L>& table) {
+bool LoadScale(const GLOBAL& g, const char* file, ScaleTable<L>& table) {
   const auto text = files::Read(g.DataFolder, file);
   if (!text) return false;
   FieldReader reader(*text);
   for (int k = 1; k <= L; ++k) {
-    if (reader.AtEnd() || !ReadScale(reader.Next(), table.Scale[k])) return false;
+    if (reader.AtEnd() || !ReadScale(reader.Next(), table[k])) return false;
   }
   return true;
 }
@@ -41,12 +41,12 @@ bool LoadScale(const GLOBAL& g, const char* file, CycleTable<L>& table) {
 }  // namespace
 
 bool LoadCycleTables(GLOBAL& g) {
-  const bool loaded = LoadSymbols(g, "BR_PHY.SYM", g.Physical) &&
-                      LoadSymbols(g, "BR_EMO.SYM", g.Emotional) &&
-                      LoadSymbols(g, "BR_INT.SYM", g.Intellectual) &&
-                      LoadScale(g, "BR_PHY.SCA", g.Physical) &&
-                      LoadScale(g, "BR_EMO.SCA", g.Emotional) &&
-                      LoadScale(g, "BR_INT.SCA", g.Intellectual);
+  const bool loaded = LoadSymbols<PhysicalLength>(g, "BR_PHY.SYM", g.PhysicalSymbols) &&
+                      LoadSymbols<EmotionalLength>(g, "BR_EMO.SYM", g.EmotionalSymbols) &&
+                      LoadSymbols<IntellectualLength>(g, "BR_INT.SYM", g.IntellectualSymbols) &&
+                      LoadScale<PhysicalLength>(g, "BR_PHY.SCA", g.PhysicalScale) &&
+                      LoadScale<EmotionalLength>(g, "BR_EMO.SCA", g.EmotionalScale) &&
+                      LoadScale<IntellectualLength>(g, "BR_INT.SCA", g.IntellectualScale);
   if (!loaded) {
     g.platform.dialogs.MsgBox("Cannot read data files! " + g.DataFolder, Buttons::OK,
                               Icon::Question, "Error");
@@ -56,8 +56,8 @@ bool LoadCycleTables(GLOBAL& g) {
 
 long DayNumber(Date dob, Date event) { return DaysBetween(dob, event) + 1; }
 
-CyclePlace CyclePosition(long dayNumber, int length) {
-  const int position = static_cast<int>(dayNumber % length);
+CyclePlace CyclePosition(Date dob, Date event, int length) {
+  const int position = static_cast<int>(DayNumber(dob, event) % length);
   return CyclePlace{position, position + 1};
 }
 
@@ -66,16 +66,15 @@ std::string DayState::StateKey() const {
 }
 
 DayState StateOn(const GLOBAL& g, Date dob, Date event) {
-  const long n = DayNumber(dob, event);
   DayState state{};
-  state.Physical = CyclePosition(n, g.Physical.Length);
-  state.Emotional = CyclePosition(n, g.Emotional.Length);
-  state.Intellectual = CyclePosition(n, g.Intellectual.Length);
-  state.PhysicalSymbol = g.Physical.Symbols[state.Physical.Entry];
-  state.EmotionalSymbol = g.Emotional.Symbols[state.Emotional.Entry];
-  state.IntellectualSymbol = g.Intellectual.Symbols[state.Intellectual.Entry];
-  state.PhysicalScale = g.Physical.Scale[state.Physical.Entry];
-  state.EmotionalScale = g.Emotional.Scale[state.Emotional.Entry];
-  state.IntellectualScale = g.Intellectual.Scale[state.Intellectual.Entry];
+  state.Physical = CyclePosition(dob, event, PhysicalLength);
+  state.Emotional = CyclePosition(dob, event, EmotionalLength);
+  state.Intellectual = CyclePosition(dob, event, IntellectualLength);
+  state.PhysicalSymbol = g.PhysicalSymbols[state.Physical.Entry];
+  state.EmotionalSymbol = g.EmotionalSymbols[state.Emotional.Entry];
+  state.IntellectualSymbol = g.IntellectualSymbols[state.Intellectual.Entry];
+  state.PhysicalScale = g.PhysicalScale[state.Physical.Entry];
+  state.EmotionalScale = g.EmotionalScale[state.Emotional.Entry];
+  state.IntellectualScale = g.IntellectualScale[state.Intellectual.Entry];
   return state;
 }

@@ -18,7 +18,7 @@ struct CyclePlace {
 
 // Day 1 is the day of birth. Both dates have passed CheckDates.
 long DayNumber(Date dob, Date event);
-CyclePlace CyclePosition(long dayNumber, int length);
+CyclePlace CyclePosition(Date dob, Date event, int length);
 
 // The state of a day in all three cycles.
 struct DayState {

@@ -9,8 +9,7 @@
 #include "platform/calendar.h"
 #include "teams/br_tm.h"
 
-GLOBAL::GLOBAL(Platform platform, std::string dataFolder)
-    : platform(platform), DataFolder(std::move(dataFolder)) {}
+GLOBAL::GLOBAL(Platform platform) : platform(std::move(platform)) {}
 
 // Out of line: destroying the window references needs every window's class.
 GLOBAL::~GLOBAL() = default;
@@ -30,7 +29,8 @@ void InitTeam(TeamRecord& team) {
 
 std::string TodayText(const GLOBAL& g) { return WriteDate(g.platform.clock.Today()); }
 
-void InitGlobals(GLOBAL& g) {
+void InitGlobals(GLOBAL& g, const std::string& dataFolder) {
+  g.DataFolder = dataFolder;
   InitDatabase(g.ManagerDatabase);
   InitDatabase(g.IndividualDatabase);
   InitTeam(g.ManagerTeam);

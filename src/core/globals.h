@@ -43,13 +43,16 @@ struct TeamRecord {
   bool Modified = false;
 };
 
-// One cycle's table: entries 1..L (slot 0 unused).
+// The lengths of the three cycles, in days.
+inline constexpr int PhysicalLength = 23;
+inline constexpr int EmotionalLength = 28;
+inline constexpr int IntellectualLength = 33;
+
+// A cycle's tables: entries 1..L (slot 0 unused).
 template <int L>
-struct CycleTable {
-  static constexpr int Length = L;
-  std::array<char, L + 1> Symbols{};
-  std::array<double, L + 1> Scale{};
-};
+using SymbolTable = std::array<char, L + 1>;
+template <int L>
+using ScaleTable = std::array<double, L + 1>;
 
 // What the program uses of the platform.
 struct Platform {
@@ -57,10 +60,12 @@ struct Platform {
   Dialogs& dialogs;
   Printer& printer;
   const Clock& clock;
+  // The folder start-up chose for the data files; InitGlobals makes it the DataFolder.
+  std::string dataFolder;
 };
 
 struct GLOBAL {
-  GLOBAL(Platform platform, std::string dataFolder);
+  explicit GLOBAL(Platform platform);
   ~GLOBAL();
   GLOBAL(const GLOBAL&) = delete;
   GLOBAL& operator=(const GLOBAL&) = delete;
@@ -69,9 +74,12 @@ struct GLOBAL {
 
   std::string DataFolder;
 
-  CycleTable<23> Physical;
-  CycleTable<28> Emotional;
-  CycleTable<33> Intellectual;
+  SymbolTable<PhysicalLength> PhysicalSymbols{};
+  SymbolTable<EmotionalLength> EmotionalSymbols{};
+  SymbolTable<IntellectualLength> IntellectualSymbols{};
+  ScaleTable<PhysicalLength> PhysicalScale{};
+  ScaleTable<EmotionalLength> EmotionalScale{};
+  ScaleTable<IntellectualLength> IntellectualScale{};
 
   std::string EventDate;
   Date GroupStepDate;
@@ -106,9 +114,9 @@ struct GLOBAL {
   WindowRef<::BR_TM> BR_TM;
 };
 
-// Gives every record and variable its starting value: empty personal databases and teams,
-// the event dates set to today.
-void InitGlobals(GLOBAL& g);
+// Gives every record and variable its starting value: the data folder, empty personal
+// databases and teams, the event dates set to today.
+void InitGlobals(GLOBAL& g, const std::string& dataFolder);
 void InitDatabase(PeopleDatabase& database);
 void InitTeam(TeamRecord& team);
 

@@ -11,9 +11,9 @@ namespace {
 // symbols by the table entry its birth date lands on.
 struct ChartWorld : World {
   ChartWorld() : World(false) {
-    g.Physical.Symbols.fill(' ');
-    g.Emotional.Symbols.fill(' ');
-    g.Intellectual.Symbols.fill(' ');
+    g.PhysicalSymbols.fill(' ');
+    g.EmotionalSymbols.fill(' ');
+    g.IntellectualSymbols.fill(' ');
     g.EventDate = "01/23/2000";
   }
   void Member(const std::string& name, const std::string& dob) { AddMember(g, name, dob, team); }
@@ -47,9 +47,9 @@ class SymbolCount : public testing::TestWithParam<SymbolCase> {};
 TEST_P(SymbolCount, CountsDoublePlusesAndTheEmotionalBalance) {
   ChartWorld world;
   // Born on the event date: entry 2 of every table.
-  world.g.Physical.Symbols[2] = GetParam().p;
-  world.g.Emotional.Symbols[2] = GetParam().e;
-  world.g.Intellectual.Symbols[2] = GetParam().i;
+  world.g.PhysicalSymbols[2] = GetParam().p;
+  world.g.EmotionalSymbols[2] = GetParam().e;
+  world.g.IntellectualSymbols[2] = GetParam().i;
   world.Member("AL", "01/23/2000");
   const TeamChart chart = world.Chart();
   EXPECT_EQ(chart.Lines, std::vector<std::string>{ChartLine("AL", GetParam().p, GetParam().e, GetParam().i)});
@@ -66,11 +66,11 @@ INSTANTIATE_TEST_SUITE_P(Symbols, SymbolCount,
 
 TEST(ChartTeam, SumsScalesAndSkipsMembersThatFailTheDateChecks) {
   ChartWorld world;
-  world.g.Emotional.Symbols[2] = '+';
-  world.g.Emotional.Symbols[1] = 'X';
-  world.g.Physical.Scale[2] = 1.5;
-  world.g.Physical.Scale[1] = -4;
-  world.g.Emotional.Scale[2] = 3;
+  world.g.EmotionalSymbols[2] = '+';
+  world.g.EmotionalSymbols[1] = 'X';
+  world.g.PhysicalScale[2] = 1.5;
+  world.g.PhysicalScale[1] = -4;
+  world.g.EmotionalScale[2] = 3;
   world.Member("BORN TODAY", "01/23/2000");      // day 1: entries 2, 2, 2
   world.Member("LATE", "01/24/2000");            // born after the event date
   world.Member("TWENTY TWO", "01/01/2000");      // day 23: physical entry 1

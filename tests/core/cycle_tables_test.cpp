@@ -15,12 +15,12 @@ class CyclePositionCase : public testing::TestWithParam<PositionCase> {};
 
 TEST_P(CyclePositionCase, PlacesTheDayInEachCycle) {
   const Date dob = *ReadDate("01/01/2000");
-  const long n = DayNumber(dob, AddDays(dob, GetParam().days));
-  EXPECT_EQ(n, GetParam().days + 1);
+  const Date event = AddDays(dob, GetParam().days);
+  EXPECT_EQ(DayNumber(dob, event), GetParam().days + 1);
   const int lengths[] = {23, 28, 33};
   const int expected[] = {GetParam().physical, GetParam().emotional, GetParam().intellectual};
   for (int c = 0; c < 3; ++c) {
-    const CyclePlace place = CyclePosition(n, lengths[c]);
+    const CyclePlace place = CyclePosition(dob, event, lengths[c]);
     EXPECT_EQ(place.Position, expected[c]) << lengths[c];
     EXPECT_EQ(place.Entry, expected[c] + 1) << lengths[c];
   }
@@ -37,10 +37,10 @@ TEST(CycleTables, StateOnReadsTheEntriesOfTheDay) {
   const DayState state = StateOn(world.g, dob, *ReadDate("01/24/2000"));
   EXPECT_EQ(state.Physical.Entry, 2);
   EXPECT_EQ(state.Emotional.Entry, 25);
-  EXPECT_EQ(state.PhysicalSymbol, world.g.Physical.Symbols[2]);
-  EXPECT_EQ(state.EmotionalScale, world.g.Emotional.Scale[25]);
-  EXPECT_EQ(state.StateKey(), std::string({world.g.Physical.Symbols[2], world.g.Emotional.Symbols[25],
-                                           world.g.Intellectual.Symbols[25]}));
+  EXPECT_EQ(state.PhysicalSymbol, world.g.PhysicalSymbols[2]);
+  EXPECT_EQ(state.EmotionalScale, world.g.EmotionalScale[25]);
+  EXPECT_EQ(state.StateKey(), std::string({world.g.PhysicalSymbols[2], world.g.EmotionalSymbols[25],
+                                           world.g.IntellectualSymbols[25]}));
 }
 
 TEST(CycleTables, LoadTakesTheFirstCharactersAndFieldsOfEachFile) {
@@ -49,13 +49,13 @@ TEST(CycleTables, LoadTakesTheFirstCharactersAndFieldsOfEachFile) {
   world.folder.Write("BR_PHY.SYM", "ABCDEFGHIJKLMNOPQRSTUVWxyz");
   world.folder.Write("BR_EMO.SCA", "1,2\r\n\r\n4\r\n5,6,7,8,9,10,11,12,13,14,15,16,17,18,19,20,21,22,23,24,25,26,27,99");
   ASSERT_TRUE(LoadCycleTables(world.g));
-  EXPECT_EQ(world.g.Physical.Symbols[1], 'A');
-  EXPECT_EQ(world.g.Physical.Symbols[23], 'W');
-  EXPECT_EQ(world.g.Emotional.Scale[2], 2);
-  EXPECT_EQ(world.g.Emotional.Scale[3], 0);  // the empty line is an entry without a value
-  EXPECT_EQ(world.g.Emotional.Scale[4], 4);
-  EXPECT_EQ(world.g.Emotional.Scale[27], 27);
-  EXPECT_EQ(world.g.Emotional.Scale[28], 99);
+  EXPECT_EQ(world.g.PhysicalSymbols[1], 'A');
+  EXPECT_EQ(world.g.PhysicalSymbols[23], 'W');
+  EXPECT_EQ(world.g.EmotionalScale[2], 2);
+  EXPECT_EQ(world.g.EmotionalScale[3], 0);  // the empty line is an entry without a value
+  EXPECT_EQ(world.g.EmotionalScale[4], 4);
+  EXPECT_EQ(world.g.EmotionalScale[27], 27);
+  EXPECT_EQ(world.g.EmotionalScale[28], 99);
 }
 
 TEST(CycleTables, LineBreaksInASymbolFileAreSymbols) {
@@ -65,9 +65,9 @@ TEST(CycleTables, LineBreaksInASymbolFileAreSymbols) {
   for (int i = 0; i < 23; ++i) oneAPerLine += "+\r\n";
   world.folder.Write("BR_PHY.SYM", oneAPerLine);
   ASSERT_TRUE(LoadCycleTables(world.g));
-  EXPECT_EQ(world.g.Physical.Symbols[1], '+');
-  EXPECT_EQ(world.g.Physical.Symbols[2], '\r');
-  EXPECT_EQ(world.g.Physical.Symbols[4], '+');
+  EXPECT_EQ(world.g.PhysicalSymbols[1], '+');
+  EXPECT_EQ(world.g.PhysicalSymbols[2], '\r');
+  EXPECT_EQ(world.g.PhysicalSymbols[4], '+');
 }
 
 class BrokenTable : public testing::TestWithParam<std::pair<const char*, const char*>> {};

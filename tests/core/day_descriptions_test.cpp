@@ -93,9 +93,9 @@ TEST(CycleTableFiles, SymbolsAndScoresFollowTheCurve) {
   World world;
   const GLOBAL& g = world.g;
   const Cycle cycles[] = {
-      {"physical", 23, g.Physical.Symbols, g.Physical.Scale},
-      {"emotional", 28, g.Emotional.Symbols, g.Emotional.Scale},
-      {"intellectual", 33, g.Intellectual.Symbols, g.Intellectual.Scale},
+      {"physical", 23, g.PhysicalSymbols, g.PhysicalScale},
+      {"emotional", 28, g.EmotionalSymbols, g.EmotionalScale},
+      {"intellectual", 33, g.IntellectualSymbols, g.IntellectualScale},
   };
   for (const Cycle& c : cycles) {
     SCOPED_TRACE(c.name);

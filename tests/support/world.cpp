@@ -8,8 +8,8 @@ World::World(bool shippedData, bool samples) : World(nullptr, shippedData, sampl
 World::World(Printer& paper) : World(&paper, true, true) {}
 
 World::World(Printer* paper, bool shippedData, bool samples)
-    : g(Platform{desktop, dialogs, paper ? *paper : printer, clock}, folder.path()) {
-  InitGlobals(g);
+    : g(Platform{desktop, dialogs, paper ? *paper : printer, clock, folder.path()}) {
+  InitGlobals(g, folder.path());
   if (shippedData) {
     folder.AddShippedData(samples);
     LoadCycleTables(g);

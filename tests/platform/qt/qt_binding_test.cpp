@@ -53,7 +53,7 @@ struct QtWorld {
   ScriptedDialogs dialogs;
   RecordingPrinter printer;
   FixedClock clock{Date{std::chrono::year{2005}, std::chrono::June, std::chrono::day{15}}};
-  GLOBAL g{Platform{desktop, dialogs, printer, clock}, folder.path()};
+  GLOBAL g{Platform{desktop, dialogs, printer, clock, folder.path()}};
 };
 
 TEST(QtBinding, PanelButtonPressedOnScreenOpensItsWindow) {
