@@ -8,6 +8,7 @@
 #include "core/cycle_tables.h"
 #include "people/br_db.h"
 #include "platform/desktop.h"
+#include "platform/files.h"
 #include "teams/br_tm.h"
 
 namespace {
@@ -46,6 +47,8 @@ void br_cp::Form_Load() {
   Left = static_cast<int>(std::max(left, 0.0f));
 
   InitGlobals(g, g.platform.dataFolder);
+  // Saves cut short (the program killed, the machine stopped) leave their temporary files.
+  files::RemoveStaleTemporaries(g.DataFolder);
   if (!LoadCycleTables(g)) {
     desktop().EndProgram();
     return;

@@ -1,10 +1,17 @@
 #include "platform/files.h"
 
+#include <fcntl.h>
+#include <signal.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cctype>
+#include <cerrno>
+#include <charconv>
 #include <cstdio>
 #include <filesystem>
+#include <string_view>
 
 namespace fs = std::filesystem;
 
@@ -22,6 +29,13 @@ bool Matches(const char* pattern, const char* name) {
   return (*pattern == '?' || Upper(*pattern) == Upper(*name)) && Matches(pattern + 1, name + 1);
 }
 
+// The same name, letter case aside; "*" and "?" are characters like any other here.
+bool SameLetters(std::string_view a, std::string_view b) {
+  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+           return Upper(x) == Upper(y);
+         });
+}
+
 template <class Visit>
 void EachFile(const std::string& folder, Visit visit) {
   std::error_code error;
@@ -30,6 +44,72 @@ void EachFile(const std::string& folder, Visit visit) {
     if (name.empty() || name.front() == '.' || !entry.is_regular_file(error)) continue;
     if (!visit(name)) return;
   }
+}
+
+// A save's temporary file: ".ondulix-<process>-<try>.tmp". Short whatever the name saved, so
+// that any name the folder can hold can be saved; the process number tells whose it is.
+constexpr std::string_view TemporaryPrefix = ".ondulix-";
+constexpr std::string_view TemporarySuffix = ".tmp";
+constexpr int TemporaryTries = 100;
+
+std::string TemporaryName(pid_t pid, int attempt) {
+  return std::string(TemporaryPrefix) + std::to_string(pid) + "-" + std::to_string(attempt) +
+         std::string(TemporarySuffix);
+}
+
+// The process that wrote a temporary file of that name; nothing for any other name.
+std::optional<pid_t> TemporaryOwner(std::string_view name) {
+  if (!name.starts_with(TemporaryPrefix) || !name.ends_with(TemporarySuffix)) return std::nullopt;
+  name.remove_prefix(TemporaryPrefix.size());
+  name.remove_suffix(TemporarySuffix.size());
+  pid_t pid = 0;
+  int attempt = 0;
+  const auto [dash, pidError] = std::from_chars(name.data(), name.data() + name.size(), pid);
+  if (pidError != std::errc() || pid <= 0 || dash == name.data() + name.size() || *dash != '-') {
+    return std::nullopt;
+  }
+  const auto [end, attemptError] = std::from_chars(dash + 1, name.data() + name.size(), attempt);
+  if (attemptError != std::errc() || end != name.data() + name.size()) return std::nullopt;
+  return pid;
+}
+
+// Creates a new file of this process's own in the folder. Whatever already stands at a name
+// (a link leading out of the folder, a pipe that would never take the data) is left alone and
+// the next name tried, and nothing waits.
+int CreateTemporary(const std::string& folder, std::string& path) {
+  for (int attempt = 0; attempt < TemporaryTries; ++attempt) {
+    path = Join(folder, TemporaryName(getpid(), attempt));
+    const int file =
+        open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0666);
+    if (file >= 0 || errno != EEXIST) return file;
+  }
+  return -1;
+}
+
+// The new file gets the permissions of the one it replaces, before any data is in it: a
+// private database stays private.
+bool KeepMode(int file, const std::string& folder, const std::optional<std::string>& old) {
+  struct stat status {};
+  if (!old || stat(Join(folder, *old).c_str(), &status) != 0) return true;
+  return fchmod(file, status.st_mode & 07777) == 0;
+}
+
+bool WriteAll(int file, std::string_view contents) {
+  while (!contents.empty()) {
+    const ssize_t wrote = write(file, contents.data(), contents.size());
+    if (wrote < 0 && errno == EINTR) continue;
+    if (wrote <= 0) return false;
+    contents.remove_prefix(static_cast<size_t>(wrote));
+  }
+  return true;
+}
+
+// The rename itself reaches the disk, so the new file is there after a power cut too.
+void SyncFolder(const std::string& folder) {
+  const int handle = open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (handle < 0) return;
+  fsync(handle);
+  close(handle);
 }
 
 }  // namespace
@@ -54,11 +134,10 @@ std::vector<std::string> List(const std::string& folder, const std::string& patt
 }
 
 std::optional<std::string> Find(const std::string& folder, const std::string& name) {
-  if (name.find_first_of("*?") != std::string::npos) return std::nullopt;
   std::optional<std::string> found;
   EachFile(folder, [&](const std::string& stored) {
     // An exact match wins over one that differs only in letter case.
-    if (stored == name || (!found && Matches(name.c_str(), stored.c_str()))) found = stored;
+    if (stored == name || (!found && SameLetters(name, stored))) found = stored;
     return stored != name;
   });
   return found;
@@ -85,22 +164,31 @@ std::optional<std::string> Read(const std::string& folder, const std::string& na
 }
 
 bool Replace(const std::string& folder, const std::string& name, const std::string& contents) {
-  const std::string target = Join(folder, name);
-  const std::string temporary = Join(folder, "." + name + "." + std::to_string(getpid()) + ".tmp");
-  std::FILE* out = std::fopen(temporary.c_str(), "wb");
-  if (!out) return false;
-  bool written = std::fwrite(contents.data(), 1, contents.size(), out) == contents.size();
-  written = std::fflush(out) == 0 && written;
-  written = fsync(fileno(out)) == 0 && written;
-  written = std::fclose(out) == 0 && written;
   const auto old = Find(folder, name);
+  std::string temporary;
+  const int out = CreateTemporary(folder, temporary);
+  if (out < 0) return false;
+  bool written = KeepMode(out, folder, old) && WriteAll(out, contents) && fsync(out) == 0;
+  written = close(out) == 0 && written;
+  const std::string target = Join(folder, name);
   if (!written || std::rename(temporary.c_str(), target.c_str()) != 0) {
-    std::remove(temporary.c_str());
+    unlink(temporary.c_str());
     return false;
   }
+  SyncFolder(folder);
   // The same file stored under other letter case is now replaced by the upper-case one.
   if (old && *old != name) std::remove(Join(folder, *old).c_str());
   return true;
+}
+
+void RemoveStaleTemporaries(const std::string& folder) {
+  std::error_code error;
+  for (const auto& entry : fs::directory_iterator(folder, error)) {
+    const auto pid = TemporaryOwner(entry.path().filename().string());
+    // A save still running, here or in another copy of the program, keeps its file.
+    if (!pid || *pid == getpid() || kill(*pid, 0) == 0 || errno != ESRCH) continue;
+    if (entry.is_regular_file(error) && !entry.is_symlink(error)) unlink(entry.path().c_str());
+  }
 }
 
 bool Remove(const std::string& folder, const std::string& name) {

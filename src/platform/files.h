@@ -16,13 +16,17 @@ std::string ProgramFolder();
 // Ordinary files of the folder whose names match the pattern ("*" and "?" wildcards), compared
 // without regard to case, in the order the folder lists them.
 std::vector<std::string> List(const std::string& folder, const std::string& pattern);
-// The stored name of the file that matches the name without regard to case.
+// The stored name of the file of that name, letter case aside; every character of the name,
+// "*" and "?" too, stands for itself.
 std::optional<std::string> Find(const std::string& folder, const std::string& name);
 // Reads the file of that name (found without regard to case); nothing when it cannot be read.
 std::optional<std::string> Read(const std::string& folder, const std::string& name);
-// Writes the contents to a temporary file in the folder, flushes it and renames it over the
-// file of that name; on failure the old file is left as it was.
+// Writes the contents to a new temporary file in the folder (never one that was there before,
+// never waiting), gives it the old file's permissions, flushes it to the disk and renames it
+// over the file of that name; on failure the old file is left as it was.
 bool Replace(const std::string& folder, const std::string& name, const std::string& contents);
+// Removes the temporary files that saves of programs no longer running left in the folder.
+void RemoveStaleTemporaries(const std::string& folder);
 // Deletes the file of that name (found without regard to case).
 bool Remove(const std::string& folder, const std::string& name);
 

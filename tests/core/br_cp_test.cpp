@@ -1,11 +1,18 @@
 #include "core/br_cp.h"
 
 #include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <filesystem>
+#include <thread>
 
 #include "charts/br_grp.h"
 #include "core/br_about.h"
 #include "people/br_db.h"
 #include "people/database_file.h"
+#include "platform/files.h"
 #include "support/world.h"
 
 namespace {
@@ -98,6 +105,52 @@ TEST(MainPanel, ClosingUnloadsEveryWindowThenEndsWhateverTheAnswer) {
     EXPECT_EQ(world.dialogs.boxes[0].title, "Confirm");
     EXPECT_TRUE(world.desktop.Ended());
   }
+}
+
+// The hidden files of the folder, by name.
+std::vector<std::string> Hidden(const std::string& folder) {
+  std::vector<std::string> names;
+  for (const auto& entry : std::filesystem::directory_iterator(folder)) {
+    const std::string name = entry.path().filename().string();
+    if (name.front() == '.') names.push_back(name);
+  }
+  std::sort(names.begin(), names.end());
+  return names;
+}
+
+// A copy of the program killed in the middle of its saves leaves the old or the new file whole,
+// and the next start removes the temporary file it left; saves of running programs and the
+// user's own hidden files stay.
+TEST(MainPanel, StartUpRemovesWhatKilledSavesLeft) {
+  World world;
+  const std::string one(4 << 20, '1'), two(4 << 20, '2');
+  const pid_t saver = fork();
+  ASSERT_GE(saver, 0);
+  if (saver == 0) {
+    for (int k = 0; k < 10000; ++k) files::Replace(world.folder.path(), "BIG.BDB", k % 2 ? two : one);
+    _exit(0);
+  }
+  // Killed as soon as one of its temporary files is seen, so most likely in the middle of it.
+  const auto saving = [&] {
+    const std::vector<std::string> hidden = Hidden(world.folder.path());
+    return std::any_of(hidden.begin(), hidden.end(), [&](const std::string& name) {
+      return name.starts_with(".ondulix-" + std::to_string(saver) + "-");
+    });
+  };
+  const auto start = std::chrono::steady_clock::now();
+  while (!saving() && std::chrono::steady_clock::now() - start < std::chrono::seconds(20)) {
+    std::this_thread::sleep_for(std::chrono::microseconds(200));
+  }
+  kill(saver, SIGKILL);
+  waitpid(saver, nullptr, 0);
+  const std::string big = world.folder.Read("BIG.BDB");
+  EXPECT_TRUE(big.empty() || big == one || big == two);
+
+  const std::vector<std::string> kept{".notes.tmp", ".ondulix-1-0.tmp",
+                                      ".ondulix-" + std::to_string(getpid()) + "-0.tmp"};
+  for (const std::string& name : kept) world.folder.Write(name, "");
+  world.g.br_cp.Open(world.g);
+  EXPECT_EQ(Hidden(world.folder.path()), kept);
 }
 
 }  // namespace

@@ -1,9 +1,12 @@
 #include "platform/files.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <filesystem>
+#include <functional>
 
 #include "support/test_data.h"
 
@@ -53,6 +56,57 @@ TEST(Files, AFailedReplaceKeepsTheOldFile) {
   EXPECT_FALSE(files::Replace(folder.path(), "NBA.BDB", "new"));
   EXPECT_FALSE(files::Replace(folder.path() + "/missing", "NFL.BDB", "new"));
   EXPECT_EQ(folder.Read("NFL.BDB"), "old");
+}
+
+TEST(Files, ReplaceNeverWritesThroughWhatStandsAtATemporaryName) {
+  namespace fs = std::filesystem;
+  TempFolder folder, outside;
+  outside.Write("SECRET", "keep");
+  const std::string pid = std::to_string(getpid());
+  // Where a save of this process once put its temporary file, and where it first tries now.
+  const std::string places[] = {".NFL.BDB." + pid + ".tmp", ".ondulix-" + pid + "-0.tmp"};
+  const std::function<void(const fs::path&)> plant[] = {
+      [&](const fs::path& at) { fs::create_symlink(fs::path(outside.path()) / "SECRET", at); },
+      [](const fs::path& at) { ASSERT_EQ(mkfifo(at.c_str(), 0600), 0); },
+  };
+  alarm(20);  // a save that waits on a pipe ends the test rather than hanging it
+  for (const auto& put : plant) {
+    for (const std::string& place : places) {
+      fs::remove(fs::path(folder.path()) / place);
+      put(fs::path(folder.path()) / place);
+    }
+    ASSERT_TRUE(files::Replace(folder.path(), "NFL.BDB", "new"));
+    EXPECT_EQ(folder.Read("NFL.BDB"), "new");
+    EXPECT_EQ(outside.Read("SECRET"), "keep");
+    for (const std::string& place : places) {
+      EXPECT_TRUE(fs::is_symlink(fs::symlink_status(fs::path(folder.path()) / place)) ||
+                  fs::is_fifo(fs::symlink_status(fs::path(folder.path()) / place)));
+    }
+  }
+  alarm(0);
+}
+
+TEST(Files, ReplaceKeepsTheOldFilesPermissions) {
+  TempFolder folder;
+  for (const mode_t mode : {0600, 0640, 0664}) {
+    folder.Write("TEAM.BTM", "old");
+    chmod((folder.path() + "/TEAM.BTM").c_str(), mode);
+    ASSERT_TRUE(files::Replace(folder.path(), "TEAM.BTM", "new"));
+    struct stat status {};
+    ASSERT_EQ(stat((folder.path() + "/TEAM.BTM").c_str(), &status), 0);
+    EXPECT_EQ(status.st_mode & 07777, mode);
+  }
+}
+
+TEST(Files, NamesHoldingWildcardsAreFoundAsTheyAre) {
+  TempFolder folder;
+  folder.Write("KEEP1.BDB", "one");
+  EXPECT_FALSE(files::Find(folder.path(), "KEEP?.BDB").has_value());
+  ASSERT_TRUE(files::Replace(folder.path(), "KEEP?.BDB", "literal"));
+  EXPECT_EQ(files::Read(folder.path(), "keep?.bdb"), "literal");
+  EXPECT_EQ(files::Find(folder.path(), "*.BDB"), std::nullopt);
+  EXPECT_TRUE(files::Remove(folder.path(), "KEEP?.BDB"));
+  EXPECT_EQ(folder.Read("KEEP1.BDB"), "one");
 }
 
 TEST(Files, RemoveFindsTheFileWithoutRegardToCase) {
