@@ -1,8 +1,11 @@
 // Ondulix: starts the window system, loads the main control panel and runs until it closes.
 #include <QApplication>
 
+#include <cstdlib>
+
 #include "core/br_cp.h"
 #include "core/br_about.h"
+#include "core/data_folder.h"
 #include "core/globals.h"
 #include "platform/files.h"
 #include "platform/qt/qt_desktop.h"
@@ -16,7 +19,10 @@ int main(int argc, char** argv) {
   QtDialogs dialogs;
   QtPrinter printer;
   SystemClock clock;
-  GLOBAL g(Platform{desktop, dialogs, printer, clock, files::ProgramFolder()});
+  // Installed for everyone, the program's folder is read-only: the data go to the user's own.
+  const std::string dataFolder = ChooseDataFolder(
+      files::ProgramFolder(), UserDataFolder(std::getenv("XDG_DATA_HOME"), std::getenv("HOME")));
+  GLOBAL g(Platform{desktop, dialogs, printer, clock, dataFolder});
   g.br_cp.Open(g);
   // The data files could not be read: the program has already said so and ended.
   if (desktop.Ended()) return 0;
