@@ -1,12 +1,14 @@
 # make run    installs what is missing, builds, and starts Ondulix beside its data files
 # make test   the same set-up, then every test under AddressSanitizer and UBSan
 # make bench  the benchmarks, in an optimised build
+# make package  the Debian package, build-package/ondulix_*.deb
 
 BUILD      := build
 TEST_BUILD := build-test
+PACKAGE_BUILD := build-package
 JOBS       := $(shell nproc)
 
-.PHONY: run test bench deps build
+.PHONY: run test bench package deps build
 
 deps:
 	@tools/install-deps
@@ -28,3 +30,9 @@ bench: deps
 	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=Release
 	cmake --build $(BUILD) -j $(JOBS) --target bench_data
 	$(BUILD)/bench/bench_data
+
+package: deps
+	cmake -S . -B $(PACKAGE_BUILD) -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF
+	cmake --build $(PACKAGE_BUILD) -j $(JOBS)
+	rm -f $(PACKAGE_BUILD)/ondulix_*.deb
+	cd $(PACKAGE_BUILD) && cpack -G DEB

@@ -17,8 +17,8 @@ constexpr const char* ProgramFiles[] = {"BR_*.SYM", "BR_*.SCA", "biodesc.ini"};
 // The samples a new user starts from; once copied, they are the user's.
 constexpr const char* SampleFiles[] = {"*.BDB", "*.BTM"};
 
-// The superuser may write anywhere, so a folder whose mode lets no one write counts as
-// read-only: an installed copy then sends root to a folder of its own like everyone else.
+// The superuser may write anywhere; a folder whose mode lets no one write still counts as
+// read-only to it.
 bool Writable(const std::string& folder) {
   struct stat info {};
   return stat(folder.c_str(), &info) == 0 && S_ISDIR(info.st_mode) &&
