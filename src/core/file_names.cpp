@@ -15,10 +15,25 @@ std::string WithExtension(const std::string& name, const char* extension) {
   return file;
 }
 
+bool IsControl(unsigned char c) { return c < 32 || c == 127; }
+
+// The files the program reads and never writes: the cycle tables and the day descriptions.
+constexpr const char* ProgramFiles[] = {"BR_PHY.SYM", "BR_EMO.SYM", "BR_INT.SYM", "BR_PHY.SCA",
+                                        "BR_EMO.SCA", "BR_INT.SCA", "BIODESC.INI"};
+
+const char* Noun(FileKind kind) { return kind == FileKind::Database ? "database" : "team"; }
+// The extension that marks the files of the other kind.
+const char* OtherExtension(FileKind kind) { return kind == FileKind::Database ? ".BTM" : ".BDB"; }
+const char* OtherNoun(FileKind kind) { return kind == FileKind::Database ? "team" : "database"; }
+
 }  // namespace
 
 std::string DatabaseFileName(const std::string& name) { return WithExtension(name, ".BDB"); }
 std::string TeamFileName(const std::string& name) { return WithExtension(name, ".BTM"); }
+
+std::string KindFileName(FileKind kind, const std::string& name) {
+  return kind == FileKind::Database ? DatabaseFileName(name) : TeamFileName(name);
+}
 
 std::string DatabasePath(const GLOBAL& g, const std::string& name) {
   return files::Join(g.DataFolder, DatabaseFileName(name));
@@ -33,12 +48,40 @@ bool FileExists(const GLOBAL& g, const std::string& fileName) {
 }
 
 bool SafeFileName(const std::string& fileName) {
-  if (fileName.find('/') != std::string::npos || fileName.find('\\') != std::string::npos ||
-      fileName.find("..") != std::string::npos) {
-    return false;
+  return fileName != "." && fileName != ".." && fileName.find_first_of("/\\") == std::string::npos &&
+         std::none_of(fileName.begin(), fileName.end(), IsControl);
+}
+
+std::string NameFault(FileKind kind, const std::string& fileName) {
+  const std::string name = std::string(" ! A ") + Noun(kind) + " name may not ";
+  if (fileName.find_first_of("/\\") != std::string::npos) return name + "hold / or \\";
+  if (std::any_of(fileName.begin(), fileName.end(), IsControl)) {
+    return name + "hold a control character";
   }
-  return std::none_of(fileName.begin(), fileName.end(),
-                      [](unsigned char c) { return c < 32 || c == 127; });
+  // The folder listing leaves such a file out, and the program's temporary files are hidden.
+  if (fileName.starts_with(".")) return name + "begin with .";
+  const std::string other = OtherExtension(kind);
+  if (fileName.ends_with(other)) {
+    return name + "end in " + other + ", which marks a " + OtherNoun(kind) + " file";
+  }
+  for (const char* file : ProgramFiles) {
+    if (fileName == file) return name + "be " + file + ", one of the program's own files";
+  }
+  return {};
+}
+
+std::optional<std::string> AskFileName(GLOBAL& g, FileKind kind, const std::string& prompt,
+                                       const std::string& title, const std::string& refusal,
+                                       const std::string& errorTitle) {
+  Dialogs& dialogs = g.platform.dialogs;
+  const std::string answer = dialogs.InputBox(prompt, title);
+  if (answer.empty()) return std::nullopt;
+  const std::string name = KindFileName(kind, answer);
+  if (const std::string fault = NameFault(kind, name); !fault.empty()) {
+    dialogs.Error(refusal + name + fault, errorTitle);
+    return std::nullopt;
+  }
+  return name;
 }
 
 bool Confirm(GLOBAL& g, const std::string& question) {

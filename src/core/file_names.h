@@ -2,17 +2,35 @@
 // and the OK/Cancel question asked before anything is overwritten or dropped.
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "core/globals.h"
 
+// What the user keeps in the data folder: people databases and teams.
+enum class FileKind { Database, Team };
+
 std::string DatabaseFileName(const std::string& name);
 std::string TeamFileName(const std::string& name);
+// The file name of that kind: DatabaseFileName or TeamFileName.
+std::string KindFileName(FileKind kind, const std::string& name);
 std::string DatabasePath(const GLOBAL& g, const std::string& name);
 std::string TeamPath(const GLOBAL& g, const std::string& name);
 // True when the data folder holds a file of that name, letter case aside.
 bool FileExists(const GLOBAL& g, const std::string& fileName);
-// A name that stays inside the data folder: no path separator, no "..", no control character.
+// A name that stays inside the data folder: no path separator, not "." or "..", no control
+// character.
 bool SafeFileName(const std::string& fileName);
+// Why a file of that kind may not be written under the (normalised) name, as the end of the
+// refusing command's message: " ! A database name may not ..."; empty when it may. Besides
+// what SafeFileName refuses, a saved file is never hidden, never one of the other kind's and
+// never one of the program's own data files.
+std::string NameFault(FileKind kind, const std::string& fileName);
+// Asks for a name in an input box and gives its file name; nothing when the answer is empty or
+// cannot name a file of that kind, which is refused with the command's own words (`refusal`,
+// the name, the fault) under the title.
+std::optional<std::string> AskFileName(GLOBAL& g, FileKind kind, const std::string& prompt,
+                                       const std::string& title, const std::string& refusal,
+                                       const std::string& errorTitle);
 
 bool Confirm(GLOBAL& g, const std::string& question);

@@ -25,7 +25,6 @@ constexpr int WindowWidth = ColumnLeft + ButtonWidth + Margin;
 constexpr int WindowHeight = BottomRowTop + ButtonHeight + Margin;
 
 constexpr const char* PersonalDatabase = "PERSONAL.BDB";
-constexpr const char* NameRule = " ! A database name may not hold /, \\ or ..";
 
 Rect ColumnButton(int place) {
   return Rect{ColumnLeft, ContentsTop + place * ButtonStep, ButtonWidth, ButtonHeight};
@@ -166,14 +165,8 @@ std::optional<int> BR_DB::SelectedPerson() const {
 
 std::optional<std::string> BR_DB::AskNewName(const std::string& prompt, const std::string& title,
                                              const std::string& refusal) {
-  const std::string answer = g.platform.dialogs.InputBox(prompt, title);
-  if (answer.empty()) return std::nullopt;
-  const std::string n = DatabaseFileName(answer);
-  if (!SafeFileName(n)) {
-    g.platform.dialogs.Error(refusal + n + NameRule, "Error");
-    return std::nullopt;
-  }
-  if (FileExists(g, n) && !Confirm(g, "Database " + n + " already exists ! Overwrite ?")) {
+  const auto n = AskFileName(g, FileKind::Database, prompt, title, refusal, "Error");
+  if (n && FileExists(g, *n) && !Confirm(g, "Database " + *n + " already exists ! Overwrite ?")) {
     return std::nullopt;
   }
   return n;

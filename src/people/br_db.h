@@ -61,8 +61,8 @@ class BR_DB : public Form {
   // The person number of the selected row; nothing when no row is selected.
   std::optional<int> SelectedPerson() const;
   // Asks for a database name and gives its file name; nothing when the user gave none, when
-  // the name would leave the data folder (told with the refusal text), or when the user keeps
-  // the database of that name.
+  // no database may be saved under it (told with the refusal text), or when the user keeps the
+  // file of that name.
   std::optional<std::string> AskNewName(const std::string& prompt, const std::string& title,
                                         const std::string& refusal);
 

@@ -85,7 +85,7 @@ bool SaveDatabase(GLOBAL& g, const std::string& fileName, PeopleDatabase& databa
   database.FileName = DatabaseFileName(fileName);
   database.Modified = false;
   const bool saved =
-      SafeFileName(database.FileName) &&
+      NameFault(FileKind::Database, database.FileName).empty() &&
       files::Replace(g.DataFolder, database.FileName,
                      RecordLines(database.Persons.data(), database.Count));
   if (!saved) g.platform.dialogs.Error("Error saving database : " + DatabasePath(g, fileName), "Database Error");

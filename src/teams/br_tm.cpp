@@ -16,33 +16,6 @@ constexpr const char* PersonalTeam = "PERSONAL.BTM";
 constexpr const char* CreateError = "Team Create Error";
 const Font ListFont{"Courier New", 11.25, false};
 
-// A name the user is asked for, and how the command refuses one that would leave the data
-// folder.
-struct NameQuestion {
-  std::string prompt;
-  const char* title;
-  std::string (*normalise)(const std::string&);
-  const char* kind;     // what the name names: "team" or "database"
-  const char* refusal;  // the command's own words
-  const char* errorTitle;
-};
-
-// The name typed, normalised; nothing when the user gave none or gave one that would leave the
-// data folder (told in the command's own words).
-std::optional<std::string> AskName(GLOBAL& g, const NameQuestion& q) {
-  Dialogs& dialogs = g.platform.dialogs;
-  const std::string answer = dialogs.InputBox(q.prompt, q.title);
-  if (answer.empty()) return std::nullopt;
-  const std::string name = q.normalise(answer);
-  if (!SafeFileName(name)) {
-    dialogs.Error(std::string(q.refusal) + name + " ! A " + q.kind +
-                      " name may not hold /, \\ or ..",
-                  q.errorTitle);
-    return std::nullopt;
-  }
-  return name;
-}
-
 // True when a team of that name is on disk and the user keeps it.
 bool KeepsExistingTeam(GLOBAL& g, const std::string& name) {
   return FileExists(g, name) && !Confirm(g, "Team " + name + " already exists ! Overwrite ?");
@@ -119,9 +92,13 @@ void BR_TM::RefreshTmForm() {
   listing_ = true;
   TmList.Clear();
   for (const std::string& name : names) TmList.AddItem(name, 0);
-  if (!TmList.SetText(team.FileName) && TmList.ListCount() > 0) TmList.SetListIndex(0);
+  const bool listed = TmList.SetText(team.FileName);
+  // A team kept under another extension is not listed, but it is still the one shown, as a
+  // team saved under such a name is the one the user goes on with.
+  const bool unlisted = !listed && FileExists(g, team.FileName);
+  if (!listed && !unlisted && TmList.ListCount() > 0) TmList.SetListIndex(0);
   listing_ = false;
-  SelectTeam(TmList.Text());
+  SelectTeam(unlisted ? team.FileName : TmList.Text());
 }
 
 void BR_TM::OfferTeamSave() {
@@ -155,12 +132,12 @@ void BR_TM::TmList_Click() {
 void BR_TM::DbNew_Click() {
   ClearMemberSelection();
   OfferTeamSave();
-  const auto name = AskName(g, {"Enter the name of the new team.", "New Team", TeamFileName,
-                                "team", "Cannot create team : ", CreateError});
+  const auto name = AskFileName(g, FileKind::Team, "Enter the name of the new team.", "New Team",
+                                "Cannot create team : ", CreateError);
   if (!name || KeepsExistingTeam(g, *name)) return;
-  const auto database =
-      AskName(g, {"Enter the database name for team " + *name + " (e.g. NFL, PGA, etc.)",
-                  "New Team", DatabaseFileName, "database", "Cannot create team : ", CreateError});
+  const auto database = AskFileName(
+      g, FileKind::Database, "Enter the database name for team " + *name + " (e.g. NFL, PGA, etc.)",
+      "New Team", "Cannot create team : ", CreateError);
   if (!database) return;
   if (!FileExists(g, *database)) {
     g.platform.dialogs.Error("Database " + *database + " not found !", CreateError);
@@ -176,13 +153,15 @@ void BR_TM::DbNew_Click() {
 
 void BR_TM::DbSave_Click() {
   ClearMemberSelection();
-  if (SaveTeamUnderName(TmList.Text())) RefreshTmForm();
+  // The team shown is saved where it came from, also when its file is not in the list (its
+  // name does not end in ".BTM").
+  if (SaveTeamUnderName(team.FileName)) RefreshTmForm();
 }
 
 void BR_TM::DbSaveAs_Click() {
   ClearMemberSelection();
-  const auto name = AskName(g, {"Save " + team.FileName + " As ", "Save Team As", TeamFileName,
-                                "team", "Cannot save team as : ", "Team Error"});
+  const auto name = AskFileName(g, FileKind::Team, "Save " + team.FileName + " As ",
+                                "Save Team As", "Cannot save team as : ", "Team Error");
   if (name && !KeepsExistingTeam(g, *name) && SaveTeamUnderName(*name)) RefreshTmForm();
 }
 

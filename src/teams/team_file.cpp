@@ -58,7 +58,7 @@ bool SaveTeam(GLOBAL& g, const std::string& fileName, TeamRecord& team) {
   team.FileName = TeamFileName(fileName);
   team.Database.FileName = DatabaseFileName(team.Database.FileName);
   const bool saved =
-      SafeFileName(team.FileName) && OneField(team.Database.FileName) &&
+      NameFault(FileKind::Team, team.FileName).empty() && OneField(team.Database.FileName) &&
       files::Replace(g.DataFolder, team.FileName,
                      team.Database.FileName + "\r\n" + RecordLines(&team.Members[1], team.Count));
   if (!saved) TeamError(g, "Error saving team : ", fileName);

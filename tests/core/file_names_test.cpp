@@ -29,10 +29,12 @@ TEST(FileNames, FileExistsIgnoresLetterCase) {
 }
 
 TEST(FileNames, NamesThatLeaveTheFolderAreUnsafe) {
-  for (const char* name : {"../X.BDB", "A/B.BDB", "A\\B.BDB", "..BDB", "TAB\t.BDB"}) {
+  for (const char* name : {"../X.BDB", "A/B.BDB", "A\\B.BDB", ".", "..", "TAB\t.BDB"}) {
     EXPECT_FALSE(SafeFileName(name)) << name;
   }
-  for (const char* name : {"NFL.BDB", "BLUE TEAM.BTM", "J.DOE"}) EXPECT_TRUE(SafeFileName(name));
+  for (const char* name : {"NFL.BDB", "BLUE TEAM.BTM", "J.DOE", "J..DOE", "..BDB", "WHAT?.BDB"}) {
+    EXPECT_TRUE(SafeFileName(name)) << name;
+  }
 }
 
 TEST(Confirm, AnswersTrueOnlyForOK) {

@@ -20,7 +20,6 @@ using Names = std::vector<std::string>;
 namespace {
 
 const std::string SaveSmith = "Database SMITH.BDB modified ! Save changes ?";
-const std::string NameRule = " ! A database name may not hold /, \\ or ..";
 const std::string NoKeptCharacter =
     "Name must hold at least one plain letter (A to Z), digit or sign.";
 
@@ -208,26 +207,47 @@ TEST_F(BrDb, TheNameQuestionsOfNewAndSaveAs) {
   EXPECT_EQ(dialogs.prompts[1].title, "Save Database As");
 }
 
-TEST_F(BrDb, NamesLeavingTheDataFolderAreRefused) {
+// Save As under each kind of name is in the table of names run through both managers.
+TEST_F(BrDb, NewRefusesANameNoDatabaseMayHave) {
   const struct {
-    Button BR_DB::*command;
     const char* typed;
     std::string refusal;
   } cases[] = {
-      {&BR_DB::DbNew, "../evil", "Cannot create database : ../EVIL" + NameRule},
-      {&BR_DB::DbNew, "sub/dir", "Cannot create database : SUB/DIR.BDB" + NameRule},
-      {&BR_DB::DbSaveAs, "back\\slash", "Cannot save database as : BACK\\SLASH.BDB" + NameRule},
-      {&BR_DB::DbSaveAs, "tab\tname", "Cannot save database as : TAB\tNAME.BDB" + NameRule},
+      {"../evil", "Cannot create database : ../EVIL ! A database name may not hold / or \\"},
+      {"team.btm", "Cannot create database : TEAM.BTM ! A database name may not end in .BTM, "
+                   "which marks a team file"},
+      {".", "Cannot create database : . ! A database name may not begin with ."},
   };
   for (const auto& c : cases) {
     dialogs.inputs = {c.typed};
-    (db().*c.command).Click();
+    db().DbNew.Click();
     EXPECT_EQ(LastBox(), c.refusal);
     EXPECT_EQ(dialogs.boxes.back().title, "Error");
     EXPECT_EQ(g.ManagerDatabase.FileName, "PERSONAL.BDB");
   }
   EXPECT_THAT(Questions(), IsEmpty());
   EXPECT_EQ(db().DbList.ListCount(), 2);
+}
+
+// "*" and "?" are characters of the name like any other: never patterns that find other files.
+TEST_F(BrDb, NamesWithWildcardsNameTheirOwnFiles) {
+  folder.Write("KEEP?.BDB", "KEPT\r\n01/01/1990\r\n");
+  folder.Write("KEEP1.BDB", "OTHER\r\n01/01/1990\r\n");
+  dialogs.inputs = {"keep?", "what*"};
+  dialogs.answers = {Answer::Cancel};
+  db().DbNew.Click();
+  EXPECT_THAT(Questions(), ElementsAre("Database KEEP?.BDB already exists ! Overwrite ?"));
+  EXPECT_THAT(Saved("KEEP?.BDB"), ElementsAre("KEPT"));
+  db().DbNew.Click();
+  EXPECT_EQ(db().DbList.Text(), "WHAT*.BDB");
+  EXPECT_EQ(folder.Read("WHAT*.BDB"), "");
+  db().DbList.SetText("KEEP?.BDB");
+  EXPECT_THAT(Listed(), ElementsAre("KEPT"));
+  dialogs.boxes.clear();
+  db().DbRemove.Click();
+  EXPECT_THAT(dialogs.Texts(), ElementsAre("Delete database : KEEP?.BDB ? "));
+  EXPECT_FALSE(folder.Has("KEEP?.BDB"));
+  EXPECT_THAT(Saved("KEEP1.BDB"), ElementsAre("OTHER"));
 }
 
 TEST_F(BrDb, ADatabaseTheListDoesNotShowIsStillShownAndSaved) {

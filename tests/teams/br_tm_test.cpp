@@ -5,12 +5,14 @@
 #include <gtest/gtest.h>
 
 #include <deque>
+#include <filesystem>
 #include <functional>
 #include <map>
 #include <optional>
 
 #include "core/br_cp.h"
 #include "core/file_names.h"
+#include "people/br_db.h"
 #include "support/team_manager.h"
 
 using testing::ElementsAre;
@@ -153,33 +155,114 @@ TEST_F(TeamManager, ANewTeamOpensEmptyWithItsDatabase) {
   EXPECT_EQ(tm().DbLabel.Caption(), "PGA.BDB");
 }
 
-TEST_F(TeamManager, NamesNewAndSaveAsCannotUseAreRefused) {
-  const std::string rule = " name may not hold /, \\ or ..";
+// Save As under each kind of name is in the table of names run through both managers.
+TEST_F(TeamManager, NewRefusesNamesItCannotUse) {
   const struct {
-    Button BR_TM::*command;
     std::deque<std::string> typed;
     std::string refusal;
-    const char* title;
   } cases[] = {
-      {&BR_TM::DbNew, {"../evil"}, "Cannot create team : ../EVIL ! A team" + rule, CreateError},
-      {&BR_TM::DbNew, {"ok", "../x"}, "Cannot create team : ../X ! A database" + rule,
-       CreateError},
-      {&BR_TM::DbNew, {"ok", "nowhere"}, "Database NOWHERE.BDB not found !", CreateError},
-      {&BR_TM::DbSaveAs, {"sub/dir"}, "Cannot save team as : SUB/DIR.BTM ! A team" + rule,
-       "Team Error"},
-      {&BR_TM::DbSaveAs, {"tab\tname"}, "Cannot save team as : TAB\tNAME.BTM ! A team" + rule,
-       "Team Error"},
+      {{"../evil"}, "Cannot create team : ../EVIL ! A team name may not hold / or \\"},
+      {{"ok", "../x"}, "Cannot create team : ../X ! A database name may not hold / or \\"},
+      {{"ok", "abc.btm"},
+       "Cannot create team : ABC.BTM ! A database name may not end in .BTM, which marks a team "
+       "file"},
+      {{"ok", "nowhere"}, "Database NOWHERE.BDB not found !"},
   };
   for (const auto& c : cases) {
     dialogs.inputs = c.typed;
-    (tm().*c.command).Click();
+    tm().DbNew.Click();
     EXPECT_EQ(LastBox(), c.refusal);
-    EXPECT_EQ(dialogs.boxes.back().title, c.title);
+    EXPECT_EQ(dialogs.boxes.back().title, CreateError);
     EXPECT_EQ(g.ManagerTeam.FileName, "PERSONAL.BTM");
   }
   EXPECT_THAT(Questions(), IsEmpty());
   EXPECT_THAT(Rows(tm().TmList), ElementsAre("ABC.BTM", "PERSONAL.BTM"));
   EXPECT_FALSE(folder.Has("../EVIL"));
+}
+
+// A name typed at Save As in the database manager or in the team manager, on a folder holding
+// both kinds of file and the program's own. Each case says why the name is refused, or nothing
+// when the manager saves under it and shows the saved file.
+struct SaveAsName {
+  std::string typed;
+  std::optional<std::string> database, team;
+};
+
+void PrintTo(const SaveAsName& c, std::ostream* out) { *out << c.typed; }
+
+std::optional<std::string> Saved() { return std::nullopt; }
+SaveAsName Refused(std::string typed, const std::string& why) {
+  return {std::move(typed), " ! A database name may not " + why, " ! A team name may not " + why};
+}
+
+class SaveAsNames : public TeamManager,
+                    public testing::WithParamInterface<std::tuple<SaveAsName, FileKind>> {};
+
+INSTANTIATE_TEST_SUITE_P(
+    BothManagers, SaveAsNames,
+    testing::Combine(
+        testing::Values(
+            SaveAsName{"what?", Saved(), Saved()}, SaveAsName{"j..doe", Saved(), Saved()},
+            SaveAsName{std::string(246, 'L'), Saved(), Saved()},
+            SaveAsName{"people.bdb", Saved(),
+                       " ! A team name may not end in .BDB, which marks a database file"},
+            SaveAsName{"abc.btm", " ! A database name may not end in .BTM, which marks a team file",
+                       Saved()},
+            Refused("br_emo.sca", "be BR_EMO.SCA, one of the program's own files"),
+            Refused("br_phy.sym", "be BR_PHY.SYM, one of the program's own files"),
+            Refused("Biodesc.ini", "be BIODESC.INI, one of the program's own files"),
+            Refused(".hidden", "begin with ."), Refused("..", "begin with ."),
+            Refused("sub/dir", "hold / or \\"), Refused("back\\slash", "hold / or \\"),
+            Refused("tab\tname", "hold a control character")),
+        testing::Values(FileKind::Database, FileKind::Team)));
+
+TEST_P(SaveAsNames, AreSavedUnderOrRefusedInTheCommandsWords) {
+  namespace fs = std::filesystem;
+  const auto& [c, kind] = GetParam();
+  const std::string before[] = {folder.Read("PEOPLE.BDB"), folder.Read("ABC.BTM"),
+                                folder.Read("BR_EMO.SCA"), folder.Read("BR_PHY.SYM"),
+                                folder.Read("biodesc.ini")};
+  const bool database = kind == FileKind::Database;
+  if (database) g.br_cp->Command3.Click();
+  const std::optional<std::string>& fault = database ? c.database : c.team;
+  const std::string& shown = database ? g.ManagerDatabase.FileName : g.ManagerTeam.FileName;
+  const std::string name = KindFileName(kind, c.typed), opened = shown;
+  const bool existed = fs::is_regular_file(fs::path(folder.path()) / name);
+  dialogs.inputs = {c.typed};
+  dialogs.boxes.clear();
+  (database ? g.BR_DB->DbSaveAs : tm().DbSaveAs).Click();
+
+  if (fault) {
+    const std::string refusal = database ? "Cannot save database as : " : "Cannot save team as : ";
+    EXPECT_THAT(dialogs.Texts(), ElementsAre(refusal + name + *fault));
+    EXPECT_EQ(shown, opened);
+    EXPECT_EQ(fs::is_regular_file(fs::path(folder.path()) / name), existed) << name;
+  } else {
+    // Asked at most whether to overwrite a file of its own kind; nothing failed.
+    for (const auto& box : dialogs.boxes) EXPECT_EQ(box.title, "Confirm") << box.text;
+    EXPECT_EQ(shown, name);
+    EXPECT_EQ(folder.Read(name), database ? "ZED\r\n05/05/1950\r\n" : "PERSONAL.BDB\r\n");
+  }
+  const std::string after[] = {folder.Read("PEOPLE.BDB"), folder.Read("ABC.BTM"),
+                               folder.Read("BR_EMO.SCA"), folder.Read("BR_PHY.SYM"),
+                               folder.Read("biodesc.ini")};
+  for (int k = 0; k < 5; ++k) {
+    if (fault || (name != "PEOPLE.BDB" && name != "ABC.BTM")) {
+      EXPECT_EQ(after[k], before[k]) << k;
+    }
+  }
+}
+
+TEST_F(TeamManager, ATeamTheListDoesNotShowIsStillShownAndSaved) {
+  dialogs.inputs = {"j..doe"};
+  tm().DbSaveAs.Click();
+  EXPECT_EQ(tm().TmList.ListIndex(), -1);
+  Pick(tm().DbContents, "ZED");
+  tm().DbAdd.Click();
+  tm().DbSave.Click();
+  EXPECT_EQ(Saved("J..DOE"), (Names{"PERSONAL.BDB", "ZED"}));
+  EXPECT_EQ(Members(), Names{"ZED"});
+  EXPECT_FALSE(folder.Has(".BTM"));
 }
 
 TEST_F(TeamManager, RemoveRefusesThePersonalTeamAndAMissingFile) {
