@@ -7,8 +7,9 @@ BR_ABOUT::BR_ABOUT(GLOBAL& g)
       Label2(*this, "Label2", Rect{2160, 900, 3360, 700},
              "Biorhythm charts for people and for teams: physical 23 days, emotional 28 "
              "days, intellectual 33 days."),
-      Label3(*this, "Label3", Rect{2160, 1700, 3360, 500},
-             "Your databases and teams are kept as plain text beside the program."),
+      // Installed, the data are not beside the program: the user is told where to find them.
+      Label3(*this, "Label3", Rect{2160, 1700, 3360, 800},
+             "Your databases and teams are kept as plain text in " + g.DataFolder + "."),
       Command1(*this, "Command1", Rect{4200, 2640, 1215, 420}, "OK") {
   Label1.TextFont = Font{"Times New Roman", 18, false};
   Label2.WordWrap = true;

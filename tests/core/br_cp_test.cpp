@@ -82,8 +82,10 @@ TEST(MainPanel, TheOpenComparisonKeepsItsLeague) {
   EXPECT_TRUE(world.g.br_grp.Loaded());
 }
 
-TEST(MainPanel, AboutOKUnloadsOnlyTheAboutWindow) {
+TEST(MainPanel, AboutTellsWhereTheDataAreAndOKUnloadsOnlyIt) {
   Panel world;
+  EXPECT_EQ(world.g.BR_ABOUT->Label3.Caption(),
+            "Your databases and teams are kept as plain text in " + world.folder.path() + ".");
   world.g.BR_ABOUT->Command1.Click();
   EXPECT_FALSE(world.g.BR_ABOUT.Loaded());
   EXPECT_TRUE(world.g.br_cp.Loaded());
