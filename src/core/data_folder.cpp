@@ -6,14 +6,13 @@
 #include <filesystem>
 #include <optional>
 
+#include "core/file_names.h"
 #include "platform/files.h"
 
 namespace fs = std::filesystem;
 
 namespace {
 
-// The program's own files, which it only reads: a newer release brings newer ones.
-constexpr const char* ProgramFiles[] = {"BR_*.SYM", "BR_*.SCA", "biodesc.ini"};
 // The samples a new user starts from; once copied, they are the user's.
 constexpr const char* SampleFiles[] = {"*.BDB", "*.BTM"};
 
@@ -46,12 +45,13 @@ void Copy(const std::string& from, const std::string& to, const std::string& nam
 }
 
 void Seed(const std::string& program, const std::string& user) {
-  for (const char* pattern : ProgramFiles) {
-    for (const std::string& name : files::List(program, pattern)) {
-      const auto ours = ModifiedAt(user, name);
-      const auto theirs = ModifiedAt(program, name);
-      if (!ours || (theirs && *ours < *theirs)) Copy(program, user, name);
-    }
+  // The program only reads its own files: a newer release's are copied over older ones.
+  for (const char* file : ProgramFiles) {
+    const auto name = files::Find(program, file);
+    if (!name) continue;
+    const auto ours = ModifiedAt(user, *name);
+    const auto theirs = ModifiedAt(program, *name);
+    if (!ours || (theirs && *ours < *theirs)) Copy(program, user, *name);
   }
   for (const char* pattern : SampleFiles) {
     for (const std::string& name : files::List(program, pattern)) {

@@ -17,10 +17,6 @@ std::string WithExtension(const std::string& name, const char* extension) {
 
 bool IsControl(unsigned char c) { return c < 32 || c == 127; }
 
-// The files the program reads and never writes: the cycle tables and the day descriptions.
-constexpr const char* ProgramFiles[] = {"BR_PHY.SYM", "BR_EMO.SYM", "BR_INT.SYM", "BR_PHY.SCA",
-                                        "BR_EMO.SCA", "BR_INT.SCA", "BIODESC.INI"};
-
 const char* Noun(FileKind kind) { return kind == FileKind::Database ? "database" : "team"; }
 // The extension that marks the files of the other kind.
 const char* OtherExtension(FileKind kind) { return kind == FileKind::Database ? ".BTM" : ".BDB"; }

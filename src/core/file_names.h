@@ -7,6 +7,11 @@
 
 #include "core/globals.h"
 
+// The files the program reads and never writes: the cycle tables and the day descriptions.
+inline constexpr const char* ProgramFiles[] = {"BR_PHY.SYM", "BR_EMO.SYM", "BR_INT.SYM",
+                                               "BR_PHY.SCA", "BR_EMO.SCA", "BR_INT.SCA",
+                                               "BIODESC.INI"};
+
 // What the user keeps in the data folder: people databases and teams.
 enum class FileKind { Database, Team };
 
