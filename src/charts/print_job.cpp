@@ -20,6 +20,10 @@ void PrintJob::Blank(int count) {
   for (int k = 0; k < count; ++k) Line("");
 }
 
+void PrintJob::Picture(int width, int height, const PaintRoutine& paint) {
+  if (!failed_) Send(printer_.PrintPicture(width, height, paint));
+}
+
 void PrintReport(GLOBAL& g, Form& window, const std::function<void(PrintJob&)>& report) {
   Printer& printer = g.platform.printer;
   window.SetMousePointer(Form::Pointer::Busy);

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "core/globals.h"
+#include "platform/drawing.h"
 
 class PrintJob {
  public:
@@ -17,6 +18,8 @@ class PrintJob {
   void Style(double points, bool bold);
   void Line(const std::string& text);
   void Blank(int count);
+  // A picture of the given size in twips, drawn where the next line would stand.
+  void Picture(int width, int height, const PaintRoutine& paint);
   bool Failed() const { return failed_; }
 
  private:

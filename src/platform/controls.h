@@ -29,6 +29,7 @@ struct Colour {
   int Red = 0;
   int Green = 0;
   int Blue = 0;
+  bool operator==(const Colour&) const = default;
 };
 
 // The light blue-violet the data windows give their buttons and lists.
@@ -44,7 +45,7 @@ class ControlView {
 
 class Control {
  public:
-  enum class Kind { Label, Button, TextBox, ListBox, ComboBox, Line, Image };
+  enum class Kind { Label, Button, TextBox, ListBox, ComboBox, Line, Image, PictureBox };
 
   Control(Form& owner, Kind kind, std::string name, Rect place);
   virtual ~Control() = default;

@@ -1,7 +1,9 @@
-// The default printer, fed a document line by line.
+// The default printer, fed a document line by line and picture by picture.
 #pragma once
 
 #include <string>
+
+#include "platform/drawing.h"
 
 class Printer {
  public:
@@ -12,6 +14,10 @@ class Printer {
   virtual bool SetFontSize(double points) = 0;
   virtual bool SetBold(bool bold) = 0;
   virtual bool PrintLine(const std::string& text) = 0;
+  // Draws a picture of the given size (twips) below what was printed so far, on a new page
+  // when it does not fit on this one and narrowed when it is wider than the page; the lines
+  // after it go on below it.
+  virtual bool PrintPicture(int width, int height, const PaintRoutine& paint) = 0;
   // Sends the document to the printer.
   virtual bool EndDoc() = 0;
   // Drops a document that failed, so that the next one starts clean.

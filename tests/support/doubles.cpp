@@ -45,5 +45,37 @@ bool RecordingPrinter::SetFontSize(double points) {
 
 bool RecordingPrinter::SetBold(bool bold) { return Record(bold ? "bold 1" : "bold 0"); }
 bool RecordingPrinter::PrintLine(const std::string& text) { return Record("line " + text); }
+bool RecordingPrinter::PrintPicture(int width, int height, const PaintRoutine& paint) {
+  paint(pictures.emplace_back(), width, height);
+  return Record("picture " + std::to_string(width) + " " + std::to_string(height));
+}
+
 bool RecordingPrinter::EndDoc() { return Record("end"); }
 void RecordingPrinter::Discard() { calls.push_back("discard"); }
+
+void RecordingDrawing::Line(Point from, Point to, Colour colour, int width) {
+  strokes.push_back(Stroke{{from, to}, colour, width});
+}
+
+void RecordingDrawing::Polyline(const std::vector<Point>& points, Colour colour, int width) {
+  strokes.push_back(Stroke{points, colour, width});
+}
+
+void RecordingDrawing::Text(Point at, const std::string& text, const Font& font, Colour colour,
+                            Align align) {
+  writings.push_back(Writing{at, text, font, colour, align});
+}
+
+std::vector<std::vector<Point>> RecordingDrawing::Polylines(Colour colour) const {
+  std::vector<std::vector<Point>> lines;
+  for (const Stroke& stroke : strokes) {
+    if (stroke.colour == colour && stroke.points.size() > 2) lines.push_back(stroke.points);
+  }
+  return lines;
+}
+
+std::vector<std::string> RecordingDrawing::Texts() const {
+  std::vector<std::string> texts;
+  for (const Writing& writing : writings) texts.push_back(writing.text);
+  return texts;
+}

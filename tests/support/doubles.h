@@ -10,6 +10,7 @@
 #include "platform/calendar.h"
 #include "platform/desktop.h"
 #include "platform/dialogs.h"
+#include "platform/drawing.h"
 #include "platform/form.h"
 #include "platform/printer.h"
 
@@ -57,17 +58,51 @@ class ScriptedDialogs : public Dialogs {
   std::vector<std::string> Texts() const;
 };
 
+// A drawing that keeps every line, polyline and text drawn on it, in order.
+class RecordingDrawing : public Drawing {
+ public:
+  struct Stroke {
+    std::vector<Point> points;  // two for a line
+    Colour colour;
+    int width;
+  };
+  struct Writing {
+    Point at;
+    std::string text;
+    Font font;
+    Colour colour;
+    Align align;
+  };
+
+  void Line(Point from, Point to, Colour colour, int width) override;
+  void Polyline(const std::vector<Point>& points, Colour colour, int width) override;
+  void Text(Point at, const std::string& text, const Font& font, Colour colour,
+            Align align) override;
+
+  // The polylines drawn in the colour, in order.
+  std::vector<std::vector<Point>> Polylines(Colour colour) const;
+  // Every text drawn, in order.
+  std::vector<std::string> Texts() const;
+
+  std::vector<Stroke> strokes;
+  std::vector<Writing> writings;
+};
+
 class RecordingPrinter : public Printer {
  public:
   bool SetFontName(const std::string& name) override;
   bool SetFontSize(double points) override;
   bool SetBold(bool bold) override;
   bool PrintLine(const std::string& text) override;
+  bool PrintPicture(int width, int height, const PaintRoutine& paint) override;
   bool EndDoc() override;
   void Discard() override;
 
-  // One entry per call: "font NAME", "size 12", "bold 1", "line TEXT", "end", "discard".
+  // One entry per call: "font NAME", "size 12", "bold 1", "line TEXT", "picture W H", "end",
+  // "discard".
   std::vector<std::string> calls;
+  // What each picture printed drew, in order.
+  std::vector<RecordingDrawing> pictures;
   // Calls that fail from this one on (counted from 0); -1 never.
   int failFrom = -1;
   // Run at every call, so a test can look at the program while it prints.

@@ -12,6 +12,7 @@
 #include <QStyle>
 
 #include "platform/qt/biorhythm_picture.h"
+#include "platform/qt/drawing_widget.h"
 #include "platform/qt/fonts.h"
 #include "platform/qt/list_widget.h"
 #include "platform/qt/qt_text.h"
@@ -235,6 +236,8 @@ std::unique_ptr<ControlBinding> MakeBinding(Control& control, QWidget* window) {
       return std::make_unique<FixedBinding>(control, LineWidget(window));
     case Control::Kind::Image:
       return std::make_unique<FixedBinding>(control, PictureWidget(static_cast<Image&>(control), window));
+    case Control::Kind::PictureBox:
+      return BindPicture(static_cast<PictureBox&>(control), window);
   }
   return nullptr;
 }

@@ -1,5 +1,7 @@
 #include "platform/qt/qt_printer.h"
 
+#include <algorithm>
+
 #include <QFontMetricsF>
 #include <QMarginsF>
 #include <QPageLayout>
@@ -8,6 +10,7 @@
 #include <QPrinterInfo>
 
 #include "platform/qt/fonts.h"
+#include "platform/qt/qt_drawing.h"
 #include "platform/qt/qt_text.h"
 
 QtPrinter::QtPrinter() = default;
@@ -62,14 +65,30 @@ bool QtPrinter::PrintLine(const std::string& text) {
   if (!Ready()) return false;
   const QFont font = ToQFont(fontName_, fontSize_, bold_);
   const QFontMetricsF metrics(font, printer_.get());
-  const double pageHeight = printer_->pageRect(QPrinter::DevicePixel).height();
-  if (y_ > 0 && y_ + metrics.lineSpacing() > pageHeight) {
-    if (!printer_->newPage()) return !(failed_ = true);
-    y_ = 0;
-  }
+  if (!Room(metrics.lineSpacing())) return false;
   painter_->setFont(font);
   painter_->drawText(QPointF(0, y_ + metrics.ascent()), ToQt(text));
   y_ += metrics.lineSpacing();
+  return true;
+}
+
+bool QtPrinter::PrintPicture(int width, int height, const PaintRoutine& paint) {
+  if (!Ready()) return false;
+  const double pageWidth = printer_->pageRect(QPrinter::DevicePixel).width();
+  // A twip is 1/1440 inch.
+  const double scale = std::min(printer_->resolution() / 1440.0, pageWidth / std::max(width, 1));
+  if (!Room(height * scale)) return false;
+  QtDrawing drawing(*painter_, scale, QPointF(0, y_));
+  paint(drawing, width, height);
+  y_ += height * scale;
+  return true;
+}
+
+bool QtPrinter::Room(double height) {
+  const double pageHeight = printer_->pageRect(QPrinter::DevicePixel).height();
+  if (y_ == 0 || y_ + height <= pageHeight) return true;
+  if (!printer_->newPage()) return !(failed_ = true);
+  y_ = 0;
   return true;
 }
 

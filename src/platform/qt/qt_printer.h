@@ -1,4 +1,4 @@
-// The system's default printer (or a PDF file) fed line by line through a painter.
+// The system's default printer (or a PDF file) fed lines and pictures through a painter.
 #pragma once
 
 #include <QFont>
@@ -26,12 +26,15 @@ class QtPrinter : public Printer {
   bool SetFontSize(double points) override;
   bool SetBold(bool bold) override;
   bool PrintLine(const std::string& text) override;
+  bool PrintPicture(int width, int height, const PaintRoutine& paint) override;
   bool EndDoc() override;
   void Discard() override;
 
  private:
   bool Open();
   bool Ready();
+  // Starts a new page when something this tall (device pixels) does not fit below y_.
+  bool Room(double height);
   void Close();
 
   Target target_;

@@ -4,7 +4,6 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QPrinterInfo>
-#include <QProcess>
 #include <QRegularExpression>
 #include <QThread>
 #include <cstdlib>
@@ -15,6 +14,7 @@
 #include <vector>
 
 #include "core/br_cp.h"
+#include "platform/qt/pdf_tools.h"
 #include "support/world.h"
 
 namespace {
@@ -27,15 +27,6 @@ bool Print(QtPrinter& printer) {
   for (const std::string& line : Lines) ok = ok && printer.PrintLine(line);
   return ok && printer.EndDoc();
 }
-
-QString Output(const QString& program, const QStringList& arguments) {
-  QProcess process;
-  process.start(program, arguments);
-  if (!process.waitForFinished(30000)) return {};
-  return QString::fromLocal8Bit(process.readAllStandardOutput());
-}
-
-QString PdfText(const QString& file) { return Output(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), file, QStringLiteral("-")}); }
 
 // The text read back from a page keeps the words of each line, not the exact run of blanks.
 void ExpectPrinted(const QString& page, const std::vector<std::string>& lines) {

@@ -1,0 +1,141 @@
+#include <QAccessible>
+#include <QCoreApplication>
+#include <QImage>
+#include <QRegularExpression>
+#include <QWidget>
+#include <gtest/gtest.h>
+
+#include "platform/form.h"
+#include "platform/picture_box.h"
+#include "platform/qt/drawing_widget.h"
+#include "platform/qt/qt_desktop.h"
+#include "platform/qt/qt_printer.h"
+#include "platform/qt/pdf_tools.h"
+#include "support/test_data.h"
+
+namespace {
+
+constexpr Colour Red{220, 0, 0};
+constexpr Colour Blue{0, 0, 220};
+constexpr Colour Green{0, 160, 0};
+const Font TextFont{"Arial", 12, true};
+
+// Across the middle a thick line in the chosen colour, a blue polyline above it, and below it
+// a word that ends at the picture's middle.
+void Sample(Drawing& drawing, int width, int height, Colour across, const std::string& word) {
+  drawing.Line(Point{0, height / 2}, Point{width, height / 2}, across, 90);
+  drawing.Polyline({Point{0, height / 4}, Point{width / 2, height / 4}, Point{width, height / 4}}, Blue, 90);
+  drawing.Text(Point{width / 2, height * 3 / 4}, word, TextFont, Colour{}, Drawing::Align::Right);
+}
+
+class PictureForm : public Form {
+ public:
+  explicit PictureForm(Desktop& desktop)
+      : Form(desktop, "PictureForm", "Picture", 3600, 2100),
+        Title(*this, "Title", Rect{120, 0, 3000, 240}, "&Cycles"),
+        Chart(*this, "Chart", Rect{120, 300, 3000, 1500}) {
+    Chart.Buddy = &Title;
+    Chart.OnPaint = [this](Drawing& drawing, int width, int height) {
+      ++paints;
+      Sample(drawing, width, height, across, "Word");
+    };
+  }
+  Label Title;
+  PictureBox Chart;
+  Colour across = Red;
+  int paints = 0;
+};
+
+bool Near(QColor pixel, Colour colour) {
+  return std::abs(pixel.red() - colour.Red) < 40 && std::abs(pixel.green() - colour.Green) < 40 &&
+         std::abs(pixel.blue() - colour.Blue) < 40;
+}
+
+// The columns between the rows that hold dark pixels, -1 when none does.
+std::pair<int, int> DarkColumns(const QImage& image, int top, int bottom) {
+  int left = -1, right = -1;
+  for (int y = top; y < bottom; ++y) {
+    for (int x = 0; x < image.width(); ++x) {
+      if (qGray(image.pixel(x, y)) > 100) continue;
+      if (left < 0 || x < left) left = x;
+      right = std::max(right, x);
+    }
+  }
+  return {left, right};
+}
+
+TEST(DrawingWidget, ShowsThePictureInTwipsAndRedrawsWhenToldItChanged) {
+  QtDesktop desktop;
+  PictureForm form(desktop);
+  form.Show();
+  auto* widget = desktop.Window(form)->findChild<DrawingWidget*>(QStringLiteral("Chart"));
+  ASSERT_NE(widget, nullptr);
+  // 3000 by 1500 twips are 200 by 100 pixels.
+  EXPECT_EQ(widget->size(), QSize(200, 100));
+
+  QImage shot = widget->grab().toImage();
+  EXPECT_TRUE(Near(shot.pixelColor(100, 50), Red));
+  EXPECT_TRUE(Near(shot.pixelColor(150, 25), Blue));
+  EXPECT_TRUE(Near(shot.pixelColor(100, 35), Colour{255, 255, 255}));
+  // The word is right-aligned on the middle: it ends there and starts well left of it.
+  const auto [left, right] = DarkColumns(shot, 76, 98);
+  EXPECT_GT(left, 40);
+  EXPECT_LT(left, 90);
+  EXPECT_GE(right, 95);
+  EXPECT_LE(right, 101);
+
+  const int before = form.paints;
+  form.across = Green;
+  form.Chart.Repaint();
+  for (int round = 0; round < 10 && form.paints == before; ++round) QCoreApplication::processEvents();
+  EXPECT_GT(form.paints, before);
+  EXPECT_TRUE(Near(widget->grab().toImage().pixelColor(100, 50), Green));
+
+  QAccessibleInterface* reader = QAccessible::queryAccessibleInterface(widget);
+  ASSERT_NE(reader, nullptr);
+  EXPECT_EQ(reader->role(), QAccessible::Chart);
+  EXPECT_EQ(reader->text(QAccessible::Name), QStringLiteral("Cycles"));
+}
+
+// A picture wider than the page is narrowed to the page, not cut; one taller than the room left
+// on a page starts the next page; the lines keep their order around the pictures.
+TEST(QtPrinter, PicturesTakeTheirPlaceAmongTheLines) {
+  TempFolder folder;
+  const QString file = QString::fromStdString(folder.path()) + QStringLiteral("/picture.pdf");
+  QtPrinter printer(QtPrinter::Target{{}, file});
+  const auto picture = [](const std::string& word) {
+    return [word](Drawing& drawing, int width, int height) { Sample(drawing, width, height, Red, word); };
+  };
+  // Ten inches wide, two high; then nine inches high.
+  ASSERT_TRUE(printer.PrintLine("Above") && printer.PrintPicture(14400, 2880, picture("Inside")) &&
+              printer.PrintLine("Below") && printer.PrintPicture(7200, 12960, picture("Second")) &&
+              printer.EndDoc());
+
+  EXPECT_TRUE(Output(QStringLiteral("pdfinfo"), {file}).contains(QRegularExpression(QStringLiteral("Pages:\\s+2\\n"))));
+  const QString first = PdfText(file, {QStringLiteral("-l"), QStringLiteral("1")});
+  EXPECT_TRUE(first.simplified().contains(QStringLiteral("Above Inside Below"))) << first.toStdString();
+  EXPECT_FALSE(first.contains(QStringLiteral("Second")));
+
+  // At 72 dots per inch the page's half-inch margins leave the picture all but 36 columns on
+  // either side.
+  const QString image = QString::fromStdString(folder.path()) + QStringLiteral("/page");
+  Output(QStringLiteral("pdftoppm"), {QStringLiteral("-r"), QStringLiteral("72"), QStringLiteral("-l"), QStringLiteral("1"),
+                                      QStringLiteral("-png"), file, image});
+  const QImage page(image + QStringLiteral("-1.png"));
+  ASSERT_FALSE(page.isNull());
+  int row = -1;
+  for (int y = 0; y < page.height() && row < 0; ++y) {
+    if (Near(page.pixelColor(300, y), Red)) row = y + 1;
+  }
+  ASSERT_GE(row, 0);
+  int left = page.width(), right = -1;
+  for (int x = 0; x < page.width(); ++x) {
+    if (!Near(page.pixelColor(x, row), Red)) continue;
+    left = std::min(left, x);
+    right = std::max(right, x);
+  }
+  EXPECT_NEAR(left, 36, 3);
+  EXPECT_NEAR(right, page.width() - 36, 3);
+}
+
+}  // namespace
