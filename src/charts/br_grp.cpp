@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "charts/br_outlook.h"
 #include "charts/date_stepper.h"
 #include "charts/team_chart.h"
 #include "charts/team_report.h"
@@ -26,7 +27,9 @@ constexpr int PlusesTop = SumsTop + 240;
 constexpr int DateRowTop = PlusesTop + 330;
 constexpr int BalanceTop = DateRowTop + 510;
 constexpr int ButtonWidth = 1200;
-constexpr int ButtonStep = 1500;
+constexpr int ButtonStep = 1290;
+// The four buttons end where team 2's side does.
+constexpr int CommandsLeft = Side2 + SideWidth - 3 * ButtonStep - ButtonWidth;
 constexpr int WindowWidth = Side2 + SideWidth + Margin;
 constexpr int WindowHeight = BalanceTop + 330 + Margin;
 
@@ -45,7 +48,7 @@ Rect Picker(int left) { return Rect{left + PickerOffset, 120, SideWidth - Picker
 Rect Symbols(int left) { return Rect{left + HeadingOffset, ListTop - 240, 1200, 225}; }
 Rect Chart(int left) { return Rect{left, ListTop, SideWidth, ListHeight}; }
 Rect Totals(int left, int top) { return Rect{left, top, SideWidth, 225}; }
-Rect Command(int place) { return Rect{Side2 + place * ButtonStep, DateRowTop, ButtonWidth, 375}; }
+Rect Command(int place) { return Rect{CommandsLeft + place * ButtonStep, DateRowTop, ButtonWidth, 375}; }
 Rect Balance(int left) { return Rect{left, BalanceTop, 2700, 330}; }
 
 // A league's teams are told apart by their file names: the "NFL" keeps every team as an
@@ -79,7 +82,8 @@ br_grp::br_grp(GLOBAL& g)
                Button::Picture::ArrowDown),
       compute(*this, "compute", Command(0), "&Compute"),
       Command3(*this, "Command3", Command(1), "&Print"),
-      Command4(*this, "Command4", Command(2), "&Close"),
+      cb_Outlook(*this, "cb_Outlook", Command(2), "&Outlook"),
+      Command4(*this, "Command4", Command(3), "&Close"),
       Label10(*this, "Label10", Balance(Margin)),
       Label12(*this, "Label12", Rect{WindowWidth / 2 - 1500, BalanceTop, 3000, 330}),
       Label11(*this, "Label11", Balance(WindowWidth - Margin - 2700)),
@@ -93,7 +97,8 @@ br_grp::br_grp(GLOBAL& g)
   TmContents1.TextFont = ChartFont;
   TmContents2.TextFont = ChartFont;
   for (Label* label : {&Label4, &Label6, &Label8, &Label9}) label->TextFont = TotalsFont;
-  for (Button* button : {&compute, &Command3, &Command4}) button->TextFont = CommandFont;
+  for (Button* button : {&compute, &Command3, &cb_Outlook, &Command4}) button->TextFont = CommandFont;
+  cb_Outlook.SetEnabled(false);
   for (Label* label : {&Label10, &Label12, &Label11}) label->TextFont = BalanceFont;
   Label12.Centered = true;
   EvDate.MaxLength = 10;
@@ -110,6 +115,7 @@ br_grp::br_grp(GLOBAL& g)
   UpDate.OnClick = [this] { UpDate_Click(); };
   DownDate.OnClick = [this] { DownDate_Click(); };
   Command3.OnClick = [this] { Command3_Click(); };
+  cb_Outlook.OnClick = [this] { cb_Outlook_Click(); };
   Command4.OnClick = [this] { Command4_Click(); };
 }
 
@@ -172,6 +178,8 @@ void br_grp::CompareTeams() {
   ChartTeam(Team2());
   Label12.SetCaption(GrandTotal(g));
   compute.SetVisible(false);
+  chartedDate_ = g.EventDate;
+  cb_Outlook.SetEnabled(true);
 }
 
 void br_grp::ChartTeam(const Side& side) {
@@ -192,4 +200,7 @@ void br_grp::compute_Click() { CompareTeams(); }
 void br_grp::UpDate_Click() { DateStepper(g.GroupStepDate, 1, EvDate); }
 void br_grp::DownDate_Click() { DateStepper(g.GroupStepDate, -1, EvDate); }
 void br_grp::Command3_Click() { PrintTeamReport(g, *this); }
+void br_grp::cb_Outlook_Click() {
+  g.br_outlook.Open(g).ShowTeams(g.GroupTeam1, g.GroupTeam2, chartedDate_);
+}
 void br_grp::Command4_Click() { Unload(); }

@@ -30,6 +30,7 @@ class br_grp : public Form {
   Button DownDate;
   Button compute;         // shown while the date has changed since the last computation
   Button Command3;        // "&Print"
+  Button cb_Outlook;      // the four weeks from the date last charted; enabled once one was
   Button Command4;        // "&Close"
   Label Label10;          // team 1's emotional balance
   Label Label12;          // the grand total; shown in the "NFL" league only
@@ -46,6 +47,7 @@ class br_grp : public Form {
   void UpDate_Click();
   void DownDate_Click();
   void Command3_Click();
+  void cb_Outlook_Click();
   void Command4_Click();
 
  protected:
@@ -73,4 +75,6 @@ class br_grp : public Form {
   void ChartTeam(const Side& side);
 
   GLOBAL& g;
+  // The event date of the last computation.
+  std::string chartedDate_;
 };

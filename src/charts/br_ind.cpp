@@ -1,5 +1,6 @@
 #include "charts/br_ind.h"
 
+#include "charts/br_curve.h"
 #include "charts/date_stepper.h"
 #include "charts/day_description.h"
 #include "charts/individual_report.h"
@@ -61,6 +62,7 @@ br_ind::br_ind(GLOBAL& g)
       Label6(*this, "Label6", CycleLine(1)),
       Label7(*this, "Label7", CycleLine(2)),
       Desc1(*this, "Desc1", Rect{Margin, DescriptionTop, DescriptionWidth, DescriptionHeight}),
+      cb_Graph(*this, "cb_Graph", BottomButton(2), "&Graph"),
       cb_Print(*this, "cb_Print", BottomButton(1), "&Print"),
       cb_close(*this, "cb_close", BottomButton(0), "&Close"),
       g(g) {
@@ -68,7 +70,7 @@ br_ind::br_ind(GLOBAL& g)
   Label4.TextFont.Bold = true;
   for (Control* control : std::initializer_list<Control*>{
            &EvDate, &UpDate, &DownDate, &DbList, &Contents, &Label5, &Label6, &Label7,
-           &cb_Print, &cb_close}) {
+           &cb_Graph, &cb_Print, &cb_close}) {
     control->BackColor = LightBlue;
   }
   Desc1.BackColor = White;
@@ -85,6 +87,7 @@ br_ind::br_ind(GLOBAL& g)
   EvDate.OnChange = [this] { EvDate_Change(); };
   UpDate.OnClick = [this] { UpDate_Click(); };
   DownDate.OnClick = [this] { DownDate_Click(); };
+  cb_Graph.OnClick = [this] { cb_Graph_Click(); };
   cb_Print.OnClick = [this] { cb_Print_Click(); };
   cb_close.OnClick = [this] { cb_close_Click(); };
 }
@@ -100,6 +103,7 @@ void br_ind::ResetForm() {
   Desc1.SetText("");
   for (Label* line : {&Label5, &Label6, &Label7}) line->SetCaption("");
   ChartName.clear();
+  cb_Graph.SetEnabled(false);
 }
 
 void br_ind::RefreshForm() {
@@ -150,6 +154,7 @@ void br_ind::ShowChart() {
   ChartPhysicalLine = Label5.Caption();
   ChartEmotionalLine = Label6.Caption();
   ChartIntellectLine = Label7.Caption();
+  cb_Graph.SetEnabled(true);
 }
 
 void br_ind::DbList_Click() { OpenDatabase(DbList.Text()); }
@@ -162,5 +167,6 @@ void br_ind::EvDate_Change() {
 
 void br_ind::UpDate_Click() { DateStepper(g.IndividualStepDate, 1, EvDate); }
 void br_ind::DownDate_Click() { DateStepper(g.IndividualStepDate, -1, EvDate); }
+void br_ind::cb_Graph_Click() { g.br_curve.Open(g).ShowPerson(ChartName, ChartDob, ChartEventDate); }
 void br_ind::cb_Print_Click() { PrintIndividualReport(g, *this); }
 void br_ind::cb_close_Click() { Unload(); }

@@ -8,9 +8,6 @@
 
 namespace {
 
-bool IsUp(char symbol) { return symbol == '#' || symbol == '+' || symbol == 'H'; }
-bool IsDown(char symbol) { return symbol == 'X' || symbol == '-'; }
-
 // A number as it is joined into a text: shortest form, no blanks.
 std::string Plain(double number) {
   char text[32];
@@ -30,33 +27,53 @@ std::string ChartLine(const std::string& name, char physical, char emotional, ch
   return line + physical + ' ' + emotional + ' ' + intellectual;
 }
 
-TeamChart ChartTeam(GLOBAL& g, const TeamRecord& team, std::int16_t& emoUp,
-                    std::int16_t& emoDown) {
-  emoUp = 0;
-  emoDown = 0;
-  int doublePluses = 0;
-  std::optional<double> physical, emotional, intellectual;
-  TeamChart chart;
+bool IsUp(char symbol) { return symbol == '#' || symbol == '+' || symbol == 'H'; }
+bool IsDown(char symbol) { return symbol == 'X' || symbol == '-'; }
+
+std::vector<ChartedMember> ChartedMembers(GLOBAL& g, const TeamRecord& team,
+                                          const std::string& eventDate, bool tell) {
+  std::vector<ChartedMember> members;
   const int count = team.Count;
   for (int i = 1; i <= count; ++i) {
     const Person& member = team.Members[static_cast<size_t>(i)];
     std::string dob = member.Dob;
-    if (!CheckDates(g, member.Name, dob, g.EventDate)) continue;
-    const DayState day = StateOn(g, *ReadDate(dob), *ReadDate(g.EventDate));
-    const bool p = IsUp(day.PhysicalSymbol), e = IsUp(day.EmotionalSymbol),
-               in = IsUp(day.IntellectualSymbol);
-    doublePluses += (p && e) + (in && e) - (p && e && in);
-    Add(physical, day.PhysicalScale);
-    Add(emotional, day.EmotionalScale);
-    Add(intellectual, day.IntellectualScale);
-    if (e) ++emoUp;
-    if (IsDown(day.EmotionalSymbol)) --emoDown;
-    chart.Lines.push_back(
-        ChartLine(member.Name, day.PhysicalSymbol, day.EmotionalSymbol, day.IntellectualSymbol));
+    const bool passed = tell ? CheckDates(g, member.Name, dob, eventDate)
+                             : DatesFault(g, member.Name, dob, eventDate).empty();
+    if (passed) members.push_back(ChartedMember{member.Name, *ReadDate(dob)});
   }
-  chart.Sums = " Phy = " + Plain(physical) + "    Emo = " + Plain(emotional) +
-               "    Intellect = " + Plain(intellectual);
-  chart.DoublePluses = "  Double pluses  = " + std::to_string(doublePluses);
+  return members;
+}
+
+SideDay ChartSide(const GLOBAL& g, const std::vector<ChartedMember>& members, Date day) {
+  SideDay side;
+  for (const ChartedMember& member : members) {
+    const DayState state = StateOn(g, member.Dob, day);
+    const bool p = IsUp(state.PhysicalSymbol), e = IsUp(state.EmotionalSymbol),
+               in = IsUp(state.IntellectualSymbol);
+    side.DoublePluses += (p && e) + (in && e) - (p && e && in);
+    Add(side.PhysicalSum, state.PhysicalScale);
+    Add(side.EmotionalSum, state.EmotionalScale);
+    Add(side.IntellectualSum, state.IntellectualScale);
+    if (e) ++side.EmoUp;
+    if (IsDown(state.EmotionalSymbol)) --side.EmoDown;
+    side.Lines.push_back(ChartLine(member.Name, state.PhysicalSymbol, state.EmotionalSymbol,
+                                   state.IntellectualSymbol));
+  }
+  return side;
+}
+
+TeamChart ChartTeam(GLOBAL& g, const TeamRecord& team, std::int16_t& emoUp,
+                    std::int16_t& emoDown) {
+  const std::vector<ChartedMember> members = ChartedMembers(g, team, g.EventDate, true);
+  // No member passes the checks when the event date is no date.
+  SideDay side = members.empty() ? SideDay{} : ChartSide(g, members, *ReadDate(g.EventDate));
+  emoUp = static_cast<std::int16_t>(side.EmoUp);
+  emoDown = static_cast<std::int16_t>(side.EmoDown);
+  TeamChart chart;
+  chart.Lines = std::move(side.Lines);
+  chart.Sums = " Phy = " + Plain(side.PhysicalSum) + "    Emo = " + Plain(side.EmotionalSum) +
+               "    Intellect = " + Plain(side.IntellectualSum);
+  chart.DoublePluses = "  Double pluses  = " + std::to_string(side.DoublePluses);
   chart.Balance = "   " + std::to_string(emoUp) + "  " + std::to_string(emoDown) + "  =  " +
                   std::to_string(emoUp + emoDown);
   return chart;

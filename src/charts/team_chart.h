@@ -1,11 +1,30 @@
-// One side of the team comparison: a chart line per member and the side's totals.
+// One side of the team comparison: a chart line per member and the side's totals, on the
+// event date or, for the outlook, on any day after it.
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "core/globals.h"
+
+// A member whose dates passed the checks against the event date.
+struct ChartedMember {
+  std::string Name;
+  Date Dob;
+};
+
+// What one side counts on one day.
+struct SideDay {
+  std::vector<std::string> Lines;  // one per member, in member order
+  // The scale sums; none while no member was added.
+  std::optional<double> PhysicalSum, EmotionalSum, IntellectualSum;
+  int DoublePluses = 0;
+  int EmoUp = 0;    // members whose emotional symbol is up
+  int EmoDown = 0;  // minus the members whose emotional symbol is down
+  int Balance() const { return EmoUp + EmoDown; }
+};
 
 struct TeamChart {
   std::vector<std::string> Lines;  // one per charted member, in member order
@@ -13,6 +32,17 @@ struct TeamChart {
   std::string DoublePluses;        // "  Double pluses  = N"
   std::string Balance;             // "   UP  DOWN  =  SUM"
 };
+
+// The symbols the counts take as up ("#", "+", "H") and as emotionally down ("X", "-").
+bool IsUp(char symbol);
+bool IsDown(char symbol);
+
+// The team's members whose dates pass CheckDates against the event date, in member order.
+// With `tell`, each member left out is reported with CheckDates's message.
+std::vector<ChartedMember> ChartedMembers(GLOBAL& g, const TeamRecord& team,
+                                          const std::string& eventDate, bool tell);
+// One side on one day, the event date or a later one.
+SideDay ChartSide(const GLOBAL& g, const std::vector<ChartedMember>& members, Date day);
 
 // Charts the team for EventDate; members that fail CheckDates are left out (their message is
 // shown). Sets the side's emotional counters.

@@ -28,22 +28,24 @@ bool ValidDate(GLOBAL& g, std::string& text) {
   return false;
 }
 
-bool CheckDates(GLOBAL& g, const std::string& name, std::string& dob,
-                const std::string& eventDate) {
+std::string DatesFault(const GLOBAL& g, const std::string& name, std::string& dob,
+                       const std::string& eventDate) {
   NormaliseDate(dob);
   const auto birth = ReadDate(dob);
   if (!birth || DaysBetween(g.platform.clock.Today(), *birth) > 0) {
-    DateError(g, "Invalid date of birth : " + name + "(" + dob + ") !");
-    return false;
+    return "Invalid date of birth : " + name + "(" + dob + ") !";
   }
   const auto event = ReadDate(eventDate);
-  if (!event) {
-    DateError(g, "Invalid event date : " + eventDate + " !");
-    return false;
-  }
+  if (!event) return "Invalid event date : " + eventDate + " !";
   if (DaysBetween(*event, *birth) > 0) {
-    DateError(g, name + "(" + dob + ") was born after the event date (" + eventDate + ") !");
-    return false;
+    return name + "(" + dob + ") was born after the event date (" + eventDate + ") !";
   }
-  return true;
+  return "";
+}
+
+bool CheckDates(GLOBAL& g, const std::string& name, std::string& dob,
+                const std::string& eventDate) {
+  const std::string fault = DatesFault(g, name, dob, eventDate);
+  if (!fault.empty()) DateError(g, fault);
+  return fault.empty();
 }

@@ -16,4 +16,7 @@ bool ValidDate(GLOBAL& g, std::string& text);
 // is no date, lies after today or after the event date. The date of birth is normalised.
 bool CheckDates(GLOBAL& g, const std::string& name, std::string& dob,
                 const std::string& eventDate);
+// What CheckDates would say about the dates; empty when they pass.
+std::string DatesFault(const GLOBAL& g, const std::string& name, std::string& dob,
+                       const std::string& eventDate);
 

@@ -1,7 +1,9 @@
 #include "core/globals.h"
 
+#include "charts/br_curve.h"
 #include "charts/br_grp.h"
 #include "charts/br_ind.h"
+#include "charts/br_outlook.h"
 #include "core/br_about.h"
 #include "core/br_cp.h"
 #include "people/br_db.h"

@@ -18,8 +18,10 @@ class br_cp;
 class BR_ABOUT;
 class BR_DB;
 class BR_FRM;
+class br_curve;
 class br_grp;
 class br_ind;
+class br_outlook;
 class BR_TM;
 
 struct Person {
@@ -112,6 +114,8 @@ struct GLOBAL {
   WindowRef<::br_grp> br_grp;
   WindowRef<::br_ind> br_ind;
   WindowRef<::BR_TM> BR_TM;
+  WindowRef<::br_curve> br_curve;
+  WindowRef<::br_outlook> br_outlook;
 };
 
 // Gives every record and variable its starting value: the data folder, empty personal

@@ -1,0 +1,85 @@
+#include "charts/br_curve.h"
+
+#include "charts/curve_report.h"
+
+namespace {
+
+constexpr int Margin = 120;
+constexpr int ChartWidth = 10800;
+constexpr int ChartHeight = 5400;
+constexpr int WindowWidth = Margin + ChartWidth + Margin;
+constexpr int ChartTop = 480;
+constexpr int ListTitleTop = ChartTop + ChartHeight + 150;
+constexpr int ListTop = ListTitleTop + 270;
+constexpr int ListHeight = 1800;
+constexpr int RowHeight = 375;
+constexpr int ButtonWidth = 1215;
+constexpr int ButtonTop = ListTop + ListHeight + 150;
+constexpr int WindowHeight = ButtonTop + RowHeight + Margin;
+
+constexpr int Week = 7;
+constexpr Date LastDate{std::chrono::year{9999}, std::chrono::December, std::chrono::day{31}};
+
+Rect ButtonAt(int place) {
+  return Rect{Margin + place * (ButtonWidth + 120), ButtonTop, ButtonWidth, RowHeight};
+}
+
+Rect ButtonFromRight(int place) {
+  return Rect{WindowWidth - Margin - ButtonWidth - place * (ButtonWidth + 120), ButtonTop,
+              ButtonWidth, RowHeight};
+}
+
+}  // namespace
+
+br_curve::br_curve(GLOBAL& g)
+    : Form(g.platform.desktop, "br_curve", "Biorhythm Curves", WindowWidth, WindowHeight),
+      Label1(*this, "Label1", Rect{Margin, 150, ChartWidth, 270}),
+      Chart(*this, "Chart", Rect{Margin, ChartTop, ChartWidth, ChartHeight}),
+      Label2(*this, "Label2", Rect{Margin, ListTitleTop, 3000, 270}, "Critical Days"),
+      CriticalDays(*this, "CriticalDays", Rect{Margin, ListTop, ChartWidth, ListHeight}, false),
+      cb_Earlier(*this, "cb_Earlier", ButtonAt(0), "&Earlier"),
+      cb_Later(*this, "cb_Later", ButtonAt(1), "&Later"),
+      cb_Print(*this, "cb_Print", ButtonFromRight(1), "&Print"),
+      cb_close(*this, "cb_close", ButtonFromRight(0), "&Close"),
+      g(g) {
+  Label1.TextFont.Bold = true;
+  Label2.TextFont.Bold = true;
+  CriticalDays.TextFont = Font{"Courier New", 9.75, false};
+  cb_close.Cancel = true;
+  Chart.Buddy = &Label1;
+  CriticalDays.Buddy = &Label2;
+
+  Chart.OnPaint = [this](Drawing& drawing, int width, int height) {
+    if (!ChartName.empty()) DrawCycles(drawing, Curves, width, height);
+  };
+  cb_Earlier.OnClick = [this] { cb_Earlier_Click(); };
+  cb_Later.OnClick = [this] { cb_Later_Click(); };
+  cb_Print.OnClick = [this] { cb_Print_Click(); };
+  cb_close.OnClick = [this] { cb_close_Click(); };
+}
+
+void br_curve::ShowPerson(const std::string& name, const std::string& dob,
+                          const std::string& eventDate) {
+  const auto birth = ReadDate(dob);
+  const auto event = ReadDate(eventDate);
+  if (!birth || !event) return;
+  ChartName = name;
+  Curves.Dob = *birth;
+  Curves.Event = *event;
+  Label1.SetCaption("Biorhythm Curves for " + name + ", born " + dob);
+  ShowPeriod(AddDays(*event, -DaysBeforeEvent));
+}
+
+void br_curve::ShowPeriod(Date first) {
+  Curves = ChartCycles(g, Curves.Dob, Curves.Event, first);
+  CriticalDays.Clear();
+  for (const std::string& row : CriticalDayRows(Curves)) CriticalDays.AddItem(row, 0);
+  cb_Earlier.SetEnabled(DaysBetween(Curves.Dob, first) > 0);
+  cb_Later.SetEnabled(DaysBetween(AddDays(first, CurveDays - 1 + Week), LastDate) >= 0);
+  Chart.Repaint();
+}
+
+void br_curve::cb_Earlier_Click() { ShowPeriod(AddDays(Curves.First, -Week)); }
+void br_curve::cb_Later_Click() { ShowPeriod(AddDays(Curves.First, Week)); }
+void br_curve::cb_Print_Click() { PrintCurveReport(g, *this); }
+void br_curve::cb_close_Click() { Unload(); }

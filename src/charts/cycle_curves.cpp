@@ -1,0 +1,110 @@
+#include "charts/cycle_curves.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "charts/day_plot.h"
+#include "charts/team_chart.h"
+
+namespace {
+
+constexpr Colour Ink{0, 0, 0};
+
+// The day a critical cycle changes sides.
+constexpr char Critical = '*';
+// A day above or below the line stands at least this far from it, whatever its scale value.
+constexpr double LeastHeight = 0.1;
+
+char SymbolOf(const DayState& state, int cycle) {
+  const char symbols[3] = {state.PhysicalSymbol, state.EmotionalSymbol, state.IntellectualSymbol};
+  return symbols[cycle];
+}
+
+double ScaleOf(const DayState& state, int cycle) {
+  const double scales[3] = {state.PhysicalScale, state.EmotionalScale, state.IntellectualScale};
+  return scales[cycle];
+}
+
+// The largest scale value of a table, by size: what stands at the top of the plot.
+template <size_t N>
+double Amplitude(const std::array<double, N>& scale) {
+  double largest = 0;
+  for (size_t entry = 1; entry < N; ++entry) largest = std::max(largest, std::abs(scale[entry]));
+  return largest > 0 ? largest : 1;
+}
+
+double Height(char symbol, double scale, double amplitude) {
+  const double size = std::clamp(std::abs(scale) / amplitude, LeastHeight, 1.0);
+  if (IsUp(symbol)) return size;
+  if (IsDown(symbol)) return -size;
+  return 0;
+}
+
+std::vector<int> CriticalCycles(const DayState& state) {
+  std::vector<int> cycles;
+  for (int cycle = 0; cycle < 3; ++cycle) {
+    if (SymbolOf(state, cycle) == Critical) cycles.push_back(cycle);
+  }
+  return cycles;
+}
+
+}  // namespace
+
+CycleCurves ChartCycles(const GLOBAL& g, Date dob, Date event, Date first) {
+  CycleCurves curves{dob, event, first, {}, {}};
+  const double amplitudes[3] = {Amplitude(g.PhysicalScale), Amplitude(g.EmotionalScale),
+                                Amplitude(g.IntellectualScale)};
+  for (int day = 0; day < CurveDays; ++day) {
+    const Date date = AddDays(first, day);
+    std::optional<DayState> state;
+    if (DaysBetween(dob, date) >= 0) state = StateOn(g, dob, date);
+    curves.States.push_back(state);
+    for (int cycle = 0; cycle < 3; ++cycle) {
+      std::optional<double> height;
+      if (state) height = Height(SymbolOf(*state, cycle), ScaleOf(*state, cycle), amplitudes[cycle]);
+      curves.Heights[cycle].push_back(height);
+    }
+  }
+  return curves;
+}
+
+std::vector<std::string> CriticalDayRows(const CycleCurves& curves) {
+  static const char* const Multiples[] = {"", "", " (double)", " (triple)"};
+  std::vector<std::string> rows;
+  for (size_t day = 0; day < curves.States.size(); ++day) {
+    if (!curves.States[day]) continue;
+    const std::vector<int> cycles = CriticalCycles(*curves.States[day]);
+    if (cycles.empty()) continue;
+    std::string row = WriteDate(AddDays(curves.First, static_cast<int>(day))) + "  ";
+    for (size_t k = 0; k < cycles.size(); ++k) row += (k ? " + " : "") + std::string(CycleNames[cycles[k]]);
+    rows.push_back(row + Multiples[cycles.size()]);
+  }
+  return rows;
+}
+
+// A row of marks for each cycle that can be critical on the same day.
+DayPlot CurvePlot(const CycleCurves& curves, int width, int height) {
+  return DayPlot(width, height, curves.First, CurveDays, 3);
+}
+
+void DrawCycles(Drawing& drawing, const CycleCurves& curves, int width, int height) {
+  const DayPlot plot = CurvePlot(curves, width, height);
+  std::vector<DayPlot::Entry> legend;
+  for (int cycle = 0; cycle < 3; ++cycle) legend.push_back(DayPlot::Entry{CycleNames[cycle], CycleInks[cycle]});
+  const int next = plot.Legend(drawing, legend);
+  DayPlot::Mark(drawing, Point{next, 75}, Ink);
+  drawing.Text(Point{next + 120, 60}, "Critical day", DayPlot::Lettering, Ink, Drawing::Align::Left);
+
+  plot.Frame(drawing, 7, "+", "-", static_cast<int>(DaysBetween(curves.First, curves.Event)));
+  for (int cycle = 0; cycle < 3; ++cycle) {
+    plot.Series(drawing, curves.Heights[cycle], CycleInks[cycle], true);
+  }
+  for (size_t day = 0; day < curves.States.size(); ++day) {
+    if (!curves.States[day]) continue;
+    const std::vector<int> cycles = CriticalCycles(*curves.States[day]);
+    for (size_t row = 0; row < cycles.size(); ++row) {
+      DayPlot::Mark(drawing, Point{plot.X(static_cast<int>(day)), plot.MarkY(static_cast<int>(row))},
+                    CycleInks[cycles[row]]);
+    }
+  }
+}

@@ -1,0 +1,44 @@
+// One person's three cycles over a period of days: the curves the curve window draws and the
+// critical days it lists.
+#pragma once
+
+#include <array>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "charts/day_plot.h"
+#include "core/cycle_tables.h"
+#include "core/globals.h"
+#include "platform/drawing.h"
+
+// The period shown: from a week before the event date to four weeks after it.
+inline constexpr int DaysBeforeEvent = 7;
+inline constexpr int CurveDays = DaysBeforeEvent + 28 + 1;
+
+// The physical, emotional and intellectual cycle as the curves show them: red, green and blue.
+inline constexpr const char* CycleNames[3] = {"Physical", "Emotional", "Intellectual"};
+inline constexpr Colour CycleInks[3] = {{200, 30, 30}, {20, 140, 40}, {30, 60, 200}};
+
+struct CycleCurves {
+  Date Dob;
+  Date Event;
+  Date First;  // the first day of the period
+  // The state of each day of the period; none before the day of birth.
+  std::vector<std::optional<DayState>> States;
+  // How high each cycle (physical, emotional, intellectual) stands on each day, from -1 to 1:
+  // the day's symbol tells on which side of the middle line, the scale value how far.
+  std::array<std::vector<std::optional<double>>, 3> Heights;
+};
+
+CycleCurves ChartCycles(const GLOBAL& g, Date dob, Date event, Date first);
+
+// One row per day of the period on which a cycle is critical: the date, the critical cycles
+// ("Physical", "Emotional + Intellectual", ...) and "(double)" or "(triple)" when more than one is.
+std::vector<std::string> CriticalDayRows(const CycleCurves& curves);
+
+// Where the days and heights of the period stand in a picture of this size.
+DayPlot CurvePlot(const CycleCurves& curves, int width, int height);
+// The curves with their legend, the dates, the event date and a mark per critical cycle under
+// each critical day.
+void DrawCycles(Drawing& drawing, const CycleCurves& curves, int width, int height);

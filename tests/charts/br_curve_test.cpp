@@ -1,0 +1,227 @@
+// The curve window, opened from the individual window's Graph button and driven through its
+// controls; its picture recorded as drawn.
+#include "charts/br_curve.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <set>
+
+#include "charts/br_ind.h"
+#include "core/br_cp.h"
+#include "core/cycle_tables.h"
+#include "support/world.h"
+
+using testing::ElementsAre;
+using testing::IsEmpty;
+
+namespace {
+
+class BrCurve : public testing::Test, public World {
+ public:
+  void SetUp() override {
+    folder.Write("PEOPLE.BDB", "ADAMS JOE\r\n01/01/2000\r\nNEW ANN\r\n02/09/2005\r\nOLD BEN\r\n07/04/1950\r\n");
+    g.br_cp.Open(g);
+  }
+  // The person's chart in the individual window, opened afresh on the event date, then Graph.
+  br_curve& Graph(const std::string& name, const char* eventDate) {
+    if (g.br_ind.Loaded()) g.br_ind->cb_close.Click();
+    g.EventDate = eventDate;
+    br_ind& individual = OpenIndividual();
+    EXPECT_FALSE(individual.cb_Graph.Enabled());
+    EXPECT_TRUE(PickPerson(individual, name)) << name;
+    individual.cb_Graph.Click();
+    return *g.br_curve.get();
+  }
+  static RecordingDrawing Drawn(const br_curve& window) {
+    RecordingDrawing drawing;
+    window.Chart.Paint(drawing);
+    return drawing;
+  }
+};
+
+// The height of the curve of the cycle above the middle line at the day's column; none where
+// the curve has no point in that column.
+std::optional<int> CurveAt(const RecordingDrawing& drawing, const DayPlot& plot, int cycle, int day) {
+  for (const auto& line : drawing.Polylines(CycleInks[cycle])) {
+    for (const Point& point : line) {
+      if (point.X == plot.X(day)) return plot.Y(0) - point.Y;
+    }
+  }
+  return std::nullopt;
+}
+
+char SymbolOf(const DayState& state, int cycle) {
+  return cycle == 0 ? state.PhysicalSymbol : cycle == 1 ? state.EmotionalSymbol : state.IntellectualSymbol;
+}
+
+// On every day of the period each curve stands above the middle line where the cycle's table
+// says "+" (or another up symbol), below it where it says "-" (or "X"), and on it otherwise,
+// "*" included; before the day of birth there is no curve.
+void ExpectCurvesAgreeWithTheTables(const GLOBAL& g, const br_curve& window, Date dob) {
+  const RecordingDrawing drawing = BrCurve::Drawn(window);
+  const DayPlot plot = CurvePlot(window.Curves, window.Chart.Place.Width, window.Chart.Place.Height);
+  for (int day = 0; day < CurveDays; ++day) {
+    const Date date = AddDays(window.Curves.First, day);
+    for (int cycle = 0; cycle < 3; ++cycle) {
+      const std::optional<int> height = CurveAt(drawing, plot, cycle, day);
+      const std::string where = WriteDate(date) + " " + CycleNames[cycle];
+      if (DaysBetween(dob, date) < 0) {
+        EXPECT_EQ(height, std::nullopt) << where;
+        continue;
+      }
+      ASSERT_TRUE(height) << where;
+      const char symbol = SymbolOf(StateOn(g, dob, date), cycle);
+      if (symbol == '+' || symbol == 'H' || symbol == '#') {
+        EXPECT_GT(*height, 0) << where << " " << symbol;
+      } else if (symbol == '-' || symbol == 'X') {
+        EXPECT_LT(*height, 0) << where << " " << symbol;
+      } else {
+        EXPECT_EQ(*height, 0) << where << " " << symbol;
+      }
+    }
+  }
+}
+
+TEST_F(BrCurve, GraphOpensTheCurvesOfTheChartedPersonOnlyWhileAChartIsShown) {
+  br_curve& window = Graph("NEW ANN", "06/15/2005");
+  br_ind& individual = *g.br_ind.get();
+  EXPECT_TRUE(individual.cb_Graph.Enabled());
+  EXPECT_EQ(window.Caption(), "Biorhythm Curves");
+  EXPECT_EQ(window.Label1.Caption(), "Biorhythm Curves for NEW ANN, born 02/09/2005");
+  EXPECT_EQ(WriteDate(window.Curves.First), "06/08/2005");
+  // A chart cleared by a date change takes the button with it.
+  individual.EvDate.SetText("06/16/2005");
+  EXPECT_FALSE(individual.cb_Graph.Enabled());
+  individual.cb_Graph.Click();
+  EXPECT_EQ(window.ChartName, "NEW ANN");
+  // Graph again with another person shows that person in the same window.
+  ASSERT_TRUE(PickPerson(individual, "OLD BEN"));
+  individual.cb_Graph.Click();
+  EXPECT_EQ(g.br_curve.get(), &window);
+  EXPECT_EQ(window.Label1.Caption(), "Biorhythm Curves for OLD BEN, born 07/04/1950");
+  EXPECT_EQ(WriteDate(window.Curves.Event), "06/16/2005");
+  EXPECT_THAT(dialogs.boxes, IsEmpty());
+}
+
+TEST_F(BrCurve, ListsEachCriticalDayWithItsCyclesDoubleAndTriple) {
+  const struct {
+    const char* name;
+    const char* eventDate;
+    std::vector<std::string> rows;
+  } cases[] = {
+      // Born on the event date: the day of birth is critical in all three cycles.
+      {"ADAMS JOE", "01/01/2000",
+       {"01/01/2000  Physical + Emotional + Intellectual (triple)", "01/12/2000  Physical",
+        "01/15/2000  Emotional", "01/17/2000  Intellectual", "01/24/2000  Physical", "01/29/2000  Emotional"}},
+      // Day 127 is day 12 of a physical cycle and day 15 of an emotional one.
+      {"NEW ANN", "06/15/2005",
+       {"06/15/2005  Physical + Emotional (double)", "06/21/2005  Intellectual", "06/27/2005  Physical",
+        "06/29/2005  Emotional", "07/07/2005  Intellectual", "07/08/2005  Physical", "07/13/2005  Emotional"}},
+  };
+  for (const auto& c : cases) {
+    br_curve& window = Graph(c.name, c.eventDate);
+    EXPECT_EQ(Rows(window.CriticalDays), c.rows) << c.name;
+    // Under each critical day a mark in the colour of each critical cycle.
+    const RecordingDrawing drawing = Drawn(window);
+    const DayPlot plot = CurvePlot(window.Curves, window.Chart.Place.Width, window.Chart.Place.Height);
+    const int day = static_cast<int>(DaysBetween(window.Curves.First, window.Curves.Event));
+    std::set<std::pair<int, int>> marks;  // (cycle, row)
+    for (const auto& stroke : drawing.strokes) {
+      for (int cycle = 0; cycle < 3; ++cycle) {
+        const bool under = stroke.points[0].Y >= plot.MarkY(0) && stroke.points.size() == 2;
+        if (under && stroke.colour == CycleInks[cycle] && stroke.points[0].X == plot.X(day)) {
+          marks.insert({cycle, stroke.points[0].Y >= plot.MarkY(1)});
+        }
+      }
+    }
+    EXPECT_EQ(marks.size(), c.rows[0].find("triple") != std::string::npos ? 3u : 2u) << c.name;
+    window.cb_close.Click();
+  }
+}
+
+TEST_F(BrCurve, CurvesAgreeWithTheShippedTablesOnEveryDay) {
+  br_curve& window = Graph("OLD BEN", "06/15/2005");
+  const Date dob = window.Curves.Dob;
+  // Five periods a week apart cover every entry of every table more than once.
+  for (int step = 0; step < 5; ++step) {
+    ExpectCurvesAgreeWithTheTables(g, window, dob);
+    window.cb_Later.Click();
+  }
+  // Born the day before the event date: the curves start on the day of birth.
+  Graph("NEW ANN", "02/10/2005");
+  ExpectCurvesAgreeWithTheTables(g, window, window.Curves.Dob);
+}
+
+TEST_F(BrCurve, CurvesAgreeWithTablesWhoseScaleSaysOtherwise) {
+  // Up and down symbols of every kind, scale values that are zero or of the other sign, and
+  // symbols that count nowhere.
+  folder.Write("BR_PHY.SYM", "+H#X- h*+-+-+-+-+-+-+-+");
+  folder.Write("BR_PHY.SCA", "0,-5,0,7,3,2,2,0,0,9,-9,1,1,1,1,1,1,1,1,1,1,1,1");
+  folder.Write("BR_EMO.SYM", "*+++---+*-+*-+*-+*-+*-+*-+*-");
+  folder.Write("BR_EMO.SCA", std::string(27, ',') + "0");
+  ASSERT_TRUE(LoadCycleTables(g));
+  br_curve& window = Graph("OLD BEN", "06/15/2005");
+  for (int step = 0; step < 2; ++step) {
+    ExpectCurvesAgreeWithTheTables(g, window, window.Curves.Dob);
+    window.cb_Later.Click();
+  }
+}
+
+TEST_F(BrCurve, StepsAWeekAtATimeAndStopsAtTheDayOfBirth) {
+  br_curve& window = Graph("NEW ANN", "02/20/2005");
+  EXPECT_EQ(WriteDate(window.Curves.First), "02/13/2005");
+  window.cb_Later.Click();
+  EXPECT_EQ(WriteDate(window.Curves.First), "02/20/2005");
+  EXPECT_EQ(Rows(window.CriticalDays).front(), "02/20/2005  Physical");
+  window.cb_Earlier.Click();
+  window.cb_Earlier.Click();
+  // The period now starts before the day of birth: nothing earlier to show.
+  EXPECT_EQ(WriteDate(window.Curves.First), "02/06/2005");
+  EXPECT_FALSE(window.cb_Earlier.Enabled());
+  window.cb_Earlier.Click();
+  EXPECT_EQ(WriteDate(window.Curves.First), "02/06/2005");
+  EXPECT_EQ(Rows(window.CriticalDays).front(), "02/09/2005  Physical + Emotional + Intellectual (triple)");
+
+  // The last week that can be written with a four-digit year.
+  window.ShowPerson("NEW ANN", "02/09/2005", "11/26/9999");
+  EXPECT_TRUE(window.cb_Later.Enabled());
+  window.cb_Later.Click();
+  EXPECT_EQ(WriteDate(AddDays(window.Curves.First, CurveDays - 1)), "12/31/9999");
+  EXPECT_FALSE(window.cb_Later.Enabled());
+}
+
+TEST_F(BrCurve, PrintsTheSamePictureWithTheDatesAndCriticalDays) {
+  br_curve& window = Graph("ADAMS JOE", "01/01/2000");
+  window.cb_Print.Click();
+  EXPECT_THAT(dialogs.boxes, IsEmpty());
+  const std::vector<std::string> expected = {
+      "font Courier", "size 16", "bold 1", "line ", "line ", "line Biorhythm Curves for ADAMS JOE",
+      "size 11", "bold 0", "line ", "line ", "line Born on    : 01/01/2000",
+      "line Event Date : 01/01/2000", "line Period     : 12/25/1999 - 01/29/2000",
+      "line Print Date : 06/15/2005", "line ", "line ", "picture 10800 5400", "line ", "line ",
+      "line Critical Days", "line "};
+  ASSERT_GT(printer.calls.size(), expected.size());
+  EXPECT_EQ(std::vector<std::string>(printer.calls.begin(), printer.calls.begin() + expected.size()), expected);
+  EXPECT_EQ(printer.calls[expected.size()], "line 01/01/2000  Physical + Emotional + Intellectual (triple)");
+  EXPECT_EQ(printer.calls.back(), "end");
+  ASSERT_EQ(printer.pictures.size(), 1u);
+  const RecordingDrawing screen = Drawn(window);
+  EXPECT_EQ(printer.pictures[0].Texts(), screen.Texts());
+  for (const Colour& ink : CycleInks) EXPECT_EQ(printer.pictures[0].Polylines(ink), screen.Polylines(ink));
+  EXPECT_THAT(screen.Texts(), testing::IsSupersetOf({"Physical", "Emotional", "Intellectual", "12/25/1999",
+                                                     "01/01/2000", "01/29/2000"}));
+
+  printer.calls.clear();
+  printer.failFrom = 16;  // the picture
+  window.cb_Print.Click();
+  ASSERT_EQ(dialogs.boxes.size(), 1u);
+  EXPECT_EQ(dialogs.boxes[0].text, "Error Printing ...");
+  EXPECT_EQ(dialogs.boxes[0].title, "Printer");
+  EXPECT_EQ(printer.calls.back(), "discard");
+  EXPECT_EQ(window.MousePointer(), Form::Pointer::Default);
+  window.cb_close.Click();
+  EXPECT_FALSE(g.br_curve.Loaded());
+}
+
+}  // namespace
