@@ -5,10 +5,12 @@
 
 #include "charts/day_plot.h"
 #include "charts/team_chart.h"
+#include "core/cycle_sine.h"
 
 namespace {
 
 constexpr Colour Ink{0, 0, 0};
+constexpr int CycleLengths[3] = {PhysicalLength, EmotionalLength, IntellectualLength};
 
 // The day a critical cycle changes sides.
 constexpr char Critical = '*';
@@ -33,11 +35,20 @@ double Amplitude(const std::array<double, N>& scale) {
   return largest > 0 ? largest : 1;
 }
 
+// Above the line, below it, or on it.
+int Side(char symbol) { return IsUp(symbol) ? 1 : IsDown(symbol) ? -1 : 0; }
+
 double Height(char symbol, double scale, double amplitude) {
-  const double size = std::clamp(std::abs(scale) / amplitude, LeastHeight, 1.0);
-  if (IsUp(symbol)) return size;
-  if (IsDown(symbol)) return -size;
-  return 0;
+  return Side(symbol) * std::clamp(std::abs(scale) / amplitude, LeastHeight, 1.0);
+}
+
+template <size_t N>
+bool FollowsSine(const std::array<char, N>& symbols) {
+  constexpr int length = static_cast<int>(N) - 1;
+  for (int entry = 1; entry <= length; ++entry) {
+    if (Side(symbols[entry]) != Side(SineEntryOf(entry, length).Symbol)) return false;
+  }
+  return true;
 }
 
 std::vector<int> CriticalCycles(const DayState& state) {
@@ -51,7 +62,9 @@ std::vector<int> CriticalCycles(const DayState& state) {
 }  // namespace
 
 CycleCurves ChartCycles(const GLOBAL& g, Date dob, Date event, Date first) {
-  CycleCurves curves{dob, event, first, {}, {}};
+  CycleCurves curves{dob, event, first, {}, {}, {}};
+  curves.FollowsSine = {FollowsSine(g.PhysicalSymbols), FollowsSine(g.EmotionalSymbols),
+                        FollowsSine(g.IntellectualSymbols)};
   const double amplitudes[3] = {Amplitude(g.PhysicalScale), Amplitude(g.EmotionalScale),
                                 Amplitude(g.IntellectualScale)};
   for (int day = 0; day < CurveDays; ++day) {
@@ -96,8 +109,16 @@ void DrawCycles(Drawing& drawing, const CycleCurves& curves, int width, int heig
   drawing.Text(Point{next + 120, 60}, "Critical day", DayPlot::Lettering, Ink, Drawing::Align::Left);
 
   plot.Frame(drawing, 7, "+", "-", static_cast<int>(DaysBetween(curves.First, curves.Event)));
+  // The day of birth starts at t = 0 on the left edge of its column.
+  const double born = -0.5 - static_cast<double>(DaysBetween(curves.Dob, curves.First));
   for (int cycle = 0; cycle < 3; ++cycle) {
-    plot.Series(drawing, curves.Heights[cycle], CycleInks[cycle], true);
+    if (!curves.FollowsSine[cycle]) {
+      plot.Series(drawing, curves.Heights[cycle], CycleInks[cycle], true);
+      continue;
+    }
+    const int length = CycleLengths[cycle];
+    plot.Curve(drawing, std::max(born, -0.5), CurveDays - 0.5,
+               [born, length](double day) { return CycleSine(day - born, length); }, CycleInks[cycle]);
   }
   for (size_t day = 0; day < curves.States.size(); ++day) {
     if (!curves.States[day]) continue;

@@ -26,7 +26,10 @@ struct CycleCurves {
   Date First;  // the first day of the period
   // The state of each day of the period; none before the day of birth.
   std::vector<std::optional<DayState>> States;
-  // How high each cycle (physical, emotional, intellectual) stands on each day, from -1 to 1:
+  // Whether each cycle's (physical, emotional, intellectual) symbol table is the one its sine
+  // makes: then the curve is that sine.
+  std::array<bool, 3> FollowsSine{};
+  // Otherwise the curve runs through the middle of each day at the day's height, from -1 to 1:
   // the day's symbol tells on which side of the middle line, the scale value how far.
   std::array<std::vector<std::optional<double>>, 3> Heights;
 };
@@ -40,5 +43,6 @@ std::vector<std::string> CriticalDayRows(const CycleCurves& curves);
 // Where the days and heights of the period stand in a picture of this size.
 DayPlot CurvePlot(const CycleCurves& curves, int width, int height);
 // The curves with their legend, the dates, the event date and a mark per critical cycle under
-// each critical day.
+// each critical day. Each curve stands above the middle line in the middle of a day whose symbol
+// is an up symbol, below it on a down symbol, and touches or crosses it on any other day.
 void DrawCycles(Drawing& drawing, const CycleCurves& curves, int width, int height);

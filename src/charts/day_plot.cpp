@@ -73,7 +73,7 @@ DayPlot::DayPlot(int width, int height, Date first, int days, int markRows)
       first_(first),
       days_(std::max(days, 1)) {}
 
-int DayPlot::X(int day) const {
+int DayPlot::X(double day) const {
   return left_ + static_cast<int>(std::lround((2.0 * day + 1) * (right_ - left_) / (2.0 * days_)));
 }
 
@@ -140,8 +140,7 @@ void DayPlot::Series(Drawing& drawing, const std::vector<std::optional<double>>&
       if (!smooth || k + 1 == run.size()) continue;
       for (int step = 1; step < Steps; ++step) {
         const double t = static_cast<double>(step) / Steps;
-        const int x = X(d) + static_cast<int>(std::lround((X(d + 1) - X(d)) * t));
-        points.push_back(Point{x, Y(Hermite(run[k], run[k + 1], slope[k], slope[k + 1], t))});
+        points.push_back(Point{X(d + t), Y(Hermite(run[k], run[k + 1], slope[k], slope[k + 1], t))});
       }
     }
     drawing.Polyline(points, ink, 30);
@@ -149,6 +148,16 @@ void DayPlot::Series(Drawing& drawing, const std::vector<std::optional<double>>&
 }
 
 // Filled with lines a pixel apart, the thinnest the screen shows.
+void DayPlot::Curve(Drawing& drawing, double from, double to,
+                    const std::function<double(double)>& value, Colour ink) const {
+  std::vector<Point> points;
+  for (double step = std::ceil(from * Steps); step <= to * Steps; ++step) {
+    const double day = step / Steps;
+    points.push_back(Point{X(day), Y(value(day))});
+  }
+  if (points.size() > 1) drawing.Polyline(points, ink, 30);
+}
+
 void DayPlot::Mark(Drawing& drawing, Point tip, Colour ink) {
   for (int down = 0; down <= MarkSize; down += 15) {
     const int half = down / 2;

@@ -3,6 +3,7 @@
 // 0, and a legend across the top.
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -20,8 +21,9 @@ class DayPlot {
   // The plot in a picture of this size (twips), with room under the days for rows of marks.
   DayPlot(int width, int height, Date first, int days, int markRows = 0);
 
-  // The middle of the day's column; day 0 is the first.
-  int X(int day) const;
+  // The middle of the day's column; day 0 is the first. A day's column runs from half a day
+  // before its middle to half a day after it.
+  int X(double day) const;
   // A value from 1 (the top of the plot) through 0 (the middle line) to -1 (its bottom).
   int Y(double value) const;
   // The top of a row of marks under the days, row 0 the highest.
@@ -38,6 +40,10 @@ class DayPlot {
   // is curved through the days without swinging past any two neighbours' values.
   void Series(Drawing& drawing, const std::vector<std::optional<double>>& values, Colour ink,
               bool smooth) const;
+  // A curve given at every moment from one day to another (as X counts them), drawn through
+  // points an eighth of a day apart that include the middle of every day.
+  void Curve(Drawing& drawing, double from, double to, const std::function<double(double)>& value,
+             Colour ink) const;
   // A small triangle pointing up, its tip at the point.
   static void Mark(Drawing& drawing, Point tip, Colour ink);
 

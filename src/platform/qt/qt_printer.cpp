@@ -78,8 +78,11 @@ bool QtPrinter::PrintPicture(int width, int height, const PaintRoutine& paint) {
   // A twip is 1/1440 inch.
   const double scale = std::min(printer_->resolution() / 1440.0, pageWidth / std::max(width, 1));
   if (!Room(height * scale)) return false;
+  // The lines after the picture keep the printer's own pen and font.
+  painter_->save();
   QtDrawing drawing(*painter_, scale, QPointF(0, y_));
   paint(drawing, width, height);
+  painter_->restore();
   y_ += height * scale;
   return true;
 }

@@ -20,12 +20,12 @@ constexpr Colour Blue{0, 0, 220};
 constexpr Colour Green{0, 160, 0};
 const Font TextFont{"Arial", 12, true};
 
-// Across the middle a thick line in the chosen colour, a blue polyline above it, and below it
-// a word that ends at the picture's middle.
+// A word in black that ends at the picture's middle, low down; a blue polyline high up; and,
+// drawn last, a thick line across the middle in the chosen colour.
 void Sample(Drawing& drawing, int width, int height, Colour across, const std::string& word) {
-  drawing.Line(Point{0, height / 2}, Point{width, height / 2}, across, 90);
-  drawing.Polyline({Point{0, height / 4}, Point{width / 2, height / 4}, Point{width, height / 4}}, Blue, 90);
   drawing.Text(Point{width / 2, height * 3 / 4}, word, TextFont, Colour{}, Drawing::Align::Right);
+  drawing.Polyline({Point{0, height / 4}, Point{width / 2, height / 4}, Point{width, height / 4}}, Blue, 90);
+  drawing.Line(Point{0, height / 2}, Point{width, height / 2}, across, 90);
 }
 
 class PictureForm : public Form {
@@ -136,6 +136,11 @@ TEST(QtPrinter, PicturesTakeTheirPlaceAmongTheLines) {
   }
   EXPECT_NEAR(left, 36, 3);
   EXPECT_NEAR(right, page.width() - 36, 3);
+  // Nothing else is red: the line printed after the picture is not in the picture's colours.
+  for (int y = 0; y < page.height(); ++y) {
+    if (std::abs(y - row) <= 3) continue;
+    for (int x = 0; x < page.width(); ++x) ASSERT_FALSE(Near(page.pixelColor(x, y), Red)) << x << "," << y;
+  }
 }
 
 }  // namespace

@@ -1,0 +1,180 @@
+// The team outlook, opened from the comparison's Outlook button on the sample teams and driven
+// through its controls.
+#include "charts/br_outlook.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <set>
+#include <sstream>
+
+#include "charts/br_grp.h"
+#include "core/br_cp.h"
+#include "support/world.h"
+
+using testing::IsEmpty;
+
+namespace {
+
+// A day's row read back: the date, then balance 1, pluses 1, balance 2, pluses 2, total, edge.
+struct Row {
+  std::string date;
+  int numbers[6];
+};
+
+Row Read(const std::string& text) {
+  Row row{};
+  std::istringstream in(text);
+  in >> row.date;
+  for (int& number : row.numbers) in >> number;
+  EXPECT_TRUE(in) << text;
+  return row;
+}
+
+// The number a comparison label ends with.
+int LastNumber(const Label& label) {
+  const std::string& caption = label.Caption();
+  return std::stoi(caption.substr(caption.find_last_of(' ') + 1));
+}
+
+class BrOutlook : public testing::Test, public World {
+ public:
+  BrOutlook() : World(true, true) {}
+  void SetUp() override {
+    g.br_cp.Open(g);
+    g.EventDate = "06/15/2005";
+  }
+  br_grp& Comparison() { return OpenComparison("HARBOR OFF.BTM", "SUMMIT DEF.BTM"); }
+  br_outlook& Outlook(br_grp& comparison) {
+    comparison.cb_Outlook.Click();
+    return *g.br_outlook.get();
+  }
+};
+
+TEST_F(BrOutlook, EachDayIsWhatTheComparisonChartsForThatDay) {
+  br_grp& comparison = Comparison();
+  br_outlook& window = Outlook(comparison);
+  EXPECT_EQ(window.Caption(), "Team Outlook");
+  EXPECT_EQ(window.Label1.Caption(), "Team 1 : HARBOR OFF.BTM");
+  EXPECT_EQ(window.Label2.Caption(), "Team 2 : SUMMIT DEF.BTM");
+  EXPECT_EQ(window.Label6.Caption(), OutlookHeading);
+  ASSERT_EQ(window.Days.ListCount(), OutlookDays);
+  std::set<int> edges;
+  for (int day = 0; day < OutlookDays; ++day) {
+    const Row row = Read(window.Days.List(day));
+    ASSERT_EQ(row.date, WriteDate(AddDays(*ReadDate("06/15/2005"), day)));
+    comparison.EvDate.SetText(row.date);
+    comparison.compute.Click();
+    const int balance1 = LastNumber(comparison.Label10), balance2 = LastNumber(comparison.Label11);
+    const int expected[6] = {balance1, LastNumber(comparison.Label8), balance2, LastNumber(comparison.Label9),
+                             LastNumber(comparison.Label12), balance1 - balance2};
+    EXPECT_THAT(row.numbers, testing::ElementsAreArray(expected)) << row.date;
+    edges.insert(row.numbers[5]);
+    // The row stands under the heading's columns.
+    EXPECT_EQ(window.Days.List(day).size(), std::string(OutlookHeading).size());
+  }
+  // The sample teams differ from day to day, so the best days say something.
+  EXPECT_GT(edges.size(), 3u);
+  EXPECT_THAT(dialogs.boxes, IsEmpty());
+}
+
+TEST_F(BrOutlook, NamesTheFirstDayOfTheHighestAndOfTheLowestEdge) {
+  br_outlook& window = Outlook(Comparison());
+  std::vector<Row> rows;
+  for (const std::string& text : Rows(window.Days)) rows.push_back(Read(text));
+  const auto edge = [](const Row& a, const Row& b) { return a.numbers[5] < b.numbers[5]; };
+  const Row best1 = *std::max_element(rows.begin(), rows.end(), edge);
+  const Row best2 = *std::min_element(rows.begin(), rows.end(), edge);
+  EXPECT_EQ(window.Label3.Caption(),
+            "Best day for team 1 : " + best1.date + " (edge " + std::to_string(best1.numbers[5]) + ")");
+  EXPECT_EQ(window.Label4.Caption(),
+            "Best day for team 2 : " + best2.date + " (edge " + std::to_string(best2.numbers[5]) + ")");
+
+  // Of equal days, the first.
+  TeamOutlook ties;
+  for (int edge1 : {1, 3, 3, -2, -2}) ties.Days.push_back(OutlookDay{AddDays(TestToday, static_cast<int>(ties.Days.size())), edge1, 0, 0, 0});
+  EXPECT_EQ(WriteDate(ties.BestFor1().Day), "06/16/2005");
+  EXPECT_EQ(WriteDate(ties.BestFor2().Day), "06/18/2005");
+}
+
+TEST_F(BrOutlook, TakesTheLastComputedDateAndLeavesBadDatesOutSilently) {
+  folder.Write("LATE OFF.BTM", "LEAGUE.BDB\r\nLATE AL\r\n06/20/2005\r\nCOLE RAY\r\n03/01/1990\r\n");
+  br_grp& comparison = OpenComparison("LATE OFF.BTM", "LATE OFF.BTM");
+  const size_t told = dialogs.boxes.size();
+  ASSERT_GT(told, 0u);
+  comparison.EvDate.SetText("07/01/2005");
+  br_outlook& window = Outlook(comparison);
+  EXPECT_EQ(dialogs.boxes.size(), told);
+  EXPECT_EQ(Read(window.Days.List(0)).date, "06/15/2005");
+  // One member on each side: the balances are each within one of 0, the edge 0.
+  for (const std::string& text : Rows(window.Days)) {
+    const Row row = Read(text);
+    EXPECT_LE(std::abs(row.numbers[0]), 1) << text;
+    EXPECT_EQ(row.numbers[5], 0) << text;
+  }
+
+  comparison.compute.Click();
+  comparison.cb_Outlook.Click();
+  EXPECT_EQ(g.br_outlook.get(), &window);
+  EXPECT_EQ(Read(window.Days.List(0)).date, "07/01/2005");
+}
+
+TEST_F(BrOutlook, ComesOnlyAfterAComputation) {
+  folder.Remove("HARBOR OFF.BTM");
+  folder.Remove("SUMMIT DEF.BTM");
+  br_grp& comparison = Comparison();
+  EXPECT_FALSE(comparison.cb_Outlook.Enabled());
+  comparison.cb_Outlook.Click();
+  EXPECT_FALSE(g.br_outlook.Loaded());
+}
+
+TEST_F(BrOutlook, ChartDrawsBothBalancesAndTheEdgeThroughEveryDay) {
+  br_outlook& window = Outlook(Comparison());
+  RecordingDrawing drawing;
+  window.Chart.Paint(drawing);
+  std::vector<std::vector<Point>> series;
+  for (const auto& stroke : drawing.strokes) {
+    if (stroke.points.size() > 2) series.push_back(stroke.points);
+  }
+  ASSERT_EQ(series.size(), 3u);
+  // Of any two days, the one with the larger value stands higher.
+  for (int column : {0, 2, 5}) {  // balance 1, balance 2, the edge
+    const std::vector<Point>& line = series[column == 0 ? 0 : column == 2 ? 1 : 2];
+    ASSERT_EQ(line.size(), static_cast<size_t>(OutlookDays));
+    for (int a = 0; a < OutlookDays; ++a) {
+      for (int b = 0; b < OutlookDays; ++b) {
+        const int va = Read(window.Days.List(a)).numbers[column], vb = Read(window.Days.List(b)).numbers[column];
+        EXPECT_EQ(va > vb, line[a].Y < line[b].Y) << column << " " << a << " " << b;
+      }
+    }
+  }
+  EXPECT_THAT(drawing.Texts(), testing::IsSupersetOf({"Balance of HARBOR OFF.BTM", "Balance of SUMMIT DEF.BTM",
+                                                      "Edge", "06/15/2005", "07/06/2005"}));
+}
+
+TEST_F(BrOutlook, PrintsTheRowsInTheTeamReportsFont) {
+  br_outlook& window = Outlook(Comparison());
+  window.cb_Print.Click();
+  EXPECT_THAT(dialogs.boxes, IsEmpty());
+  const std::string M(6, ' ');
+  const std::vector<std::string> expected = {
+      "font courier new", "size 12", "bold 1", "line ", "line ", "line ", "line ", "line ",
+      "line " + M + "Team Outlook", "line " + M + "Event Date : 06/15/2005", "line " + M + "Print Date : 06/15/2005",
+      "line ", "line " + M + "Team 1 : HARBOR OFF.BTM", "line " + M + "Team 2 : SUMMIT DEF.BTM", "line ",
+      "line " + M + window.Label3.Caption(), "line " + M + window.Label4.Caption(), "line ", "size 11", "bold 0",
+      "line " + M + OutlookHeading};
+  ASSERT_EQ(printer.calls.size(), expected.size() + OutlookDays + 1);
+  EXPECT_EQ(std::vector<std::string>(printer.calls.begin(), printer.calls.begin() + expected.size()), expected);
+  EXPECT_EQ(printer.calls[expected.size()], "line " + M + window.Days.List(0));
+  EXPECT_EQ(printer.calls.back(), "end");
+
+  printer.calls.clear();
+  printer.failFrom = 30;
+  window.cb_Print.Click();
+  ASSERT_EQ(dialogs.Texts(), std::vector<std::string>{"Error Printing ..."});
+  EXPECT_EQ(dialogs.boxes[0].title, "Printer");
+  window.cb_close.Click();
+  EXPECT_FALSE(g.br_outlook.Loaded());
+}
+
+}  // namespace
