@@ -28,8 +28,9 @@ test: deps
 
 bench: deps
 	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=Release
-	cmake --build $(BUILD) -j $(JOBS) --target bench_data
+	cmake --build $(BUILD) -j $(JOBS) --target bench_data bench_charts
 	$(BUILD)/bench/bench_data
+	$(BUILD)/bench/bench_charts
 
 package: deps
 	cmake -S . -B $(PACKAGE_BUILD) -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF

@@ -1,46 +1,35 @@
 #include "charts/br_curve.h"
 
 #include "charts/curve_report.h"
+#include "charts/picture_window.h"
 
 namespace {
 
-constexpr int Margin = 120;
-constexpr int ChartWidth = 10800;
+using namespace picture_window;
+
 constexpr int ChartHeight = 5400;
-constexpr int WindowWidth = Margin + ChartWidth + Margin;
 constexpr int ChartTop = 480;
 constexpr int ListTitleTop = ChartTop + ChartHeight + 150;
 constexpr int ListTop = ListTitleTop + 270;
 constexpr int ListHeight = 1800;
-constexpr int RowHeight = 375;
-constexpr int ButtonWidth = 1215;
 constexpr int ButtonTop = ListTop + ListHeight + 150;
 constexpr int WindowHeight = ButtonTop + RowHeight + Margin;
 
 constexpr int Week = 7;
 constexpr Date LastDate{std::chrono::year{9999}, std::chrono::December, std::chrono::day{31}};
 
-Rect ButtonAt(int place) {
-  return Rect{Margin + place * (ButtonWidth + 120), ButtonTop, ButtonWidth, RowHeight};
-}
-
-Rect ButtonFromRight(int place) {
-  return Rect{WindowWidth - Margin - ButtonWidth - place * (ButtonWidth + 120), ButtonTop,
-              ButtonWidth, RowHeight};
-}
-
 }  // namespace
 
 br_curve::br_curve(GLOBAL& g)
     : Form(g.platform.desktop, "br_curve", "Biorhythm Curves", WindowWidth, WindowHeight),
-      Label1(*this, "Label1", Rect{Margin, 150, ChartWidth, 270}),
-      Chart(*this, "Chart", Rect{Margin, ChartTop, ChartWidth, ChartHeight}),
+      Label1(*this, "Label1", Rect{Margin, 150, PictureWidth, 270}),
+      Chart(*this, "Chart", Rect{Margin, ChartTop, PictureWidth, ChartHeight}),
       Label2(*this, "Label2", Rect{Margin, ListTitleTop, 3000, 270}, "Critical Days"),
-      CriticalDays(*this, "CriticalDays", Rect{Margin, ListTop, ChartWidth, ListHeight}, false),
-      cb_Earlier(*this, "cb_Earlier", ButtonAt(0), "&Earlier"),
-      cb_Later(*this, "cb_Later", ButtonAt(1), "&Later"),
-      cb_Print(*this, "cb_Print", ButtonFromRight(1), "&Print"),
-      cb_close(*this, "cb_close", ButtonFromRight(0), "&Close"),
+      CriticalDays(*this, "CriticalDays", Rect{Margin, ListTop, PictureWidth, ListHeight}, false),
+      cb_Earlier(*this, "cb_Earlier", ButtonFromLeft(0, ButtonTop), "&Earlier"),
+      cb_Later(*this, "cb_Later", ButtonFromLeft(1, ButtonTop), "&Later"),
+      cb_Print(*this, "cb_Print", ButtonFromRight(1, ButtonTop), "&Print"),
+      cb_close(*this, "cb_close", ButtonFromRight(0, ButtonTop), "&Close"),
       g(g) {
   Label1.TextFont.Bold = true;
   Label2.TextFont.Bold = true;

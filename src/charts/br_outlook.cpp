@@ -1,13 +1,13 @@
 #include "charts/br_outlook.h"
 
 #include "charts/outlook_report.h"
+#include "charts/picture_window.h"
 
 namespace {
 
-constexpr int Margin = 120;
-constexpr int ChartWidth = 10800;
-constexpr int HalfWidth = ChartWidth / 2;
-constexpr int WindowWidth = Margin + ChartWidth + Margin;
+using namespace picture_window;
+
+constexpr int HalfWidth = PictureWidth / 2;
 constexpr int TeamsTop = 120;
 constexpr int BestTop = 450;
 constexpr int ChartTitleTop = 810;
@@ -16,8 +16,6 @@ constexpr int ChartHeight = 4200;
 constexpr int HeadingTop = ChartTop + ChartHeight + 150;
 constexpr int DaysTop = HeadingTop + 255;
 constexpr int DaysHeight = 2400;
-constexpr int RowHeight = 375;
-constexpr int ButtonWidth = 1215;
 constexpr int ButtonTop = DaysTop + DaysHeight + 150;
 constexpr int WindowHeight = ButtonTop + RowHeight + Margin;
 
@@ -27,11 +25,6 @@ const Font RowFont{"Courier New", 9.75, false};
 
 Rect Half(int place, int top) { return Rect{Margin + place * HalfWidth, top, HalfWidth - 120, 270}; }
 
-Rect ButtonFromRight(int place) {
-  return Rect{WindowWidth - Margin - ButtonWidth - place * (ButtonWidth + 120), ButtonTop,
-              ButtonWidth, RowHeight};
-}
-
 }  // namespace
 
 br_outlook::br_outlook(GLOBAL& g)
@@ -40,13 +33,13 @@ br_outlook::br_outlook(GLOBAL& g)
       Label2(*this, "Label2", Half(1, TeamsTop)),
       Label3(*this, "Label3", Half(0, BestTop)),
       Label4(*this, "Label4", Half(1, BestTop)),
-      Label5(*this, "Label5", Rect{Margin, ChartTitleTop, ChartWidth, 240},
+      Label5(*this, "Label5", Rect{Margin, ChartTitleTop, PictureWidth, 240},
              "Emotional balance of each team, and the edge of team 1 over team 2"),
-      Chart(*this, "Chart", Rect{Margin, ChartTop, ChartWidth, ChartHeight}),
-      Label6(*this, "Label6", Rect{Margin, HeadingTop, ChartWidth, 240}, OutlookHeading),
-      Days(*this, "Days", Rect{Margin, DaysTop, ChartWidth, DaysHeight}, false),
-      cb_Print(*this, "cb_Print", ButtonFromRight(1), "&Print"),
-      cb_close(*this, "cb_close", ButtonFromRight(0), "&Close"),
+      Chart(*this, "Chart", Rect{Margin, ChartTop, PictureWidth, ChartHeight}),
+      Label6(*this, "Label6", Rect{Margin, HeadingTop, PictureWidth, 240}, OutlookHeading),
+      Days(*this, "Days", Rect{Margin, DaysTop, PictureWidth, DaysHeight}, false),
+      cb_Print(*this, "cb_Print", ButtonFromRight(1, ButtonTop), "&Print"),
+      cb_close(*this, "cb_close", ButtonFromRight(0, ButtonTop), "&Close"),
       g(g) {
   Label1.TextFont = CaptionFont;
   Label2.TextFont = CaptionFont;

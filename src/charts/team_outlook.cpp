@@ -20,6 +20,13 @@ const OutlookDay& Best(const std::vector<OutlookDay>& days, Key key) {
                            [&key](const OutlookDay& a, const OutlookDay& b) { return key(a) < key(b); });
 }
 
+// A number with its sign, plus or minus.
+std::string Signed(int number) {
+  char text[16];
+  std::snprintf(text, sizeof text, "%+d", number);
+  return text;
+}
+
 }  // namespace
 
 const char* const OutlookHeading = "Date        Balance 1  Pluses 1  Balance 2  Pluses 2  Total  Edge";
@@ -75,7 +82,7 @@ void DrawOutlook(Drawing& drawing, const TeamOutlook& outlook, int width, int he
   plot.Legend(drawing, {{"Balance of " + outlook.Team1, Team1Ink},
                         {"Balance of " + outlook.Team2, Team2Ink},
                         {"Edge", EdgeInk}});
-  plot.Frame(drawing, 7, "+" + std::to_string(largest), "-" + std::to_string(largest), 0);
+  plot.Frame(drawing, 7, Signed(largest), Signed(-largest), 0);
   plot.Series(drawing, balance1, Team1Ink, false);
   plot.Series(drawing, balance2, Team2Ink, false);
   plot.Series(drawing, edge, EdgeInk, false);
