@@ -32,6 +32,8 @@ DrawingWidget::DrawingWidget(const PictureBox& picture, QWidget* window)
   static const bool installed = (QAccessible::installFactory(ChartAccessible), true);
   (void)installed;
   setAttribute(Qt::WA_OpaquePaintEvent);
+  // A keyboard reaches the picture too, and a screen reader then tells its name.
+  setFocusPolicy(Qt::StrongFocus);
 }
 
 void DrawingWidget::paintEvent(QPaintEvent*) {
@@ -39,7 +41,7 @@ void DrawingWidget::paintEvent(QPaintEvent*) {
   painter.fillRect(rect(), Qt::white);
   QtDrawing drawing(painter, PixelsPerTwip);
   picture_.Paint(drawing);
-  painter.setPen(QColor(150, 150, 150));
+  painter.setPen(hasFocus() ? palette().color(QPalette::Highlight) : QColor(150, 150, 150));
   painter.setBrush(Qt::NoBrush);
   painter.setRenderHint(QPainter::Antialiasing, false);
   painter.drawRect(rect().adjusted(0, 0, -1, -1));
