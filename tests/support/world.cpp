@@ -3,12 +3,14 @@
 #include "core/br_cp.h"
 #include "core/cycle_tables.h"
 
-World::World(bool shippedData, bool samples) : World(nullptr, shippedData, samples) {}
+World::World(bool shippedData, bool samples) : World(nullptr, nullptr, shippedData, samples) {}
 
-World::World(Printer& paper) : World(&paper, true, true) {}
+World::World(Printer& paper) : World(&paper, nullptr, true, true) {}
 
-World::World(Printer* paper, bool shippedData, bool samples)
-    : g(Platform{desktop, dialogs, paper ? *paper : printer, clock, folder.path()}) {
+World::World(Desktop& screen) : World(nullptr, &screen, true, true) {}
+
+World::World(Printer* paper, Desktop* screen, bool shippedData, bool samples)
+    : g(Platform{screen ? *screen : desktop, dialogs, paper ? *paper : printer, clock, folder.path()}) {
   InitGlobals(g, folder.path());
   if (shippedData) {
     folder.AddShippedData(samples);

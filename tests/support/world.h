@@ -18,6 +18,8 @@ struct World {
   explicit World(bool shippedData = true, bool samples = false);
   // With the shipped data and samples, printing on a real printer instead of the recorder.
   explicit World(Printer& paper);
+  // With the shipped data and samples, showing the windows on a real screen instead.
+  explicit World(Desktop& screen);
 
   // The chart windows, opened from the open panel as the user does: the comparison by "&NFL"
   // with these two teams remembered as the last picked, the individual by "&Bio Calendar".
@@ -36,5 +38,5 @@ struct World {
   GLOBAL g;
 
  private:
-  World(Printer* paper, bool shippedData, bool samples);
+  World(Printer* paper, Desktop* screen, bool shippedData, bool samples);
 };

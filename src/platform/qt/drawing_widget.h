@@ -12,6 +12,7 @@ class DrawingWidget : public QWidget {
 
  public:
   DrawingWidget(const PictureBox& picture, QWidget* window);
+  const PictureBox& Picture() const { return picture_; }
 
  protected:
   void paintEvent(QPaintEvent* event) override;
