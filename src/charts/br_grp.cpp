@@ -107,6 +107,8 @@ br_grp::br_grp(GLOBAL& g)
   TmList2.Buddy = &Label2;
   TmContents2.Buddy = &Label2;
   EvDate.Buddy = &Label7;
+  UpDate.AccessibleName = "Next day";
+  DownDate.AccessibleName = "Previous day";
 
   TmList1.OnClick = [this] { TmList1_Click(); };
   TmList2.OnClick = [this] { TmList2_Click(); };

@@ -81,6 +81,9 @@ br_ind::br_ind(GLOBAL& g)
   EvDate.Buddy = &Label3;
   DbList.Buddy = &Label1;
   Desc1.Buddy = &Label4;
+  Contents.AccessibleName = "Persons";
+  UpDate.AccessibleName = "Next day";
+  DownDate.AccessibleName = "Previous day";
 
   DbList.OnClick = [this] { DbList_Click(); };
   Contents.OnClick = [this] { Contents_Click(); };

@@ -30,6 +30,7 @@ BR_FRM::BR_FRM(GLOBAL& g)
       Command1(*this, "Command1", Rect{ButtonLeft, FirstRow, 1155, 375}, "&OK"),
       cb_close(*this, "cb_close", Rect{ButtonLeft, SecondRow, 1155, 375}, "&Cancel"),
       g(g) {
+  IsDialog = true;
   tb_name.Buddy = &Label2;
   tb_dob.Buddy = &Label3;
   cb_close.Cancel = true;

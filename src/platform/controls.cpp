@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <numeric>
 
 #include "platform/form.h"
 
@@ -73,25 +74,66 @@ ItemList::ItemList(Form& owner, Kind kind, std::string name, Rect place, bool so
 
 void ItemList::Clear() {
   items_.clear();
+  ordered_ = 0;
   index_ = -1;
+  anchor_ = -1;
+  ++rowsVersion_;
   Changed();
 }
 
-int ItemList::AddItem(std::string text, int number) {
-  auto at = items_.end();
-  if (sorted_) {
-    at = std::upper_bound(items_.begin(), items_.end(), text,
-                          [](const std::string& t, const Item& item) { return TextBefore(t, item.Text); });
-  }
-  const int row = static_cast<int>(at - items_.begin());
-  items_.insert(at, Item{std::move(text), number});
-  if (index_ >= row) ++index_;
+void ItemList::AddItem(std::string text, int number) {
+  items_.push_back(Item{std::move(text), number});
+  if (!sorted_) ordered_ = items_.size();
+  ++rowsVersion_;
   Changed();
-  return row;
+}
+
+// A stable sort of the new rows merged after the equal ones already in place: the order that
+// putting each new row after every row not greater than it gives.
+void ItemList::PutInOrder() const {
+  if (ordered_ == items_.size()) return;
+  std::vector<size_t> order(items_.size());
+  std::iota(order.begin(), order.end(), size_t{0});
+  const auto before = [this](size_t a, size_t b) { return TextBefore(items_[a].Text, items_[b].Text); };
+  const auto added = order.begin() + static_cast<std::ptrdiff_t>(ordered_);
+  std::stable_sort(added, order.end(), before);
+  std::inplace_merge(order.begin(), added, order.end(), before);
+
+  std::vector<Item> rows;
+  rows.reserve(items_.size());
+  int index = -1;
+  int anchor = -1;
+  for (size_t from : order) {
+    const int row = static_cast<int>(rows.size());
+    if (static_cast<int>(from) == index_) index = row;
+    if (static_cast<int>(from) == anchor_) anchor = row;
+    rows.push_back(std::move(items_[from]));
+  }
+  items_ = std::move(rows);
+  ordered_ = items_.size();
+  index_ = index;
+  anchor_ = anchor;
+}
+
+const std::vector<ItemList::Item>& ItemList::Items() const {
+  PutInOrder();
+  return items_;
+}
+
+int ItemList::ListIndex() const {
+  PutInOrder();
+  return index_;
+}
+
+int ItemList::AnchorRow() const {
+  PutInOrder();
+  return index_ >= 0 ? index_ : anchor_;
 }
 
 void ItemList::SetListIndex(int row) {
+  PutInOrder();
   index_ = (row >= 0 && row < ListCount()) ? row : -1;
+  if (index_ >= 0) anchor_ = index_;
   Changed();
   if (index_ >= 0 && OnClick) OnClick();
 }

@@ -61,6 +61,8 @@ class Control {
   std::optional<Colour> BackColor;
   // The label that names this control for a screen reader (its buddy on screen).
   const Control* Buddy = nullptr;
+  // What a screen reader calls a control that has no label beside it ("Next day").
+  std::string AccessibleName;
 
   bool Visible() const { return visible_; }
   void SetVisible(bool visible);
@@ -142,25 +144,40 @@ class ItemList : public Control {
 
   bool Sorted() const { return sorted_; }
   int ListCount() const { return static_cast<int>(items_.size()); }
-  const std::string& List(int row) const { return items_.at(static_cast<size_t>(row)).Text; }
-  int ItemData(int row) const { return items_.at(static_cast<size_t>(row)).Number; }
-  const std::vector<Item>& Items() const { return items_; }
+  const std::string& List(int row) const { return Items().at(static_cast<size_t>(row)).Text; }
+  int ItemData(int row) const { return Items().at(static_cast<size_t>(row)).Number; }
+  // The rows top to bottom.
+  const std::vector<Item>& Items() const;
 
   void Clear();
-  // Adds a row (in text order when sorted, else last) and gives the row it went to.
-  int AddItem(std::string text, int number);
+  // Adds a row: last, or in text order when the list is sorted. A list refilled with many rows
+  // sorts them once, when they are next read, rather than moving rows on every addition.
+  void AddItem(std::string text, int number);
 
-  int ListIndex() const { return index_; }
+  int ListIndex() const;
   // Makes a row current (-1: none). A row becoming current raises OnClick at once.
   void SetListIndex(int row);
-  int SelCount() const { return index_ >= 0 ? 1 : 0; }
+  int SelCount() const { return ListIndex() >= 0 ? 1 : 0; }
+  // The row the arrow keys move on from: the current row, or while none is, the row that was
+  // current last since the list was filled (-1: none). A window that deselects the row it acted
+  // on thus still lets the user step to its neighbour.
+  int AnchorRow() const;
+  // Grows with every change of the rows, so a view can tell whether it shows the rows of now.
+  unsigned long RowsVersion() const { return rowsVersion_; }
 
   std::function<void()> OnClick;
 
  private:
-  std::vector<Item> items_;
+  void PutInOrder() const;
+
+  // Rows before ordered_ are in order; those after it were added since and are sorted in when
+  // the rows are next read. Sorting moves rows, so the current and anchor rows move with them.
+  mutable std::vector<Item> items_;
+  mutable size_t ordered_ = 0;
+  mutable int index_ = -1;
+  mutable int anchor_ = -1;
   bool sorted_;
-  int index_ = -1;
+  unsigned long rowsVersion_ = 0;
 };
 
 class ListBox : public ItemList {

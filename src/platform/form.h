@@ -36,6 +36,9 @@ class Form {
   std::optional<int> Left, Top;
   Font DefaultFont;
   std::optional<Colour> BackColor;
+  // A window that asks for something and gives it back to the window that opened it; the
+  // window system and screen readers present it as a dialog.
+  bool IsDialog = false;
 
   bool Enabled() const { return enabled_; }
   void SetEnabled(bool enabled);

@@ -53,6 +53,8 @@ BR_TM::BR_TM(GLOBAL& g)
   TmList.Buddy = &Label1;
   DbContents.Buddy = &Label4;
   TmContents.Buddy = &Label5;
+  cmdUp.AccessibleName = "Move up";
+  cmdDown.AccessibleName = "Move down";
   for (Control* control : std::initializer_list<Control*>{
            &TmList, &DbContents, &DbAdd, &DbDelete, &DbSave, &cmdUp, &cmdDown, &TmContents,
            &DbNew, &DbRemove, &DbSaveAs, &DbClose}) {

@@ -1,6 +1,5 @@
 #include "platform/qt/control_binding.h"
 
-#include <QAbstractItemModel>
 #include <QApplication>
 #include <QComboBox>
 #include <QFrame>
@@ -14,10 +13,25 @@
 #include "platform/qt/biorhythm_picture.h"
 #include "platform/qt/drawing_widget.h"
 #include "platform/qt/fonts.h"
-#include "platform/qt/list_widget.h"
+#include "platform/qt/item_list_model.h"
+#include "platform/qt/list_view.h"
 #include "platform/qt/qt_text.h"
 
 namespace {
+
+int actionDepth = 0;
+// The bindings whose controls changed during the action running now, in the order they did.
+std::vector<ControlBinding*>& Pending() {
+  static std::vector<ControlBinding*> bindings;
+  return bindings;
+}
+
+// Runs what the user did inside one action.
+template <class F>
+void AsUser(F&& f) {
+  const UserAction action;
+  f();
+}
 
 int Pixels(int twips) { return twips / 15; }
 
@@ -66,7 +80,7 @@ class ButtonBinding : public ControlBinding {
       const bool up = button.picture() == Button::Picture::ArrowUp;
       widget_->setIcon(widget_->style()->standardIcon(up ? QStyle::SP_ArrowUp : QStyle::SP_ArrowDown));
     }
-    Keep(QObject::connect(widget_, &QPushButton::clicked, [this] { button_.Click(); }));
+    Keep(QObject::connect(widget_, &QPushButton::clicked, [this] { AsUser([this] { button_.Click(); }); }));
   }
   void ShowContent() override { widget_->setText(ToQt(button_.Caption())); }
   Button& button_;
@@ -79,8 +93,10 @@ class LineEditBinding : public ControlBinding {
 
  private:
   LineEditBinding(TextBox& box, QLineEdit* widget) : ControlBinding(box, widget), box_(box), widget_(widget) {
-    Keep(QObject::connect(widget_, &QLineEdit::textEdited,
-                          [this](const QString& text) { box_.SetText(FromQt(text)); }));
+    // Typing and a screen reader setting the text both change it; the program's own changes
+    // arrive with the widget's signals blocked.
+    Keep(QObject::connect(widget_, &QLineEdit::textChanged,
+                          [this](const QString& text) { AsUser([&] { box_.SetText(FromQt(text)); }); }));
   }
   void ShowContent() override {
     const QString text = ToQt(box_.Text());
@@ -104,7 +120,7 @@ class TextEditBinding : public ControlBinding {
   TextEditBinding(TextBox& box, QPlainTextEdit* widget)
       : ControlBinding(box, widget), box_(box), widget_(widget) {
     Keep(QObject::connect(widget_, &QPlainTextEdit::textChanged,
-                          [this] { box_.SetText(FromQt(widget_->toPlainText())); }));
+                          [this] { AsUser([this] { box_.SetText(FromQt(widget_->toPlainText())); }); }));
   }
   void ShowContent() override {
     const QString text = ToQt(box_.Text());
@@ -115,66 +131,66 @@ class TextEditBinding : public ControlBinding {
   QPlainTextEdit* widget_;
 };
 
-bool SameRow(const QAbstractItemModel& model, int row, const ItemList::Item& item) {
-  const QModelIndex index = model.index(row, 0);
-  return model.data(index, Qt::DisplayRole).toString() == ToQt(item.Text) &&
-         model.data(index, Qt::UserRole).toInt() == item.Number;
-}
-
-// Brings the widget's rows in line with the control's. The rows both keep at the start and at
-// the end stay; only those between are replaced, so adding one row touches only that row.
-void ShowRows(QAbstractItemModel& model, const std::vector<ItemList::Item>& items) {
-  const int wanted = static_cast<int>(items.size());
-  const int shown = model.rowCount();
-  const int common = std::min(wanted, shown);
-  int head = 0;
-  while (head < common && SameRow(model, head, items[head])) ++head;
-  int tail = 0;
-  while (tail < common - head && SameRow(model, shown - 1 - tail, items[wanted - 1 - tail])) ++tail;
-  if (shown - head - tail > 0) model.removeRows(head, shown - head - tail);
-  const int added = wanted - head - tail;
-  if (added <= 0) return;
-  model.insertRows(head, added);
-  for (int row = head; row < head + added; ++row) {
-    const QModelIndex index = model.index(row, 0);
-    model.setData(index, ToQt(items[row].Text), Qt::DisplayRole);
-    model.setData(index, items[row].Number, Qt::UserRole);
-  }
-}
-
+// A list box: the view shows the control's rows and current row; a row the user picks, with the
+// mouse, the keys or a screen reader's selection, becomes the control's current row.
 class ListBinding : public ControlBinding {
  public:
-  ListBinding(ListBox& list, QWidget* window) : ListBinding(list, new ListWidget(window)) {}
+  ListBinding(ListBox& list, QWidget* window) : ListBinding(list, new ListView(window)) {}
   ~ListBinding() override {
     widget_->onDrop = nullptr;
+    widget_->anchorRow = nullptr;
     widget_->setProperty(BindingProperty, QVariant());
   }
 
-  static Control* ControlOf(const ListWidget& widget);
+  static Control* ControlOf(const ListView& widget);
 
  private:
-  ListBinding(ListBox& list, ListWidget* widget) : ControlBinding(list, widget), list_(list), widget_(widget) {
+  ListBinding(ListBox& list, ListView* widget)
+      : ControlBinding(list, widget), list_(list), widget_(widget), rows_(new ItemListModel(list, widget)) {
+    widget_->setModel(rows_);
     widget_->setProperty(BindingProperty, QVariant::fromValue(static_cast<void*>(this)));
-    Keep(QObject::connect(widget_, &QListWidget::currentRowChanged, [this](int row) {
-      if (row >= 0) list_.SetListIndex(row);
-    }));
-    widget_->onDrop = [this](ListWidget& source, int row) {
-      if (Control* from = ControlOf(source)) list_.DragDrop(*from, row);
+    Keep(QObject::connect(widget_->selectionModel(), &QItemSelectionModel::selectionChanged,
+                          [this] { Picked(); }));
+    widget_->anchorRow = [this] { return list_.AnchorRow(); };
+    widget_->onDrop = [this](ListView& source, int row) {
+      if (Control* from = ControlOf(source)) AsUser([&] { list_.DragDrop(*from, row); });
     };
   }
+
+  void Picked() {
+    if (showing_) return;
+    const QModelIndexList rows = widget_->selectionModel()->selectedRows();
+    AsUser([&] {
+      if (!rows.isEmpty()) list_.SetListIndex(rows.front().row());
+      // A row the user deselected, or one the program chose otherwise, shows as the control has it.
+      Refresh();
+    });
+  }
+
   void ShowContent() override {
-    ShowRows(*widget_->model(), list_.Items());
-    widget_->setCurrentRow(list_.ListIndex());
-    if (list_.ListIndex() < 0) widget_->clearSelection();
+    showing_ = true;
+    rows_->Follow();
+    QItemSelectionModel& selection = *widget_->selectionModel();
+    const int row = list_.ListIndex();
+    if (row >= 0) {
+      const QModelIndex index = rows_->index(row, 0);
+      selection.setCurrentIndex(index, QItemSelectionModel::ClearAndSelect);
+      widget_->scrollTo(index);
+    } else {
+      selection.clear();
+    }
     widget_->dragSource = list_.DragSource;
+    showing_ = false;
   }
 
   static constexpr const char* BindingProperty = "ondulixBinding";
   ListBox& list_;
-  ListWidget* widget_;
+  ListView* widget_;
+  ItemListModel* rows_;
+  bool showing_ = false;
 };
 
-Control* ListBinding::ControlOf(const ListWidget& widget) {
+Control* ListBinding::ControlOf(const ListView& widget) {
   auto* binding = static_cast<ListBinding*>(widget.property(BindingProperty).value<void*>());
   return binding ? &binding->list_ : nullptr;
 }
@@ -184,15 +200,19 @@ class ComboBinding : public ControlBinding {
   ComboBinding(ComboBox& combo, QWidget* window) : ComboBinding(combo, new QComboBox(window)) {}
 
  private:
-  ComboBinding(ComboBox& combo, QComboBox* widget) : ControlBinding(combo, widget), combo_(combo), widget_(widget) {
-    Keep(QObject::connect(widget_, &QComboBox::activated, [this](int row) { combo_.SetListIndex(row); }));
+  ComboBinding(ComboBox& combo, QComboBox* widget)
+      : ControlBinding(combo, widget), combo_(combo), widget_(widget), rows_(new ItemListModel(combo, widget)) {
+    widget_->setModel(rows_);
+    Keep(QObject::connect(widget_, &QComboBox::activated,
+                          [this](int row) { AsUser([&] { combo_.SetListIndex(row); }); }));
   }
   void ShowContent() override {
-    ShowRows(*widget_->model(), combo_.Items());
+    rows_->Follow();
     widget_->setCurrentIndex(combo_.ListIndex());
   }
   ComboBox& combo_;
   QComboBox* widget_;
+  ItemListModel* rows_;
 };
 
 // Lines and pictures show nothing that changes.
@@ -250,15 +270,27 @@ ControlBinding::ControlBinding(Control& control, QWidget* widget) : control_(con
 
 ControlBinding::~ControlBinding() {
   for (const auto& connection : connections_) QObject::disconnect(connection);
+  std::erase(Pending(), this);
 }
 
 void ControlBinding::Detach() {
   for (const auto& connection : connections_) QObject::disconnect(connection);
   connections_.clear();
   control_.Attach(nullptr);
+  std::erase(Pending(), this);
+  pending_ = false;
 }
 
 void ControlBinding::Refresh() {
+  if (actionDepth == 0) {
+    Show();
+  } else if (!pending_) {
+    pending_ = true;
+    Pending().push_back(this);
+  }
+}
+
+void ControlBinding::Show() {
   const QSignalBlocker blocker(widget_);
   const Rect& place = control_.Place;
   widget_->setGeometry(Pixels(place.Left), Pixels(place.Top), std::max(1, Pixels(place.Width)),
@@ -268,6 +300,20 @@ void ControlBinding::Refresh() {
   widget_->setEnabled(control_.Enabled());
   widget_->setVisible(control_.Visible());
   ShowContent();
+}
+
+void ControlBinding::ShowPending() {
+  const std::vector<ControlBinding*> bindings = std::exchange(Pending(), {});
+  for (ControlBinding* binding : bindings) {
+    binding->pending_ = false;
+    binding->Show();
+  }
+}
+
+UserAction::UserAction() { ++actionDepth; }
+
+UserAction::~UserAction() {
+  if (--actionDepth == 0) ControlBinding::ShowPending();
 }
 
 std::unique_ptr<ControlBinding> Bind(Control& control, QWidget* window) {

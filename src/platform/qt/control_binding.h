@@ -20,19 +20,38 @@ class ControlBinding : public ControlView {
   Control& control() const { return control_; }
   QWidget* widget() const { return widget_; }
 
-  // Shows the control's state: place, visibility, enabled, font, colour and content.
+  // Shows the control's state: place, visibility, enabled, font, colour and content. During a
+  // user's action the widget catches up once, when the action ends.
   void Refresh() final;
   // Stops following the control and passing the user's actions on, before the control goes.
   void Detach();
+
+  // Brings every widget whose control changed during the action running now up to date, so that
+  // a message box shown in the middle of it stands over windows that show what is true.
+  static void ShowPending();
 
  protected:
   virtual void ShowContent() = 0;
   void Keep(QMetaObject::Connection connection) { connections_.push_back(connection); }
 
  private:
+  void Show();
+
   Control& control_;
   QWidget* widget_;
   std::vector<QMetaObject::Connection> connections_;
+  bool pending_ = false;
+};
+
+// What the user does with a widget reaches the program inside one of these. The controls the
+// program changes meanwhile (a refill is a clear and thousands of additions) reach their widgets
+// once, when the outermost action ends.
+class UserAction {
+ public:
+  UserAction();
+  ~UserAction();
+  UserAction(const UserAction&) = delete;
+  UserAction& operator=(const UserAction&) = delete;
 };
 
 // Makes the widget for the control as a child of the window and binds the two.

@@ -5,31 +5,47 @@
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QScreen>
 
 #include "platform/form.h"
+#include "platform/qt/accessibility.h"
 #include "platform/qt/qt_text.h"
 
 namespace {
 
 int Pixels(int twips) { return twips / 15; }
 
-void Name(QWidget* widget, const Control& control) {
+// A screen reader names a control by its own name, else by the label beside it, which also
+// takes the focus to it by the label's access key.
+void Name(const Control& control, QWidget* widget, const std::map<const Control*, QWidget*>& widgets) {
+  if (!control.AccessibleName.empty()) widget->setAccessibleName(ToQt(control.AccessibleName));
   if (!control.Buddy || control.Buddy->kind() != Control::Kind::Label) return;
-  QString name = ToQt(static_cast<const Label*>(control.Buddy)->Caption());
-  widget->setAccessibleName(name.remove(QLatin1Char('&')).trimmed());
+  if (control.AccessibleName.empty()) {
+    QString name = ToQt(static_cast<const Label*>(control.Buddy)->Caption());
+    widget->setAccessibleName(name.remove(QLatin1Char('&')).trimmed());
+  }
+  const auto label = widgets.find(control.Buddy);
+  if (label == widgets.end()) return;
+  // A label names the first control that takes it as its buddy.
+  if (auto* shown = qobject_cast<QLabel*>(label->second); shown && !shown->buddy()) shown->setBuddy(widget);
 }
 
 }  // namespace
 
-FormWindow::FormWindow(Form& form) : QWidget(nullptr), form_(form) {
+FormWindow::FormWindow(Form& form)
+    : QWidget(nullptr, form.IsDialog ? Qt::Dialog : Qt::Window), form_(form) {
+  InstallAccessibility();
   setObjectName(ToQt(form.Name()));
   setAttribute(Qt::WA_DeleteOnClose, false);
 }
 
+bool FormWindow::IsDialog() const { return form_.IsDialog; }
+
 // The close box unloads the form; the form's unload takes the window away.
 void FormWindow::closeEvent(QCloseEvent* event) {
   event->ignore();
+  const UserAction action;
   form_.Unload();
 }
 
@@ -40,6 +56,7 @@ void FormWindow::keyPressEvent(QKeyEvent* event) {
   }
   for (Control* control : form_.Controls()) {
     if (control->kind() == Control::Kind::Button && static_cast<Button*>(control)->Cancel) {
+      const UserAction action;
       static_cast<Button*>(control)->Click();
       return;
     }
@@ -48,6 +65,9 @@ void FormWindow::keyPressEvent(QKeyEvent* event) {
 
 void FormWindow::mousePressEvent(QMouseEvent* event) {
   QWidget::mousePressEvent(event);
+  // Labels pass the presses they do not take on to the window; only its background counts.
+  if (childAt(event->position().toPoint())) return;
+  const UserAction action;
   form_.Form_Click();
 }
 
@@ -72,10 +92,12 @@ QtDesktop::Shown& QtDesktop::Create(Form& form) {
     const QRect area = window->screen()->availableGeometry();
     window->move(area.center() - window->rect().center());
   }
+  std::map<const Control*, QWidget*> widgets;
   for (Control* control : form.Controls()) {
     shown.bindings.push_back(Bind(*control, window));
-    Name(shown.bindings.back()->widget(), *control);
+    widgets[control] = shown.bindings.back()->widget();
   }
+  for (Control* control : form.Controls()) Name(*control, widgets.at(control), widgets);
   return shown;
 }
 

@@ -17,6 +17,7 @@ class Form;
 class FormWindow : public QWidget {
  public:
   explicit FormWindow(Form& form);
+  bool IsDialog() const;
 
  protected:
   void closeEvent(QCloseEvent* event) override;

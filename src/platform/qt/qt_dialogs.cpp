@@ -5,6 +5,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 
+#include "platform/qt/control_binding.h"
 #include "platform/qt/qt_text.h"
 
 namespace {
@@ -26,6 +27,7 @@ QMessageBox::Icon ToQtIcon(Icon icon) {
 }  // namespace
 
 Answer QtDialogs::MsgBox(const std::string& text, Buttons buttons, Icon icon, const std::string& title) {
+  ControlBinding::ShowPending();
   QMessageBox box(ToQtIcon(icon), Title(title), ToQt(text), QMessageBox::Ok, QApplication::activeWindow());
   QAbstractButton* cancel = nullptr;
   if (buttons == Buttons::OKCancel) cancel = box.addButton(QMessageBox::Cancel);
@@ -37,6 +39,7 @@ Answer QtDialogs::MsgBox(const std::string& text, Buttons buttons, Icon icon, co
 }
 
 std::string QtDialogs::InputBox(const std::string& prompt, const std::string& title) {
+  ControlBinding::ShowPending();
   bool ok = false;
   const QString text = QInputDialog::getText(QApplication::activeWindow(), Title(title), ToQt(prompt),
                                              QLineEdit::Normal, QString(), &ok);

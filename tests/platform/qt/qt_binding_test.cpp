@@ -1,5 +1,4 @@
 #include <QCoreApplication>
-#include <QListWidget>
 #include <QMimeData>
 #include <QPushButton>
 #include <QTest>
@@ -8,8 +7,10 @@
 #include "core/br_about.h"
 #include "core/br_cp.h"
 #include "core/globals.h"
-#include "platform/qt/list_widget.h"
+#include "platform/qt/list_view.h"
+#include "platform/qt/control_binding.h"
 #include "platform/qt/qt_desktop.h"
+#include "platform/qt/screen.h"
 #include "support/doubles.h"
 #include "support/test_data.h"
 
@@ -71,47 +72,48 @@ TEST(QtBinding, PanelButtonPressedOnScreenOpensItsWindow) {
   EXPECT_NE(world.desktop.Window(*world.g.BR_ABOUT.get()), nullptr);
 }
 
-TEST(QtBinding, SortedListWidgetKeepsEachRowsNumber) {
+TEST(QtBinding, SortedListKeepsEachRowsNumberAndShowsOneRefillAtOnce) {
   QtDesktop desktop;
   ListsForm form(desktop);
   form.Show();
-  form.Left.AddItem("COLE, ANN", 3);
-  form.Left.AddItem("ADAMS, BOB", 1);
-  form.Left.AddItem("baker, cy", 2);
-  form.Left.AddItem("DUNN, EVE", 7);
-
-  auto* widget = Child<QListWidget>(desktop, form, "Left");
+  auto* widget = Child<ListView>(desktop, form, "Left");
   ASSERT_NE(widget, nullptr);
-  ASSERT_EQ(widget->count(), 4);
+  QAbstractItemModel& rows = *widget->model();
+  int resets = 0;
+  QObject::connect(&rows, &QAbstractItemModel::modelReset, [&] { ++resets; });
+  {
+    // A refill by the program during a user's action reaches the widget once, at its end.
+    const UserAction action;
+    form.Left.Clear();
+    form.Left.AddItem("COLE, ANN", 3);
+    form.Left.AddItem("ADAMS, BOB", 1);
+    form.Left.AddItem("baker, cy", 2);
+    form.Left.AddItem("DUNN, EVE", 7);
+    EXPECT_EQ(rows.rowCount(), 0);
+  }
+  EXPECT_EQ(resets, 1);
+  ASSERT_EQ(rows.rowCount(), 4);
   const QStringList texts{"ADAMS, BOB", "baker, cy", "COLE, ANN", "DUNN, EVE"};
   const int numbers[] = {1, 2, 3, 7};
   for (int row = 0; row < 4; ++row) {
-    EXPECT_EQ(widget->item(row)->text(), texts[row]);
-    EXPECT_EQ(widget->item(row)->data(Qt::UserRole).toInt(), numbers[row]);
+    EXPECT_EQ(rows.index(row, 0).data().toString(), texts[row]);
+    EXPECT_EQ(rows.index(row, 0).data(Qt::UserRole).toInt(), numbers[row]);
   }
   EXPECT_EQ(widget->accessibleName(), QStringLiteral("People:"));
 
-  const QRect cole = widget->visualItemRect(widget->item(2));
-  QTest::mouseClick(widget->viewport(), Qt::LeftButton, {}, cole.center());
+  QTest::mouseClick(widget->viewport(), Qt::LeftButton, {}, widget->visualRect(rows.index(2, 0)).center());
   EXPECT_EQ(form.Left.ListIndex(), 2);
   EXPECT_EQ(form.Left.ItemData(form.Left.ListIndex()), 3);
   EXPECT_EQ(form.clicks, 1);
 
-  // A row the program makes current shows as current on screen too.
+  // A row the program makes current shows as current and selected, and is no new pick.
   form.Left.SetListIndex(0);
-  EXPECT_EQ(widget->currentRow(), 0);
+  EXPECT_EQ(widget->currentIndex().row(), 0);
+  EXPECT_EQ(widget->selectionModel()->selectedRows().size(), 1);
+  EXPECT_EQ(form.clicks, 2);
   form.Left.Clear();
-  EXPECT_EQ(widget->count(), 0);
-}
-
-// What the window system sends while a drag crosses the list and ends on it.
-void DropOn(QListWidget* target, const QMimeData* data, QPoint at) {
-  QDragEnterEvent enter(at, Qt::CopyAction, data, Qt::LeftButton, Qt::NoModifier);
-  QCoreApplication::sendEvent(target->viewport(), &enter);
-  QDragMoveEvent move(at, Qt::CopyAction, data, Qt::LeftButton, Qt::NoModifier);
-  QCoreApplication::sendEvent(target->viewport(), &move);
-  QDropEvent drop(QPointF(at), Qt::CopyAction, data, Qt::LeftButton, Qt::NoModifier);
-  QCoreApplication::sendEvent(target->viewport(), &drop);
+  EXPECT_EQ(rows.rowCount(), 0);
+  EXPECT_FALSE(widget->currentIndex().isValid());
 }
 
 TEST(QtBinding, DropBetweenListsReachesTheTargetWithSourceAndRow) {
@@ -122,13 +124,13 @@ TEST(QtBinding, DropBetweenListsReachesTheTargetWithSourceAndRow) {
     form.Left.AddItem(name, 1);
     form.Right.AddItem(name, 1);
   }
-  auto* source = Child<ListWidget>(desktop, form, "Left");
-  auto* target = Child<ListWidget>(desktop, form, "Right");
+  auto* source = Child<ListView>(desktop, form, "Left");
+  auto* target = Child<ListView>(desktop, form, "Right");
   ASSERT_NE(source, nullptr);
   ASSERT_NE(target, nullptr);
   const std::unique_ptr<QMimeData> data(source->DragData());
 
-  DropOn(target, data.get(), target->visualItemRect(target->item(1)).center());
+  DropOn(target, data.get(), target->visualRect(target->model()->index(1, 0)).center());
   EXPECT_EQ(form.dropSource, &form.Left);
   EXPECT_EQ(form.dropRow, 1);
 
@@ -139,7 +141,7 @@ TEST(QtBinding, DropBetweenListsReachesTheTargetWithSourceAndRow) {
   form.dropSource = nullptr;
   QMimeData foreign;
   foreign.setText(QStringLiteral("ANN"));
-  DropOn(target, &foreign, target->visualItemRect(target->item(0)).center());
+  DropOn(target, &foreign, target->visualRect(target->model()->index(0, 0)).center());
   EXPECT_EQ(form.dropSource, nullptr);
 }
 

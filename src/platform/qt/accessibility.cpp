@@ -1,0 +1,59 @@
+#include "platform/qt/accessibility.h"
+
+#include <QAbstractItemView>
+#include <QAccessibleWidget>
+#include <QComboBox>
+
+#include "platform/qt/qt_desktop.h"
+
+namespace {
+
+// A drop-down list named by its label; what it shows is its value, and its rows are the rows of
+// its pop-up list.
+class NamedComboBox : public QAccessibleWidget {
+ public:
+  explicit NamedComboBox(QComboBox* combo) : QAccessibleWidget(combo, QAccessible::ComboBox), combo_(combo) {}
+
+  QString text(QAccessible::Text t) const override {
+    if (t == QAccessible::Name && !combo_->accessibleName().isEmpty()) return combo_->accessibleName();
+    if (t == QAccessible::Name || t == QAccessible::Value) return combo_->currentText();
+    return QAccessibleWidget::text(t);
+  }
+  int childCount() const override { return 1; }
+  QAccessibleInterface* child(int index) const override {
+    return index == 0 ? QAccessible::queryAccessibleInterface(combo_->view()) : nullptr;
+  }
+  int indexOfChild(const QAccessibleInterface* child) const override {
+    return child && child->object() == combo_->view() ? 0 : -1;
+  }
+  QStringList actionNames() const override {
+    return QStringList{showMenuAction(), pressAction()} + QAccessibleWidget::actionNames();
+  }
+  void doAction(const QString& action) override {
+    if (action == showMenuAction() || action == pressAction()) combo_->showPopup();
+    else QAccessibleWidget::doAction(action);
+  }
+
+ private:
+  QComboBox* combo_;
+};
+
+QAccessibleInterface* Presentation(const QString&, QObject* object) {
+  if (auto* window = dynamic_cast<FormWindow*>(object)) {
+    return new QAccessibleWidget(window, window->IsDialog() ? QAccessible::Dialog : QAccessible::Window);
+  }
+  // The drop-down lists of the program's windows; the interface is made once, perhaps before
+  // the list has its name.
+  auto* combo = qobject_cast<QComboBox*>(object);
+  if (combo && dynamic_cast<FormWindow*>(combo->parentWidget())) return new NamedComboBox(combo);
+  return nullptr;
+}
+
+}  // namespace
+
+void InstallAccessibility() {
+  static bool installed = false;
+  if (installed) return;
+  installed = true;
+  QAccessible::installFactory(Presentation);
+}

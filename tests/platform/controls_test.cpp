@@ -1,0 +1,53 @@
+#include "platform/controls.h"
+
+#include <gtest/gtest.h>
+
+#include "platform/form.h"
+#include "support/doubles.h"
+
+namespace {
+
+struct ListForm : Form {
+  explicit ListForm(Desktop& desktop) : Form(desktop, "ListForm", "List", 3000, 3000) {}
+  ListBox sorted{*this, "Sorted", Rect{}, true};
+};
+
+std::vector<int> Numbers(const ItemList& list) {
+  std::vector<int> numbers;
+  for (const ItemList::Item& item : list.Items()) numbers.push_back(item.Number);
+  return numbers;
+}
+
+// A sorted list orders rows by text without regard to case, an equal text after those already
+// there, whether rows come one by one or in a refill; the current and anchor rows stay on
+// their record as rows are sorted in.
+TEST(SortedList, RowsGoInTextOrderAndTheCurrentRowKeepsItsRecord) {
+  FakeDesktop desktop;
+  ListForm form(desktop);
+  ItemList& list = form.sorted;
+  int clicks = 0;
+  list.OnClick = [&] { ++clicks; };
+  for (const auto& [text, number] : std::vector<std::pair<const char*, int>>{
+           {"cole", 1}, {"ADAMS", 2}, {"Cole", 3}, {"baker", 4}}) {
+    list.AddItem(text, number);
+  }
+  EXPECT_EQ(Numbers(list), (std::vector<int>{2, 4, 1, 3}));
+
+  list.SetListIndex(2);  // the first "cole"
+  EXPECT_EQ(clicks, 1);
+  list.AddItem("AARON", 5);
+  list.AddItem("COLE", 6);
+  EXPECT_EQ(Numbers(list), (std::vector<int>{5, 2, 4, 1, 3, 6}));
+  EXPECT_EQ(list.ItemData(list.ListIndex()), 1);
+
+  // Deselected, the row stays the anchor the keys step from, until the list is refilled.
+  list.SetListIndex(-1);
+  EXPECT_EQ(clicks, 1);
+  EXPECT_EQ(list.SelCount(), 0);
+  list.AddItem("ABLE", 7);
+  EXPECT_EQ(list.ItemData(list.AnchorRow()), 1);
+  list.Clear();
+  EXPECT_EQ(list.AnchorRow(), -1);
+}
+
+}  // namespace

@@ -1,0 +1,194 @@
+// The person lists under a real mouse, keyboard and screen reader: what the widget shows and
+// what the window holds must agree after every pick, box and change of focus.
+#include <QAccessible>
+#include <QComboBox>
+#include <QMimeData>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include "charts/br_grp.h"
+#include "charts/br_ind.h"
+#include "core/br_cp.h"
+#include "people/br_db.h"
+#include "people/br_frm.h"
+#include "platform/qt/list_view.h"
+#include "platform/qt/screen.h"
+#include "teams/br_tm.h"
+
+namespace {
+
+// Sorted: AL, BO, CY, DI, TOMORROW KID (born the day after the event date).
+const char* People = "CY\r\n03/04/1980\r\nAL\r\n01/02/1960\r\nTOMORROW KID\r\n06/16/2005\r\n"
+                     "DI\r\n04/05/1990\r\nBO\r\n02/03/1970\r\n";
+
+struct Individual : Screen {
+  Individual() {
+    for (const char* name : {"LEAGUE.BDB", "PERSONAL.BDB"}) folder.Remove(name);
+    folder.Write("PEOPLE.BDB", People);
+    window = &g.br_ind.Open(g);
+    contents = Child<ListView>(*window, "Contents");
+    evDate = Child<QLineEdit>(*window, "EvDate");
+  }
+
+  void Click(int row) { QTest::mouseClick(contents->viewport(), Qt::LeftButton, {}, RowCentre(*contents, row)); }
+  void Key(Qt::Key key) { QTest::keyClick(contents, key); }
+  // No row shows as picked, current or selected, in the window and on the screen.
+  void ExpectNoPick() const {
+    EXPECT_EQ(window->Contents.ListIndex(), -1);
+    EXPECT_FALSE(contents->currentIndex().isValid());
+    EXPECT_TRUE(contents->selectionModel()->selectedRows().isEmpty());
+  }
+
+  br_ind* window = nullptr;
+  ListView* contents = nullptr;
+  QLineEdit* evDate = nullptr;
+};
+
+TEST(PersonListOnScreen, MouseAndArrowKeysChartTheRowAndItsNeighbours) {
+  Individual screen;
+  ASSERT_NE(screen.contents, nullptr);
+  ASSERT_EQ(screen.contents->model()->rowCount(), 5);
+  struct Step {
+    std::function<void()> act;
+    const char* charted;
+  };
+  const std::vector<Step> steps = {
+      {[&] { screen.Click(2); }, "CY"},          {[&] { screen.Key(Qt::Key_Down); }, "DI"},
+      {[&] { screen.Key(Qt::Key_Up); }, "CY"},   {[&] { screen.Key(Qt::Key_Up); }, "BO"},
+      {[&] { screen.Key(Qt::Key_Home); }, "AL"}, {[&] { screen.Key(Qt::Key_Up); }, "AL"},
+      {[&] { screen.Key(Qt::Key_Down); }, "BO"},
+  };
+  for (const Step& step : steps) {
+    step.act();
+    EXPECT_EQ(screen.window->ChartName, step.charted);
+    EXPECT_FALSE(screen.window->Label5.Caption().empty());
+    screen.ExpectNoPick();
+  }
+  EXPECT_TRUE(screen.boxes.empty());
+}
+
+TEST(PersonListOnScreen, ABoxInTheMiddleOfAPickLeavesNoChartAndNoPick) {
+  Individual screen;
+  screen.contents->setFocus(Qt::MouseFocusReason);
+  screen.Click(4);  // TOMORROW KID
+  ASSERT_EQ(screen.boxes.size(), 1u);
+  EXPECT_EQ(screen.boxes[0], "Invalid date of birth : TOMORROW KID(06/16/2005) !");
+  QApplication::processEvents();
+  EXPECT_EQ(screen.window->ChartName, "");
+  EXPECT_EQ(screen.window->Label5.Caption(), "");
+  screen.ExpectNoPick();
+
+  // The focus leaves the list and comes back: still nobody is charted or picked.
+  screen.evDate->setFocus(Qt::TabFocusReason);
+  screen.contents->setFocus(Qt::TabFocusReason);
+  QApplication::processEvents();
+  EXPECT_EQ(screen.window->ChartName, "");
+  screen.ExpectNoPick();
+
+  // The keys go on from the refused row.
+  screen.Key(Qt::Key_Up);
+  EXPECT_EQ(screen.window->ChartName, "DI");
+
+  // A date that is no date, typed before a pick: its box, then today and no chart.
+  screen.evDate->selectAll();
+  QTest::keyClicks(screen.evDate, QStringLiteral("hello"));
+  EXPECT_EQ(screen.g.EventDate, "hello");
+  EXPECT_EQ(screen.window->ChartName, "");
+  screen.Click(0);
+  EXPECT_EQ(screen.boxes.back(), "hello is not a valid date !");
+  EXPECT_EQ(screen.evDate->text(), QStringLiteral("06/15/2005"));
+  EXPECT_EQ(screen.window->ChartName, "");
+  screen.ExpectNoPick();
+}
+
+TEST(PersonListOnScreen, AScreenReaderPicksARowAndTypesADate) {
+  Individual screen;
+  QAccessibleInterface* list = QAccessible::queryAccessibleInterface(screen.contents);
+  ASSERT_NE(list, nullptr);
+  EXPECT_EQ(list->text(QAccessible::Name), QStringLiteral("Persons"));
+  ASSERT_NE(list->tableInterface(), nullptr);
+  list->tableInterface()->selectRow(1);
+  EXPECT_EQ(screen.window->ChartName, "BO");
+  screen.ExpectNoPick();
+
+  QAccessibleInterface* date = QAccessible::queryAccessibleInterface(screen.evDate);
+  ASSERT_NE(date->editableTextInterface(), nullptr);
+  date->editableTextInterface()->replaceText(0, static_cast<int>(screen.evDate->text().size()),
+                                            QStringLiteral("01/01/2000"));
+  EXPECT_EQ(screen.g.EventDate, "01/01/2000");
+  EXPECT_EQ(screen.window->ChartName, "");
+  list->tableInterface()->selectRow(3);
+  EXPECT_EQ(screen.window->ChartName, "DI");
+  EXPECT_EQ(screen.window->ChartEventDate, "01/01/2000");
+}
+
+// Every window is a frame (the details dialog a dialog), and every list, box, drop-down and
+// button tells a screen reader what it is.
+TEST(WindowsOnScreen, EveryControlHasANameAndEveryWindowItsRole) {
+  Screen screen;
+  screen.g.br_cp.Open(screen.g);
+  for (Button* open : {&screen.g.br_cp->Command1, &screen.g.br_cp->Command6, &screen.g.br_cp->Command2,
+                       &screen.g.br_cp->Command3}) {
+    open->Click();
+  }
+  screen.g.BR_DB->DbAdd.Click();
+  ASSERT_TRUE(screen.g.BR_FRM.Loaded());
+
+  for (const Form* form : screen.desktop.LoadedForms()) {
+    QWidget* window = screen.desktop.Window(*form);
+    ASSERT_NE(window, nullptr) << form->Name();
+    const QAccessible::Role role = QAccessible::queryAccessibleInterface(window)->role();
+    EXPECT_EQ(role, form->IsDialog ? QAccessible::Dialog : QAccessible::Window) << form->Name();
+    for (QWidget* widget : window->findChildren<QWidget*>()) {
+      if (!qobject_cast<QAbstractItemView*>(widget) && !qobject_cast<QComboBox*>(widget) &&
+          !qobject_cast<QLineEdit*>(widget) && !qobject_cast<QPlainTextEdit*>(widget) &&
+          !qobject_cast<QPushButton*>(widget)) {
+        continue;
+      }
+      if (widget->parent() != window) continue;  // parts of another widget
+      QAccessibleInterface* shown = QAccessible::queryAccessibleInterface(widget);
+      EXPECT_FALSE(shown->text(QAccessible::Name).isEmpty()) << form->Name() << "." << widget->objectName().toStdString();
+    }
+  }
+  auto* team1 = screen.Child<QComboBox>(*screen.g.br_grp.get(), "TmList1");
+  QAccessibleInterface* picker = QAccessible::queryAccessibleInterface(team1);
+  EXPECT_EQ(picker->text(QAccessible::Name), QStringLiteral("Team 1"));
+  EXPECT_EQ(picker->text(QAccessible::Value), team1->currentText());
+  auto* up = screen.Child<QPushButton>(*screen.g.BR_TM.get(), "cmdUp");
+  EXPECT_EQ(QAccessible::queryAccessibleInterface(up)->text(QAccessible::Name), QStringLiteral("Move up"));
+}
+
+// Any mouse button on a person of the team's database picks the row a drag will carry; the
+// member list takes what is dropped below its rows as a new last member.
+TEST(TeamManagerOnScreen, AnyButtonPicksThePersonADropAddsIt) {
+  Screen screen;
+  BR_TM& manager = screen.g.BR_TM.Open(screen.g);
+  ASSERT_TRUE(manager.TmList.SetText("COMETS.BTM"));
+  auto* people = screen.Child<ListView>(manager, "DbContents");
+  auto* members = screen.Child<ListView>(manager, "TmContents");
+  ASSERT_NE(people, nullptr);
+  const int count = manager.TmContents.ListCount();
+  const int row = 2;
+  QTest::mouseClick(people->viewport(), Qt::RightButton, {}, RowCentre(*people, row));
+  EXPECT_EQ(manager.DbContents.ListIndex(), row);
+  EXPECT_EQ(people->currentIndex().row(), row);
+  EXPECT_FALSE(ListView::DragIcon().isNull());
+
+  const std::unique_ptr<QMimeData> data(people->DragData());
+  DropOn(members, data.get(), QPoint(5, members->viewport()->height() - 5));
+  ASSERT_EQ(manager.TmContents.ListCount(), count + 1);
+  EXPECT_EQ(manager.TmContents.List(count), manager.DbContents.List(row));
+  EXPECT_EQ(members->model()->rowCount(), count + 1);
+
+  // A press on a label is not a click on the window's background: the member stays picked.
+  manager.TmContents.SetListIndex(0);
+  QTest::mouseClick(screen.Child<QWidget>(manager, "Label4"), Qt::LeftButton);
+  EXPECT_TRUE(manager.cmdDown.Enabled());
+  QTest::mouseClick(screen.desktop.Window(manager), Qt::LeftButton, {}, QPoint(3, 3));
+  EXPECT_FALSE(manager.cmdDown.Enabled());
+}
+
+}  // namespace
