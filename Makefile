@@ -28,9 +28,10 @@ test: deps
 
 bench: deps
 	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=Release
-	cmake --build $(BUILD) -j $(JOBS) --target bench_data bench_charts
+	cmake --build $(BUILD) -j $(JOBS) --target bench_data bench_charts bench_windows
 	$(BUILD)/bench/bench_data
 	$(BUILD)/bench/bench_charts
+	$(BUILD)/bench/bench_windows
 
 package: deps
 	cmake -S . -B $(PACKAGE_BUILD) -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF

@@ -1,0 +1,235 @@
+// The windows on a league-sized people database, driven through the real Qt widgets on the
+// offscreen platform, each action against a bare QListWidget filled with the same rows and
+// sorted, in the same run. The counter "x_bare" is how many bare lists an action costs (target:
+// within 1.5); "x_bare_memory" what the open database adds to the heap against what the bare
+// list adds (target: within 1.3). Each runs at 1k, 8k and 32,767 persons, to show the cost
+// grows linearly.
+#include <benchmark/benchmark.h>
+#include <malloc.h>
+
+#include <QApplication>
+#include <QComboBox>
+#include <QListWidget>
+#include <QPushButton>
+#include <chrono>
+#include <map>
+#include <memory>
+#include <random>
+
+#include "charts/br_ind.h"
+#include "core/br_cp.h"
+#include "core/cycle_tables.h"
+#include "people/br_db.h"
+#include "people/database_file.h"
+#include "platform/qt/qt_desktop.h"
+#include "support/doubles.h"
+#include "support/test_data.h"
+#include "teams/br_tm.h"
+#include "teams/team_file.h"
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+double SecondsSince(Clock::time_point start) { return std::chrono::duration<double>(Clock::now() - start).count(); }
+
+// Small blocks and the large ones malloc maps on their own.
+size_t HeapInUse() {
+  const struct mallinfo2 heap = mallinfo2();
+  return heap.uordblks + heap.hblkhd;
+}
+
+// Names in no order, so that sorting them is real work.
+std::string RandomName(std::mt19937& random) {
+  std::string name;
+  for (int i = 0; i < 8; ++i) name += static_cast<char>('A' + random() % 26);
+  return name + " " + std::to_string(random() % 1000);
+}
+
+// A data folder with BIG.BDB of n persons (listed first), SMALL.BDB and a team on BIG.BDB, and
+// the program on the offscreen screen with its main panel open.
+struct League {
+  explicit League(int n) : g(Platform{desktop, dialogs, printer, clock}, folder.path()) {
+    folder.AddShippedData();
+    InitGlobals(g);
+    LoadCycleTables(g);
+    std::mt19937 random(n);
+    PeopleDatabase big;
+    for (int k = 0; k < n; ++k) AddPerson(RandomName(random), "07/04/1970", big);
+    SaveDatabase(g, "BIG", big);
+    PeopleDatabase small;
+    AddPerson("SMALL ONE", "01/01/1980", small);
+    SaveDatabase(g, "SMALL", small);
+    TeamRecord team;
+    team.Database.FileName = "BIG.BDB";
+    for (int i = 0; i < TeamRecord::MaxMembers; ++i) {
+      AddMember(g, big.Persons[static_cast<size_t>(i * n / TeamRecord::MaxMembers)].Name, "07/04/1970", team);
+    }
+    SaveTeam(g, "TEAM", team);
+    for (const Person& person : big.Persons) rows << QString::fromLatin1(PersonListEntry(person).c_str());
+    g.br_cp.Open(g);
+    bare = BareSeconds();
+  }
+
+  // One bare list: made, filled, sorted and painted.
+  void BareList() const {
+    QListWidget list;
+    list.addItems(rows);
+    list.sortItems();
+    list.show();
+    QApplication::processEvents();
+  }
+
+  double BareSeconds() const {
+    int runs = 0;
+    const auto start = Clock::now();
+    while (SecondsSince(start) < 0.5 || runs < 3) {
+      BareList();
+      ++runs;
+    }
+    return SecondsSince(start) / runs;
+  }
+
+  template <class W>
+  W* Child(const Form& form, const char* name) const {
+    return desktop.Window(form)->findChild<W*>(QString::fromLatin1(name));
+  }
+  void Press(const Form& form, const char* button) const {
+    Child<QPushButton>(form, button)->click();
+    QApplication::processEvents();
+  }
+  // Picks the database in the window's drop-down list as the user does.
+  void Pick(const Form& form, const char* combo, const char* name) const {
+    auto* list = Child<QComboBox>(form, combo);
+    emit list->activated(list->findText(QString::fromLatin1(name)));
+    QApplication::processEvents();
+  }
+
+  TempFolder folder;
+  QtDesktop desktop;
+  ScriptedDialogs dialogs;
+  RecordingPrinter printer;
+  FixedClock clock{Date{std::chrono::year{2005}, std::chrono::June, std::chrono::day{15}}};
+  GLOBAL g;
+  QStringList rows;
+  double bare = 0;
+};
+
+League& LeagueOf(int n) {
+  static std::map<int, std::unique_ptr<League>> leagues;
+  auto& league = leagues[n];
+  if (!league) league = std::make_unique<League>(n);
+  return *league;
+}
+
+// Times `act` (with `before` and `after` run untimed around it) and reports it in bare lists.
+template <class Before, class Act, class After>
+void AgainstBare(benchmark::State& state, Before before, Act act, After after) {
+  League& league = LeagueOf(static_cast<int>(state.range(0)));
+  double seconds = 0;
+  for (auto _ : state) {
+    before(league);
+    const auto start = Clock::now();
+    act(league);
+    seconds += SecondsSince(start);
+    after(league);
+    league.dialogs.boxes.clear();
+  }
+  state.counters["x_bare"] = seconds / static_cast<double>(state.iterations()) / league.bare;
+}
+
+void Nothing(League&) {}
+
+void BareList(benchmark::State& state) {
+  AgainstBare(state, Nothing, [](League& l) { l.BareList(); }, Nothing);
+}
+
+void OpenBioCalendar(benchmark::State& state) {
+  AgainstBare(state, Nothing, [](League& l) { l.Press(*l.g.br_cp.get(), "Command1"); },
+              [](League& l) { l.g.br_ind->Unload(); });
+}
+
+void PickInBioCalendar(benchmark::State& state) {
+  AgainstBare(
+      state,
+      [](League& l) {
+        if (!l.g.br_ind.Loaded()) l.Press(*l.g.br_cp.get(), "Command1");
+        l.Pick(*l.g.br_ind.get(), "DbList", "SMALL.BDB");
+      },
+      [](League& l) { l.Pick(*l.g.br_ind.get(), "DbList", "BIG.BDB"); }, Nothing);
+}
+
+void PickInDatabaseManager(benchmark::State& state) {
+  AgainstBare(
+      state,
+      [](League& l) {
+        if (!l.g.BR_DB.Loaded()) l.Press(*l.g.br_cp.get(), "Command3");
+        l.Pick(*l.g.BR_DB.get(), "DbList", "SMALL.BDB");
+      },
+      [](League& l) { l.Pick(*l.g.BR_DB.get(), "DbList", "BIG.BDB"); }, Nothing);
+}
+
+void DeleteInDatabaseManager(benchmark::State& state) {
+  AgainstBare(
+      state,
+      [](League& l) {
+        if (!l.g.BR_DB.Loaded()) l.Press(*l.g.br_cp.get(), "Command3");
+        if (l.g.BR_DB->DbList.Text() != "BIG.BDB") l.Pick(*l.g.BR_DB.get(), "DbList", "BIG.BDB");
+        l.g.BR_DB->Contents.SetListIndex(l.g.BR_DB->Contents.ListCount() / 2);
+      },
+      [](League& l) { l.Press(*l.g.BR_DB.get(), "DbDelete"); }, Nothing);
+}
+
+void OpenTeamManager(benchmark::State& state) {
+  AgainstBare(state, Nothing, [](League& l) { l.Press(*l.g.br_cp.get(), "Command2"); },
+              [](League& l) { l.g.BR_TM->Unload(); });
+}
+
+// The heap the open Bio Calendar takes on when the big database is picked in it (counted from
+// the small one, with nothing else held), against what a bare list of the same rows takes.
+void MemoryWithDatabaseOpen(benchmark::State& state) {
+  League& league = LeagueOf(static_cast<int>(state.range(0)));
+  if (!league.g.br_ind.Loaded()) league.Press(*league.g.br_cp.get(), "Command1");
+  size_t added = 0;
+  size_t bare = 0;
+  for (auto _ : state) {
+    league.Pick(*league.g.br_ind.get(), "DbList", "SMALL.BDB");
+    league.g.IndividualDatabase.Persons.shrink_to_fit();
+    const size_t before = HeapInUse();
+    league.Pick(*league.g.br_ind.get(), "DbList", "BIG.BDB");
+    added = HeapInUse() - before;
+
+    const size_t empty = HeapInUse();
+    auto list = std::make_unique<QListWidget>();
+    list->addItems(league.rows);
+    list->sortItems();
+    list->show();
+    QApplication::processEvents();
+    bare = HeapInUse() - empty;
+  }
+  state.counters["bytes_added"] = static_cast<double>(added);
+  state.counters["x_bare_memory"] = static_cast<double>(added) / static_cast<double>(bare);
+}
+
+void Sizes(benchmark::internal::Benchmark* b) {
+  b->Arg(1000)->Arg(8000)->Arg(32767)->Unit(benchmark::kMillisecond)->Iterations(3);
+}
+
+}  // namespace
+
+BENCHMARK(BareList)->Apply(Sizes);
+BENCHMARK(OpenBioCalendar)->Apply(Sizes);
+BENCHMARK(PickInBioCalendar)->Apply(Sizes);
+BENCHMARK(PickInDatabaseManager)->Apply(Sizes);
+BENCHMARK(DeleteInDatabaseManager)->Apply(Sizes);
+BENCHMARK(OpenTeamManager)->Apply(Sizes);
+BENCHMARK(MemoryWithDatabaseOpen)->Apply(Sizes);
+
+int main(int argc, char** argv) {
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication app(argc, argv);
+  benchmark::Initialize(&argc, argv);
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}
