@@ -49,9 +49,9 @@ std::string RandomName(std::mt19937& random) {
 // A data folder with BIG.BDB of n persons (listed first), SMALL.BDB and a team on BIG.BDB, and
 // the program on the offscreen screen with its main panel open.
 struct League {
-  explicit League(int n) : g(Platform{desktop, dialogs, printer, clock}, folder.path()) {
+  explicit League(int n) : g(Platform{desktop, dialogs, printer, clock, folder.path()}) {
     folder.AddShippedData();
-    InitGlobals(g);
+    InitGlobals(g, folder.path());
     LoadCycleTables(g);
     std::mt19937 random(n);
     PeopleDatabase big;

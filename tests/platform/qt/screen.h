@@ -21,7 +21,7 @@
 struct Screen {
   Screen() {
     folder.AddShippedData(true);
-    InitGlobals(g);
+    InitGlobals(g, folder.path());
     LoadCycleTables(g);
     // A box that comes up is read and answered OK, as the user would.
     answerer.setInterval(5);
@@ -45,7 +45,7 @@ struct Screen {
   QtDialogs dialogs;
   RecordingPrinter printer;
   FixedClock clock{Date{std::chrono::year{2005}, std::chrono::June, std::chrono::day{15}}};
-  GLOBAL g{Platform{desktop, dialogs, printer, clock}, folder.path()};
+  GLOBAL g{Platform{desktop, dialogs, printer, clock, folder.path()}};
   std::vector<std::string> boxes;
   QTimer answerer;
 };
