@@ -1,5 +1,6 @@
 // Ondulix: starts the window system, loads the main control panel and runs until it closes.
 #include <QApplication>
+#include <QIcon>
 
 #include <cstdlib>
 
@@ -15,6 +16,9 @@
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Ondulix"));
+  // Ties the windows to the menu entry, and gives them its icon where it is installed.
+  QApplication::setDesktopFileName(QStringLiteral(ONDULIX_APP_ID));
+  QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral(ONDULIX_APP_ID)));
   QtDesktop desktop;
   QtDialogs dialogs;
   QtPrinter printer;
