@@ -5,7 +5,9 @@
 #include <cstdio>
 #include <string>
 
-#include "core/cycle_curves.h"
+#include "core/cycle_inks.h"
+#include "core/cycle_sine.h"
+#include "core/globals.h"
 
 namespace {
 
@@ -13,13 +15,15 @@ namespace {
 // middle line, as in the About window.
 constexpr double Left = 34, Right = 222, Middle = 128, Amplitude = 70;
 constexpr int Steps = 96;
+// The first month of a life: every cycle once round, the longest just so.
+constexpr double DaysShown = IntellectualLength;
 
-std::string Polyline(const CycleCurve& curve) {
+std::string Polyline(int length, const Colour& ink) {
   std::string points;
   char point[32];
   for (int step = 0; step <= Steps; ++step) {
     const double x = Left + (Right - Left) * step / Steps;
-    const double y = Middle - Amplitude * CurveHeight(curve, CurveDaysShown * step / Steps);
+    const double y = Middle - Amplitude * CycleSine(DaysShown * step / Steps, length);
     std::snprintf(point, sizeof point, "%s%.1f,%.1f", step ? " " : "", x, y);
     points += point;
   }
@@ -27,7 +31,7 @@ std::string Polyline(const CycleCurve& curve) {
   std::snprintf(line, sizeof line,
                 "  <polyline fill=\"none\" stroke=\"#%02x%02x%02x\" stroke-width=\"16\" "
                 "stroke-linecap=\"round\" stroke-linejoin=\"round\" points=\"",
-                curve.red, curve.green, curve.blue);
+                ink.Red, ink.Green, ink.Blue);
   return line + points + "\"/>\n";
 }
 
@@ -47,7 +51,7 @@ int main(int argc, char** argv) {
                 "  <line x1=\"%g\" y1=\"%g\" x2=\"%g\" y2=\"%g\" stroke=\"#969696\" stroke-width=\"6\"/>\n",
                 Left, Middle, Right, Middle);
   std::string svg = frame;
-  for (const CycleCurve& curve : CycleCurves) svg += Polyline(curve);
+  for (int cycle = 0; cycle < 3; ++cycle) svg += Polyline(CycleLengths[cycle], CycleInks[cycle]);
   svg += "</svg>\n";
   std::FILE* out = std::fopen(argv[1], "w");
   if (!out) return 1;

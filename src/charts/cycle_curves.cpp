@@ -10,7 +10,6 @@
 namespace {
 
 constexpr Colour Ink{0, 0, 0};
-constexpr int CycleLengths[3] = {PhysicalLength, EmotionalLength, IntellectualLength};
 
 // The day a critical cycle changes sides.
 constexpr char Critical = '*';

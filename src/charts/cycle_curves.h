@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "charts/day_plot.h"
+#include "core/cycle_inks.h"
 #include "core/cycle_tables.h"
 #include "core/globals.h"
 #include "platform/drawing.h"
@@ -16,9 +17,8 @@
 inline constexpr int DaysBeforeEvent = 7;
 inline constexpr int CurveDays = DaysBeforeEvent + 28 + 1;
 
-// The physical, emotional and intellectual cycle as the curves show them: red, green and blue.
+// The physical, emotional and intellectual cycle as the curves name them; CycleInks colours them.
 inline constexpr const char* CycleNames[3] = {"Physical", "Emotional", "Intellectual"};
-inline constexpr Colour CycleInks[3] = {{200, 30, 30}, {20, 140, 40}, {30, 60, 200}};
 
 struct CycleCurves {
   Date Dob;

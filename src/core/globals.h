@@ -49,6 +49,8 @@ struct TeamRecord {
 inline constexpr int PhysicalLength = 23;
 inline constexpr int EmotionalLength = 28;
 inline constexpr int IntellectualLength = 33;
+// The three in the order the pictures draw them (see CycleInks).
+inline constexpr int CycleLengths[3] = {PhysicalLength, EmotionalLength, IntellectualLength};
 
 // A cycle's tables: entries 1..L (slot 0 unused).
 template <int L>

@@ -3,16 +3,20 @@
 #include <QPainter>
 #include <QPainterPath>
 
-#include "core/cycle_curves.h"
+#include "core/cycle_inks.h"
+#include "core/cycle_sine.h"
+#include "core/globals.h"
 
 namespace {
 
-QPainterPath Wave(const QRectF& area, const CycleCurve& curve) {
+// The first month of a life: every cycle once round, the longest just so.
+constexpr double DaysShown = IntellectualLength;
+
+QPainterPath Wave(const QRectF& area, int length) {
   QPainterPath path;
   const int steps = static_cast<int>(area.width());
   for (int step = 0; step <= steps; ++step) {
-    const double day = CurveDaysShown * step / steps;
-    const double value = CurveHeight(curve, day);
+    const double value = CycleSine(DaysShown * step / steps, length);
     const QPointF point(area.left() + step, area.center().y() - value * area.height() / 2);
     if (step == 0) path.moveTo(point);
     else path.lineTo(point);
@@ -31,8 +35,9 @@ void BiorhythmPicture::paintEvent(QPaintEvent*) {
   painter.drawRect(frame);
   const QRectF area = frame.adjusted(6, 10, -6, -10);
   painter.drawLine(QPointF(area.left(), area.center().y()), QPointF(area.right(), area.center().y()));
-  for (const CycleCurve& curve : CycleCurves) {
-    painter.setPen(QPen(QColor(curve.red, curve.green, curve.blue), 2));
-    painter.drawPath(Wave(area, curve));
+  for (int cycle = 0; cycle < 3; ++cycle) {
+    const Colour& ink = CycleInks[cycle];
+    painter.setPen(QPen(QColor(ink.Red, ink.Green, ink.Blue), 2));
+    painter.drawPath(Wave(area, CycleLengths[cycle]));
   }
 }
