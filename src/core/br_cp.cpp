@@ -59,7 +59,13 @@ void br_cp::Form_Load() {
 void br_cp::Form_Unload() {
   // Unloading changes the list, so go through a copy of it.
   const std::vector<Form*> loaded = desktop().LoadedForms();
-  for (Form* form : loaded) form->Unload();
+  for (Form* form : loaded) {
+    // A window that keeps work the user wanted saved, and could not be, keeps the program.
+    if (form != this && !form->Unload()) {
+      CancelUnload();
+      return;
+    }
+  }
   desktop().EndProgram();
 }
 

@@ -1,5 +1,7 @@
 #include "people/br_db.h"
 
+#include <limits>
+
 #include "core/file_names.h"
 #include "people/br_frm.h"
 #include "people/database_file.h"
@@ -25,6 +27,7 @@ constexpr int WindowWidth = ColumnLeft + ButtonWidth + Margin;
 constexpr int WindowHeight = BottomRowTop + ButtonHeight + Margin;
 
 constexpr const char* PersonalDatabase = "PERSONAL.BDB";
+constexpr int MaxPersons = std::numeric_limits<std::int16_t>::max();
 
 Rect ColumnButton(int place) {
   return Rect{ColumnLeft, ContentsTop + place * ButtonStep, ButtonWidth, ButtonHeight};
@@ -74,7 +77,9 @@ BR_DB::BR_DB(GLOBAL& g)
 
 void BR_DB::Form_Load() { RefreshForm(); }
 
-void BR_DB::Form_Unload() { OfferSave(); }
+void BR_DB::Form_Unload() {
+  if (!OfferSave()) CancelUnload();
+}
 
 void BR_DB::Entry(const std::string& name, const std::string& dob) {
   g.EntryName = name;
@@ -108,6 +113,7 @@ void BR_DB::RefreshForm() {
   db.Persons.clear();
   db.Count = 0;
   db.Modified = false;
+  partlyRead_.clear();
   DbSave.SetVisible(false);
   for (std::string& name : files::List(g.DataFolder, "*.BDB")) DbList.AddItem(std::move(name), 0);
   // A database kept under another extension is not listed, but it is still the one shown:
@@ -128,17 +134,28 @@ void BR_DB::MarkChanged() {
   FillContents();
 }
 
-void BR_DB::OfferSave() {
-  if (db.Modified && Confirm(g, "Database " + db.FileName + " modified ! Save changes ?")) {
-    SaveUnderName(db.FileName);
+bool BR_DB::OfferSave() {
+  if (db.Modified && Confirm(g, "Database " + db.FileName + " modified ! Save changes ?") &&
+      !SaveUnderName(db.FileName)) {
+    return false;
   }
   db.Modified = false;
+  return true;
 }
 
 bool BR_DB::SaveUnderName(const std::string& name) {
+  const std::string file = DatabaseFileName(name);
+  // A file cut short at loading (more persons than a database holds, a broken end) keeps what
+  // could not be read unless the user agrees to lose it.
+  const bool agreed =
+      file != partlyRead_ ||
+      Confirm(g, "Database " + file + " could not be read whole ! Saving keeps only the " +
+                     std::to_string(db.Count) + " persons shown. Save anyway ?");
   const std::string previous = db.FileName;
-  const bool saved = SaveDatabase(g, name, db);
-  if (!saved) {
+  const bool saved = agreed && SaveDatabase(g, name, db);
+  if (saved) {
+    if (file == partlyRead_) partlyRead_.clear();
+  } else {
     // The old file is untouched; keep the changes and their Save button for another try.
     db.FileName = previous;
     db.Modified = true;
@@ -152,10 +169,20 @@ void BR_DB::SaveAndRefresh(const std::string& name) {
 }
 
 void BR_DB::SelectDatabase(const std::string& name) {
-  OfferSave();
+  if (!OfferSave()) {
+    ShowCurrentInList();
+    return;
+  }
   DbSave.SetVisible(false);
-  LoadDatabase(g, name, db);
+  const bool whole = LoadDatabase(g, name, db);
+  partlyRead_ = whole || !FileExists(g, db.FileName) ? "" : db.FileName;
   FillContents();
+}
+
+void BR_DB::ShowCurrentInList() {
+  reselecting_ = true;
+  if (!DbList.SetText(db.FileName)) DbList.SetListIndex(-1);
+  reselecting_ = false;
 }
 
 std::optional<int> BR_DB::SelectedPerson() const {
@@ -172,9 +199,17 @@ std::optional<std::string> BR_DB::AskNewName(const std::string& prompt, const st
   return n;
 }
 
-void BR_DB::DbList_Click() { SelectDatabase(DbList.Text()); }
+void BR_DB::DbList_Click() {
+  if (!reselecting_) SelectDatabase(DbList.Text());
+}
 
 void BR_DB::DbAdd_Click() {
+  if (db.Count >= MaxPersons) {
+    g.platform.dialogs.Error("Database full : Database size cannot exceed " +
+                                 std::to_string(MaxPersons) + ".",
+                             "Error");
+    return;
+  }
   g.EntryMode = 1;
   Entry("", "");
 }
@@ -205,15 +240,15 @@ void BR_DB::DbSave_Click() {
 }
 
 void BR_DB::DbNew_Click() {
-  OfferSave();
+  if (!OfferSave()) return;
   const auto n = AskNewName("Enter then name of the database to create.", "New Database",
                             "Cannot create database : ");
-  if (!n) return;
-  db.Persons.clear();
-  db.Count = 0;
+  // The new database is written before it replaces the one shown, which stays as it is when
+  // the new file cannot be written.
+  PeopleDatabase created;
+  if (!n || !SaveDatabase(g, *n, created)) return;
   db.FileName = *n;
-  FillContents();
-  SaveAndRefresh(*n);
+  RefreshForm();
 }
 
 void BR_DB::DbSaveAs_Click() {

@@ -50,9 +50,16 @@ class BR_DB : public Form {
 
  private:
   void FillContents();
-  void OfferSave();
+  // Offers to save unsaved changes; false when the user wanted them saved and they could not
+  // be, so that what would drop them does not go on.
+  bool OfferSave();
+  // Saves under the name; false when the save failed or the user would not replace a file read
+  // only in part with what was read of it. A database that is not saved keeps its name, its
+  // changes and the Save button.
   bool SaveUnderName(const std::string& name);
   void SelectDatabase(const std::string& name);
+  // The database list shows the database in memory again, after another pick was refused.
+  void ShowCurrentInList();
   // Saves under the name and, once saved, shows the database list with it.
   void SaveAndRefresh(const std::string& name);
   // Puts the accepted entry into the database; false when there was nothing to put.
@@ -68,4 +75,8 @@ class BR_DB : public Form {
 
   GLOBAL& g;
   PeopleDatabase& db;
+  // The file of the database shown when it could be read only in part; empty otherwise.
+  std::string partlyRead_;
+  // Set while the list is made to show the database in memory, which is no pick of the user's.
+  bool reselecting_ = false;
 };

@@ -24,6 +24,14 @@ std::string OneLineField(std::string text) {
   return text;
 }
 
+// A date of birth with nothing its line can carry is kept as a text that reads as no date, so
+// that the date checks name it: an empty line would be read back as no date of birth at all,
+// and the person dropped.
+std::string DobLine(std::string dob) {
+  dob = OneLineField(std::move(dob));
+  return dob.empty() ? "--/--/----" : dob;
+}
+
 }  // namespace
 
 bool OneField(const std::string& text) { return OneLineField(text) == text; }
@@ -33,7 +41,7 @@ bool OneField(const std::string& text) { return OneLineField(text) == text; }
 bool MakePerson(std::string name, std::string dob, Person& person) {
   person.Name = OneLineField(CleanName(UpperCase(std::move(name))));
   // A text that is no date is kept as it stands, but for what its line could not carry back.
-  person.Dob = ReformatDate(OneLineField(std::move(dob)));
+  person.Dob = ReformatDate(DobLine(std::move(dob)));
   // The file cannot carry an empty name: its reader would pair the following lines wrongly.
   return !person.Name.empty();
 }
@@ -44,7 +52,7 @@ std::string RecordLines(const Person* first, int count) {
     // Persons set by other means than MakePerson are held to the same lines, so that no file
     // ever pairs a name with the wrong date.
     const std::string name = OneLineField(UpperCase(person->Name));
-    if (!name.empty()) lines.append(name).append("\r\n").append(OneLineField(person->Dob)).append("\r\n");
+    if (!name.empty()) lines.append(name).append("\r\n").append(DobLine(person->Dob)).append("\r\n");
   }
   return lines;
 }

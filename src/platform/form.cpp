@@ -43,11 +43,15 @@ void Form::Show() {
   if (loaded_ && !desktop_.Ended()) desktop_.Show(*this);
 }
 
-void Form::Unload() {
-  if (!loaded_ || unloading_) return;
+bool Form::Unload() {
+  if (!loaded_) return true;
+  if (unloading_) return false;
   unloading_ = true;
+  unloadCancelled_ = false;
   Form_Unload();
   unloading_ = false;
+  if (unloadCancelled_) return false;
   loaded_ = false;
   desktop_.Unloaded(*this);
+  return true;
 }

@@ -50,9 +50,10 @@ class Form {
   void Load();
   // Loads if needed, then shows the window in front (not modal).
   void Show();
-  // Runs the unload step and takes the window off the screen; a second call while unloading
-  // does nothing.
-  void Unload();
+  // Runs the unload step and takes the window off the screen, unless the unload step kept the
+  // window (CancelUnload); false when the window stays. A second call while unloading does
+  // nothing.
+  bool Unload();
 
   // A click on the window's background.
   virtual void Form_Click() {}
@@ -60,6 +61,8 @@ class Form {
  protected:
   virtual void Form_Load() {}
   virtual void Form_Unload() {}
+  // Called from the unload step: the window stays loaded, with work the user has not let go.
+  void CancelUnload() { unloadCancelled_ = true; }
 
  private:
   friend class Control;
@@ -76,6 +79,7 @@ class Form {
   Pointer pointer_ = Pointer::Default;
   bool loaded_ = false;
   bool unloading_ = false;
+  bool unloadCancelled_ = false;
 };
 
 // The one reference each kind of window has: it creates the window on first use and afresh

@@ -82,7 +82,9 @@ void BR_TM::Form_Load() {
   g.InsertRow = static_cast<std::int16_t>(TmContents.ListCount());
 }
 
-void BR_TM::Form_Unload() { OfferTeamSave(); }
+void BR_TM::Form_Unload() {
+  if (!OfferTeamSave()) CancelUnload();
+}
 
 void BR_TM::Form_Click() { ClearMemberSelection(); }
 
@@ -103,11 +105,13 @@ void BR_TM::RefreshTmForm() {
   SelectTeam(unlisted ? team.FileName : TmList.Text());
 }
 
-void BR_TM::OfferTeamSave() {
-  if (team.Modified && Confirm(g, "Team " + team.FileName + " modified ! Save changes ?")) {
-    SaveTeamUnderName(team.FileName);
+bool BR_TM::OfferTeamSave() {
+  if (team.Modified && Confirm(g, "Team " + team.FileName + " modified ! Save changes ?") &&
+      !SaveTeamUnderName(team.FileName)) {
+    return false;
   }
   team.Modified = false;
+  return true;
 }
 
 bool BR_TM::SaveTeamUnderName(const std::string& name) {
@@ -121,10 +125,19 @@ bool BR_TM::SaveTeamUnderName(const std::string& name) {
 }
 
 void BR_TM::SelectTeam(const std::string& name) {
-  OfferTeamSave();
+  if (!OfferTeamSave()) {
+    ShowCurrentInList();
+    return;
+  }
   DbSave.SetVisible(false);
   LoadTeam(g, name, team);
   FillLists();
+}
+
+void BR_TM::ShowCurrentInList() {
+  listing_ = true;
+  if (!TmList.SetText(team.FileName)) TmList.SetListIndex(-1);
+  listing_ = false;
 }
 
 void BR_TM::TmList_Click() {
@@ -133,7 +146,7 @@ void BR_TM::TmList_Click() {
 
 void BR_TM::DbNew_Click() {
   ClearMemberSelection();
-  OfferTeamSave();
+  if (!OfferTeamSave()) return;
   const auto name = AskFileName(g, FileKind::Team, "Enter the name of the new team.", "New Team",
                                 "Cannot create team : ", CreateError);
   if (!name || KeepsExistingTeam(g, *name)) return;
@@ -145,11 +158,13 @@ void BR_TM::DbNew_Click() {
     g.platform.dialogs.Error("Database " + *database + " not found !", CreateError);
     return;
   }
-  InitDatabase(team.Database);
-  team.Database.FileName = *database;
-  team.Count = 0;
-  // A new team that cannot be written leaves the team before it open, reloaded from its file.
-  SaveTeamUnderName(*name);
+  // The new team is written before it replaces the one shown, which stays as it is when the
+  // new file cannot be written.
+  TeamRecord created;
+  InitTeam(created);
+  created.Database.FileName = *database;
+  if (!SaveTeam(g, *name, created)) return;
+  team.FileName = *name;
   RefreshTmForm();
 }
 

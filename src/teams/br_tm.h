@@ -57,11 +57,15 @@ class BR_TM : public Form {
   void Form_Unload() override;
 
  private:
-  void OfferTeamSave();
+  // Offers to save unsaved changes; false when the user wanted them saved and they could not
+  // be, so that what would drop them does not go on.
+  bool OfferTeamSave();
   // Writes the team under the name. A team that could not be written keeps its name, its
   // changes and the Save button, for another try.
   bool SaveTeamUnderName(const std::string& name);
   void SelectTeam(const std::string& name);
+  // The team list shows the team in memory again, after another pick was refused.
+  void ShowCurrentInList();
   void FillLists();
   void FillMembers();
   void ClearMemberSelection();
@@ -75,7 +79,7 @@ class BR_TM : public Form {
 
   GLOBAL& g;
   TeamRecord& team;
-  // Set while the team list is rebuilt, so that selecting its entry does not open the team a
-  // second time.
+  // Set while the team list is rebuilt or made to show the team in memory again, so that
+  // selecting its entry does not open a team.
   bool listing_ = false;
 };

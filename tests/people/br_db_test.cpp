@@ -11,6 +11,7 @@
 
 #include "core/br_cp.h"
 #include "people/br_frm.h"
+#include "support/file_size_limit.h"
 #include "support/world.h"
 
 using testing::ElementsAre;
@@ -120,6 +121,8 @@ struct Case {
   Names questions;
   std::string shown;
   std::map<std::string, std::optional<Names>> files;  // nothing: no such file
+  // No file can be written: the database asked to be saved stays open with its changes.
+  bool diskFull = false;
 };
 
 void PrintTo(const Case& c, std::ostream* out) { *out << c.what; }
@@ -175,7 +178,15 @@ INSTANTIATE_TEST_SUITE_P(
         Case{"CloseDiscarding", {}, {Cancel}, Commands::Close, {SaveSmith}, "SMITH.BDB",
              {{"SMITH.BDB", Smith}}},
         Case{"PanelClosing", {}, {OK}, Commands::ClosePanel, {SaveSmith}, "SMITH.BDB",
-             {{"SMITH.BDB", SmithAdded}}}),
+             {{"SMITH.BDB", SmithAdded}}},
+        Case{"CloseOnAFullDisk", {}, {OK}, Commands::Close, {SaveSmith}, "SMITH.BDB",
+             {{"SMITH.BDB", Smith}}, true},
+        Case{"PanelClosingOnAFullDisk", {}, {OK}, Commands::ClosePanel, {SaveSmith}, "SMITH.BDB",
+             {{"SMITH.BDB", Smith}}, true},
+        Case{"PickOnAFullDisk", {}, {OK}, Commands::PickPersonal, {SaveSmith}, "SMITH.BDB",
+             {{"SMITH.BDB", Smith}}, true},
+        Case{"NewOnAFullDisk", {"fresh"}, {OK}, Commands::New, {SaveSmith}, "SMITH.BDB",
+             {{"SMITH.BDB", Smith}, {"FRESH.BDB", std::nullopt}}, true}),
     [](const auto& info) { return std::string(info.param.what); });
 
 TEST_P(Commands, AskAndKeepWhatTheAnswersSay) {
@@ -184,7 +195,11 @@ TEST_P(Commands, AskAndKeepWhatTheAnswersSay) {
   Add("added");
   dialogs.inputs = c.inputs;
   dialogs.answers = c.answers;
-  c.act(*this);
+  {
+    std::optional<FileSizeLimit> full;
+    if (c.diskFull) full.emplace(8);
+    c.act(*this);
+  }
 
   EXPECT_EQ(Questions(), c.questions);
   EXPECT_EQ(db().DbList.Text(), c.shown);
@@ -193,6 +208,14 @@ TEST_P(Commands, AskAndKeepWhatTheAnswersSay) {
     if (names) {
       EXPECT_EQ(Saved(file), *names) << file;
     }
+  }
+  if (c.diskFull) {
+    ASSERT_TRUE(g.BR_DB.Loaded());
+    EXPECT_FALSE(desktop.Ended());
+    EXPECT_TRUE(db().DbSave.Visible());
+    EXPECT_THAT(Listed(), ElementsAre("ADDED", "COLE MAX", "ZED ANN"));
+    db().DbSave.Click();
+    EXPECT_EQ(Saved("SMITH.BDB"), SmithAdded);
   }
 }
 
@@ -274,6 +297,51 @@ TEST_F(BrDb, AFailedSaveKeepsTheChangesForAnotherTry) {
   EXPECT_THAT(Listed(), ElementsAre("ADAMS JOE", "ADDED", "BAKER LUCY"));
   db().DbSave.Click();
   EXPECT_THAT(Saved("PERSONAL.BDB"), ElementsAre("BAKER LUCY", "ADAMS JOE", "ADDED"));
+}
+
+TEST_F(BrDb, AFailedNewLeavesTheDatabaseShownAsItWas) {
+  const std::string tooLong(300, 'L');  // longer than a file name may be
+  dialogs.inputs = {tooLong};
+  db().DbNew.Click();
+  EXPECT_EQ(LastBox(), "Error saving database : " + folder.path() + "/" + tooLong + ".BDB");
+  EXPECT_EQ(db().DbList.Text(), "PERSONAL.BDB");
+  EXPECT_EQ(g.ManagerDatabase.FileName, "PERSONAL.BDB");
+  EXPECT_THAT(Listed(), ElementsAre("ADAMS JOE", "BAKER LUCY"));
+  EXPECT_FALSE(db().DbSave.Visible() || g.ManagerDatabase.Modified);
+}
+
+// A file that could be read only in part (here its end is broken; more persons than a database
+// holds do the same) is never saved away unasked.
+TEST_F(BrDb, AFileReadOnlyInPartIsNotCutDownUnasked) {
+  const std::string broken = "BAKER LUCY\r\n03/14/1961\r\nCOLE RAY\r\n";
+  folder.Write("BROKEN.BDB", broken);
+  db().RefreshForm();
+  db().DbList.SetText("BROKEN.BDB");
+  EXPECT_EQ(LastBox(), "Error loading database : " + folder.path() + "/BROKEN.BDB");
+  Add("ADDED");
+  dialogs.answers = {Answer::Cancel};
+  db().DbSave.Click();
+  EXPECT_THAT(Questions(), ElementsAre("Database BROKEN.BDB could not be read whole ! Saving keeps "
+                                       "only the 2 persons shown. Save anyway ?"));
+  EXPECT_EQ(folder.Read("BROKEN.BDB"), broken);
+  EXPECT_TRUE(db().DbSave.Visible());
+  dialogs.inputs = {"copy"};
+  db().DbSaveAs.Click();
+  EXPECT_THAT(Saved("COPY.BDB"), ElementsAre("BAKER LUCY", "ADDED"));
+  EXPECT_EQ(folder.Read("BROKEN.BDB"), broken);
+  db().DbList.SetText("BROKEN.BDB");
+  Add("AGREED");
+  db().DbSave.Click();  // OK: the user agrees
+  EXPECT_THAT(Saved("BROKEN.BDB"), ElementsAre("BAKER LUCY", "AGREED"));
+}
+
+TEST_F(BrDb, AnAddToAFullDatabaseIsRefusedInWords) {
+  g.ManagerDatabase.Persons.resize(32767);
+  g.ManagerDatabase.Count = 32767;
+  db().DbAdd.Click();
+  EXPECT_EQ(LastBox(), "Database full : Database size cannot exceed 32767.");
+  EXPECT_FALSE(g.BR_FRM.Loaded());
+  EXPECT_TRUE(db().Enabled());
 }
 
 TEST_F(BrDb, RemoveRefusesThePersonalDatabaseAndAMissingFile) {
@@ -359,7 +427,11 @@ TEST_F(BrDb, EveryOtherWayOutOfTheDialogChangesNothing) {
     Pick("BAKER LUCY");
     db().DbModify.Click();
     frm().tb_name.SetText("SOMEONE ELSE");
-    closeControl ? frm().Unload() : frm().cb_close.Click();
+    if (closeControl) {
+      frm().Unload();
+    } else {
+      frm().cb_close.Click();
+    }
     EXPECT_TRUE(db().Enabled());
     EXPECT_THAT(Listed(), ElementsAre("ADAMS JOE", "BAKER LUCY"));
     EXPECT_FALSE(db().DbSave.Visible());

@@ -64,6 +64,11 @@ TEST_P(LoadDatabaseCase, ReadsPairsOfFields) {
       GetParam().loaded ? std::vector<std::string>{}
                         : std::vector<std::string>{"Error loading database : " + world.folder.path() + "/NFL.BDB"};
   EXPECT_EQ(world.dialogs.Texts(), messages);
+  // Saved and read back, every person is still there.
+  ASSERT_TRUE(SaveDatabase(world.g, "copy", database));
+  PeopleDatabase again;
+  EXPECT_TRUE(LoadDatabase(world.g, "copy", again));
+  EXPECT_EQ(Entries(again), GetParam().persons);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -78,6 +83,8 @@ INSTANTIATE_TEST_SUITE_P(
         LoadCase{"{}\r\n01/01/1990\r\nCOLE RAY\r\n12/01/1968\r\n", true, {"COLE RAY|12/01/1968"}},
         LoadCase{"BAKER LUCY\r\n\"SOME, DAY\"\r\n\"COLE RAY\"\r\n\" LA\r\nTER\"\r\nDEAN AL\r\n1/2/1980\r\n",
                  true, {"BAKER LUCY|SOME DAY", "COLE RAY|LATER", "DEAN AL|01/02/1980"}},
+        // A date of birth of blanks alone is kept as a text no date check passes.
+        LoadCase{"A\r\n\" \"\r\nB\r\n01/01/2000\r\n", true, {"A|--/--/----", "B|01/01/2000"}},
         LoadCase{"BAKER LUCY\r\n03/14/1961\r\nCOLE RAY\r\n", false, {"BAKER LUCY|03/14/1961"}}));
 
 TEST(LoadDatabase, RefusesMissingFilesAndNamesOutsideTheFolder) {
@@ -92,6 +99,19 @@ TEST(LoadDatabase, RefusesMissingFilesAndNamesOutsideTheFolder) {
   EXPECT_EQ(world.dialogs.boxes.size(), 2u);
   EXPECT_EQ(world.dialogs.boxes[1].title, "Database Error");
   EXPECT_EQ(database.Count, 0);
+}
+
+TEST(LoadDatabase, AFileOfMorePersonsThanADatabaseHoldsLoadsInPart) {
+  World world(false);
+  std::string big;
+  for (int k = 0; k <= 32767; ++k) big += "P" + std::to_string(k) + "\r\n01/01/2000\r\n";
+  world.folder.Write("BIG.BDB", big);
+  PeopleDatabase database;
+  EXPECT_FALSE(LoadDatabase(world.g, "BIG", database));
+  EXPECT_EQ(database.Count, 32767);
+  EXPECT_EQ(database.Persons[32766].Name, "P32766");
+  EXPECT_EQ(world.dialogs.Texts(),
+            std::vector<std::string>{"Error loading database : " + world.folder.path() + "/BIG.BDB"});
 }
 
 TEST(SaveDatabase, RoundTripsByteForByte) {

@@ -13,6 +13,7 @@
 #include "core/br_cp.h"
 #include "core/file_names.h"
 #include "people/br_db.h"
+#include "support/file_size_limit.h"
 #include "support/team_manager.h"
 
 using testing::ElementsAre;
@@ -74,6 +75,8 @@ struct Case {
   Names questions;
   std::string shown;
   std::map<std::string, std::optional<Names>> files;  // nothing: no such file
+  // No file can be written: the team asked to be saved stays open with its changes.
+  bool diskFull = false;
 };
 
 void PrintTo(const Case& c, std::ostream* out) { *out << c.what; }
@@ -119,7 +122,15 @@ INSTANTIATE_TEST_SUITE_P(
         Case{"CloseSaving", {}, {OK}, Press(&BR_TM::DbClose), {SaveAbc}, "ABC.BTM",
              {{"ABC.BTM", AbcDixon}}},
         Case{"PanelClosing", {}, {OK}, ClosePanel, {SaveAbc}, "ABC.BTM",
-             {{"ABC.BTM", AbcDixon}}}),
+             {{"ABC.BTM", AbcDixon}}},
+        Case{"CloseOnAFullDisk", {}, {OK}, Press(&BR_TM::DbClose), {SaveAbc}, "ABC.BTM",
+             {{"ABC.BTM", Abc}}, true},
+        Case{"PanelClosingOnAFullDisk", {}, {OK}, ClosePanel, {SaveAbc}, "ABC.BTM",
+             {{"ABC.BTM", Abc}}, true},
+        Case{"PickOnAFullDisk", {}, {OK}, PickPersonal, {SaveAbc}, "ABC.BTM",
+             {{"ABC.BTM", Abc}}, true},
+        Case{"NewOnAFullDisk", {"pga", "pga"}, {OK}, Press(&BR_TM::DbNew), {SaveAbc}, "ABC.BTM",
+             {{"ABC.BTM", Abc}, {"PGA.BTM", std::nullopt}}, true}),
     [](const auto& info) { return std::string(info.param.what); });
 
 TEST_P(TeamCommands, AskAndKeepWhatTheAnswersSay) {
@@ -129,7 +140,11 @@ TEST_P(TeamCommands, AskAndKeepWhatTheAnswersSay) {
   tm().DbAdd.Click();
   dialogs.inputs = c.inputs;
   dialogs.answers = c.answers;
-  c.act(*this);
+  {
+    std::optional<FileSizeLimit> full;
+    if (c.diskFull) full.emplace(8);
+    c.act(*this);
+  }
 
   EXPECT_EQ(Questions(), c.questions);
   EXPECT_EQ(tm().TmList.Text(), c.shown);
@@ -138,6 +153,14 @@ TEST_P(TeamCommands, AskAndKeepWhatTheAnswersSay) {
     if (saved) {
       EXPECT_EQ(Saved(file), *saved) << file;
     }
+  }
+  if (c.diskFull) {
+    ASSERT_TRUE(g.BR_TM.Loaded());
+    EXPECT_FALSE(desktop.Ended());
+    EXPECT_TRUE(tm().DbSave.Visible());
+    EXPECT_EQ(Members(), Names(AbcDixon.begin() + 1, AbcDixon.end()));
+    tm().DbSave.Click();
+    EXPECT_EQ(Saved("ABC.BTM"), AbcDixon);
   }
 }
 
