@@ -88,7 +88,9 @@ std::vector<std::string> CriticalDayRows(const CycleCurves& curves) {
     const std::vector<int> cycles = CriticalCycles(*curves.States[day]);
     if (cycles.empty()) continue;
     std::string row = WriteDate(AddDays(curves.First, static_cast<int>(day))) + "  ";
-    for (size_t k = 0; k < cycles.size(); ++k) row += (k ? " + " : "") + std::string(CycleNames[cycles[k]]);
+    for (size_t k = 0; k < cycles.size(); ++k) {
+      row += (k ? " + " : "") + std::string(CycleNames[cycles[k]]);
+    }
     rows.push_back(row + Multiples[cycles.size()]);
   }
   return rows;
@@ -102,7 +104,9 @@ DayPlot CurvePlot(const CycleCurves& curves, int width, int height) {
 void DrawCycles(Drawing& drawing, const CycleCurves& curves, int width, int height) {
   const DayPlot plot = CurvePlot(curves, width, height);
   std::vector<DayPlot::Entry> legend;
-  for (int cycle = 0; cycle < 3; ++cycle) legend.push_back(DayPlot::Entry{CycleNames[cycle], CycleInks[cycle]});
+  for (int cycle = 0; cycle < 3; ++cycle) {
+    legend.push_back(DayPlot::Entry{CycleNames[cycle], CycleInks[cycle]});
+  }
   const int next = plot.Legend(drawing, legend);
   DayPlot::Mark(drawing, Point{next, 75}, Ink);
   drawing.Text(Point{next + 120, 60}, "Critical day", DayPlot::Lettering, Ink, Drawing::Align::Left);
@@ -116,8 +120,8 @@ void DrawCycles(Drawing& drawing, const CycleCurves& curves, int width, int heig
       continue;
     }
     const int length = CycleLengths[cycle];
-    plot.Curve(drawing, std::max(born, -0.5), CurveDays - 0.5,
-               [born, length](double day) { return CycleSine(day - born, length); }, CycleInks[cycle]);
+    const auto sine = [born, length](double day) { return CycleSine(day - born, length); };
+    plot.Curve(drawing, std::max(born, -0.5), CurveDays - 0.5, sine, CycleInks[cycle]);
   }
   for (size_t day = 0; day < curves.States.size(); ++day) {
     if (!curves.States[day]) continue;

@@ -23,7 +23,7 @@ constexpr int LabelHeight = 240;
 constexpr int HalfLine = 90;
 // Texts are placed without measuring them: a character of the lettering is at most this wide.
 constexpr int CharacterWidth = 100;
-// Points drawn between two days of a smooth series.
+// The points a day of a curve is drawn through; the middle of the day is one of them.
 constexpr int Steps = 8;
 
 // The slopes at the days of a curve through them that never swings past the values of two

@@ -92,7 +92,10 @@ TEST_F(BrOutlook, NamesTheFirstDayOfTheHighestAndOfTheLowestEdge) {
 
   // Of equal days, the first.
   TeamOutlook ties;
-  for (int edge1 : {1, 3, 3, -2, -2}) ties.Days.push_back(OutlookDay{AddDays(TestToday, static_cast<int>(ties.Days.size())), edge1, 0, 0, 0});
+  for (int balance1 : {1, 3, 3, -2, -2}) {
+    const Date day = AddDays(TestToday, static_cast<int>(ties.Days.size()));
+    ties.Days.push_back(OutlookDay{day, balance1, 0, 0, 0});
+  }
   EXPECT_EQ(WriteDate(ties.BestFor1().Day), "06/16/2005");
   EXPECT_EQ(WriteDate(ties.BestFor2().Day), "06/18/2005");
 }
