@@ -49,7 +49,8 @@ br_outlook::br_outlook(GLOBAL& g)
   Days.TextFont = RowFont;
   cb_close.Cancel = true;
   Chart.Buddy = &Label5;
-  Days.Buddy = &Label6;
+  // Its label is the row of column headings; the list itself is the outlook day by day.
+  Days.AccessibleName = "Outlook by day";
 
   Chart.OnPaint = [this](Drawing& drawing, int width, int height) {
     DrawOutlook(drawing, Shown, width, height);

@@ -180,6 +180,7 @@ TEST(PictureWindows, NameEveryControlForAScreenReader) {
   EXPECT_EQ(curve.at("CriticalDays"), QStringLiteral("Critical Days"));
   const std::map<std::string, QString> outlook = ReaderNames(screen, *g.br_outlook.get());
   EXPECT_EQ(outlook.size(), 4u);
+  EXPECT_EQ(outlook.at("Days"), QStringLiteral("Outlook by day"));
   for (const auto& names : {curve, outlook}) {
     for (const auto& [control, name] : names) EXPECT_FALSE(name.trimmed().isEmpty()) << control;
   }
