@@ -149,33 +149,31 @@ void OpenBioCalendar(benchmark::State& state) {
               [](League& l) { l.g.br_ind->Unload(); });
 }
 
-void PickInBioCalendar(benchmark::State& state) {
-  AgainstBare(
-      state,
-      [](League& l) {
-        if (!l.g.br_ind.Loaded()) l.Press(*l.g.br_cp.get(), "Command1");
-        l.Pick(*l.g.br_ind.get(), "DbList", "SMALL.BDB");
-      },
-      [](League& l) { l.Pick(*l.g.br_ind.get(), "DbList", "BIG.BDB"); }, Nothing);
+// The window of `ref`, opened by the panel's `button` when it is not open yet.
+template <class W>
+W& Opened(League& l, WindowRef<W>& ref, const char* button) {
+  if (!ref.Loaded()) l.Press(*l.g.br_cp.get(), button);
+  return *ref.get();
 }
 
-void PickInDatabaseManager(benchmark::State& state) {
+// Picks the big database in a window's list after the small one.
+template <class W>
+void PickBigDatabase(benchmark::State& state, WindowRef<W> GLOBAL::*ref, const char* button) {
   AgainstBare(
-      state,
-      [](League& l) {
-        if (!l.g.BR_DB.Loaded()) l.Press(*l.g.br_cp.get(), "Command3");
-        l.Pick(*l.g.BR_DB.get(), "DbList", "SMALL.BDB");
-      },
-      [](League& l) { l.Pick(*l.g.BR_DB.get(), "DbList", "BIG.BDB"); }, Nothing);
+      state, [=](League& l) { l.Pick(Opened(l, l.g.*ref, button), "DbList", "SMALL.BDB"); },
+      [=](League& l) { l.Pick(*(l.g.*ref).get(), "DbList", "BIG.BDB"); }, Nothing);
 }
+
+void PickInBioCalendar(benchmark::State& state) { PickBigDatabase(state, &GLOBAL::br_ind, "Command1"); }
+void PickInDatabaseManager(benchmark::State& state) { PickBigDatabase(state, &GLOBAL::BR_DB, "Command3"); }
 
 void DeleteInDatabaseManager(benchmark::State& state) {
   AgainstBare(
       state,
       [](League& l) {
-        if (!l.g.BR_DB.Loaded()) l.Press(*l.g.br_cp.get(), "Command3");
-        if (l.g.BR_DB->DbList.Text() != "BIG.BDB") l.Pick(*l.g.BR_DB.get(), "DbList", "BIG.BDB");
-        l.g.BR_DB->Contents.SetListIndex(l.g.BR_DB->Contents.ListCount() / 2);
+        BR_DB& manager = Opened(l, l.g.BR_DB, "Command3");
+        if (manager.DbList.Text() != "BIG.BDB") l.Pick(manager, "DbList", "BIG.BDB");
+        manager.Contents.SetListIndex(manager.Contents.ListCount() / 2);
       },
       [](League& l) { l.Press(*l.g.BR_DB.get(), "DbDelete"); }, Nothing);
 }
@@ -189,7 +187,7 @@ void OpenTeamManager(benchmark::State& state) {
 // the small one, with nothing else held), against what a bare list of the same rows takes.
 void MemoryWithDatabaseOpen(benchmark::State& state) {
   League& league = LeagueOf(static_cast<int>(state.range(0)));
-  if (!league.g.br_ind.Loaded()) league.Press(*league.g.br_cp.get(), "Command1");
+  Opened(league, league.g.br_ind, "Command1");
   size_t added = 0;
   size_t bare = 0;
   for (auto _ : state) {
