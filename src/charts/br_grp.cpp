@@ -171,11 +171,14 @@ void br_grp::PickTeam(const Side& side) {
   CompareTeams();
 }
 
-void br_grp::CompareTeams() {
+void br_grp::TakeEventDate() {
   g.EventDate = EvDate.Text();
   if (!ValidDate(g, g.EventDate)) EvDate.SetText(g.EventDate);
-  // Steps count from the date charted.
-  if (const auto date = ReadDate(g.EventDate)) g.GroupStepDate = *date;
+}
+
+void br_grp::CompareTeams() {
+  if (const auto date = ReadDate(EvDate.Text())) g.GroupStepDate = *date;
+  TakeEventDate();
   ChartTeam(Team1());
   ChartTeam(Team2());
   Label12.SetCaption(GrandTotal(g));
@@ -197,7 +200,10 @@ void br_grp::TmList1_Click() { PickTeam(Team1()); }
 void br_grp::TmList2_Click() { PickTeam(Team2()); }
 void br_grp::EvDate_Change() { compute.SetVisible(true); }
 
-void br_grp::compute_Click() { CompareTeams(); }
+void br_grp::compute_Click() {
+  TakeEventDate();
+  CompareTeams();
+}
 
 void br_grp::UpDate_Click() { DateStepper(g.GroupStepDate, 1, EvDate); }
 void br_grp::DownDate_Click() { DateStepper(g.GroupStepDate, -1, EvDate); }

@@ -37,7 +37,8 @@ class br_grp : public Form {
   Label Label11;          // team 2's emotional balance
 
   // Charts both teams for the date in the box; a text that fails the date check is replaced
-  // by today, in the box too.
+  // by today, in the box too. The step buttons then count from the date the box held, when it
+  // held one.
   void CompareTeams();
 
   void TmList1_Click();
@@ -54,6 +55,9 @@ class br_grp : public Form {
   void Form_Load() override;
 
  private:
+  // EventDate from the box, checked; a text that fails the check is replaced by today, in the
+  // box too.
+  void TakeEventDate();
   // What one side of the comparison is made of.
   struct Side {
     TeamRecord& team;

@@ -5,6 +5,6 @@
 #include "platform/calendar.h"
 #include "platform/controls.h"
 
-// Moves the step date by the days (1 or -1) and shows it in the box, which raises the box's
-// change just as typing does.
+// Moves the step date by the days (1 or -1), no earlier than 01/01/0001 and no later than
+// 12/31/9999, and shows it in the box, which raises the box's change just as typing does.
 void DateStepper(Date& stepDate, int days, TextBox& box);

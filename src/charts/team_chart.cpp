@@ -8,10 +8,13 @@
 
 namespace {
 
-// A number as it is joined into a text: shortest form, no blanks.
+// A number as it is joined into a text: shortest form, no blanks. Sums of decimal table values
+// are written to the 15 digits a double holds, so that 0.1 + 0.2 reads 0.3 and not the
+// binary fraction's last digits.
 std::string Plain(double number) {
   char text[32];
-  const auto end = std::to_chars(text, text + sizeof text, number).ptr;
+  const auto end =
+      std::to_chars(text, text + sizeof text, number, std::chars_format::general, 15).ptr;
   return std::string(text, end);
 }
 

@@ -1,6 +1,8 @@
 #include "core/cycle_tables.h"
 
-#include <cstdlib>
+#include <charconv>
+#include <cmath>
+#include <string_view>
 
 #include "core/field_reader.h"
 #include "platform/dialogs.h"
@@ -18,13 +20,14 @@ bool LoadSymbols(const GLOBAL& g, const char* file, SymbolTable<L>& table) {
   return true;
 }
 
-// A field without a value counts 0; a field that is no number spoils the table.
-bool ReadScale(const std::string& field, double& value) {
+// A field without a value counts 0; a field that is no number spoils the table. Numbers are
+// written with a point whatever the machine's language settings, so they are read without them.
+bool ReadScale(std::string_view field, double& value) {
   value = 0;
   if (field.empty()) return true;
-  char* end = nullptr;
-  value = std::strtod(field.c_str(), &end);
-  return end == field.c_str() + field.size();
+  if (field.front() == '+') field.remove_prefix(1);
+  const auto [end, error] = std::from_chars(field.data(), field.data() + field.size(), value);
+  return error == std::errc() && end == field.data() + field.size() && std::isfinite(value);
 }
 
 template <int L>

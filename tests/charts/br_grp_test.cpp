@@ -110,6 +110,25 @@ TEST_F(BrGrp, StepsAndTypingWaitForCompute) {
   EXPECT_EQ(g.EventDate, "02/01/2000");
 }
 
+// A computation takes the step date from the box before the date check, so the steps count
+// from the date typed even when the check replaced it by today.
+TEST_F(BrGrp, StepsCountFromTheDateTheBoxHeldWhenTheTeamWasPicked) {
+  Team("BLUE OFF.BTM", "ADAMS JOE\r\n01/01/2000\r\n");
+  Team("RED OFF.BTM", "");
+  br_grp& window = Open("NFL");
+  window.EvDate.SetText("9/1/1752");
+  window.TmList1.SetText("RED OFF.BTM");
+  EXPECT_THAT(dialogs.Texts(), ElementsAre("Date must be later than Sept 2, 1752 !"));
+  EXPECT_EQ(window.EvDate.Text(), "06/15/2005");
+  window.UpDate.Click();
+  EXPECT_EQ(window.EvDate.Text(), "09/02/1752");
+  // Text that is no date leaves the step date as it was.
+  window.EvDate.SetText("someday");
+  window.TmList1.SetText("BLUE OFF.BTM");
+  window.DownDate.Click();
+  EXPECT_EQ(window.EvDate.Text(), "09/01/1752");
+}
+
 TEST_F(BrGrp, AnInvalidDateIsReplacedByTodayAndCharted) {
   Team("BLUE OFF.BTM", "ADAMS JOE\r\n01/01/2000\r\n");
   br_grp& window = Open("NFL");

@@ -123,6 +123,28 @@ TEST_F(BrInd, ChangingTheDateClearsTheChart) {
   EXPECT_THAT(printer.calls, IsEmpty());
 }
 
+TEST_F(BrInd, StepsMoveByCalendarDaysAndStopAtTheLastDayTheBoxShows) {
+  const struct {
+    const char* from;
+    Button br_ind::*button;
+    std::vector<std::string> shown;
+  } cases[] = {
+      {"03/01/2004", &br_ind::DownDate, {"02/29/2004", "02/28/2004", "02/27/2004"}},
+      {"12/30/9999", &br_ind::UpDate, {"12/31/9999", "12/31/9999", "12/31/9999"}},
+  };
+  for (const auto& c : cases) {
+    br_ind& window = Open(c.from);
+    for (const std::string& shown : c.shown) {
+      (window.*c.button).Click();
+      EXPECT_EQ(window.EvDate.Text(), shown) << c.from;
+    }
+    Pick(window, "ZED ANN");
+    EXPECT_EQ(window.ChartEventDate, c.shown.back());
+    EXPECT_THAT(dialogs.boxes, IsEmpty());
+    window.cb_close.Click();
+  }
+}
+
 TEST_F(BrInd, AMissingDescriptionFileKeepsNoDescription) {
   folder.Remove("biodesc.ini");
   br_ind& window = Open();

@@ -21,13 +21,20 @@ struct ChartWorld : World {
   TeamRecord team;
 };
 
-TEST(ChartTeam, AnEmptyTeamHasEmptySumsAndZeroCounts) {
-  ChartWorld world;
-  const TeamChart chart = world.Chart();
-  EXPECT_TRUE(chart.Lines.empty());
-  EXPECT_EQ(chart.Sums, " Phy =     Emo =     Intellect = ");
-  EXPECT_EQ(chart.DoublePluses, "  Double pluses  = 0");
-  EXPECT_EQ(chart.Balance, "   0  0  =  0");
+TEST(ChartTeam, AnEmptyTeamOrOneOfRejectedMembersHasEmptySumsAndZeroCounts) {
+  for (const bool rejected : {false, true}) {
+    ChartWorld world;
+    if (rejected) {
+      world.Member("LATE", "01/24/2000");
+      world.Member("NO DATE", "soon");
+    }
+    const TeamChart chart = world.Chart();
+    EXPECT_TRUE(chart.Lines.empty());
+    EXPECT_EQ(chart.Sums, " Phy =     Emo =     Intellect = ");
+    EXPECT_EQ(chart.DoublePluses, "  Double pluses  = 0");
+    EXPECT_EQ(chart.Balance, "   0  0  =  0");
+    EXPECT_EQ(world.dialogs.boxes.size(), rejected ? 2u : 0u);
+  }
 }
 
 TEST(ChartTeam, LinesAreTwentySixCharactersWithTheNameCut) {
@@ -68,8 +75,8 @@ TEST(ChartTeam, SumsScalesAndSkipsMembersThatFailTheDateChecks) {
   ChartWorld world;
   world.g.EmotionalSymbols[2] = '+';
   world.g.EmotionalSymbols[1] = 'X';
-  world.g.PhysicalScale[2] = 1.5;
-  world.g.PhysicalScale[1] = -4;
+  world.g.PhysicalScale[2] = 0.1;
+  world.g.PhysicalScale[1] = 0.2;
   world.g.EmotionalScale[2] = 3;
   world.Member("BORN TODAY", "01/23/2000");      // day 1: entries 2, 2, 2
   world.Member("LATE", "01/24/2000");            // born after the event date
@@ -79,8 +86,9 @@ TEST(ChartTeam, SumsScalesAndSkipsMembersThatFailTheDateChecks) {
   const TeamChart chart = world.Chart();
   ASSERT_EQ(chart.Lines.size(), 3u);
   EXPECT_EQ(chart.Lines[1], ChartLine("TWENTY TWO", ' ', ' ', ' '));
-  // Physical: 1.5 + (-4) + entry 6 (0); emotional: 3 + entry 24 (0) + entry 1 (0).
-  EXPECT_EQ(chart.Sums, " Phy = -2.5    Emo = 3    Intellect = 0");
+  // Physical: 0.1 + 0.2 + entry 6 (0), the plain sum rather than the nearest binary fraction's
+  // digits; emotional: 3 + entry 24 (0) + entry 1 (0).
+  EXPECT_EQ(chart.Sums, " Phy = 0.3    Emo = 3    Intellect = 0");
   EXPECT_EQ(chart.Balance, "   1  -1  =  0");
   EXPECT_EQ(world.dialogs.Texts(),
             (std::vector<std::string>{"LATE(01/24/2000) was born after the event date (01/23/2000) !",

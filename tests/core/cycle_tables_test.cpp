@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <clocale>
+#include <cstdlib>
+
 #include "support/world.h"
 
 namespace {
@@ -70,6 +73,41 @@ TEST(CycleTables, LineBreaksInASymbolFileAreSymbols) {
   EXPECT_EQ(world.g.PhysicalSymbols[4], '+');
 }
 
+// The machine set to a language that writes numbers with a decimal comma, as the window system
+// sets it from the user's settings. Built for the test: the machine need not have it.
+class DecimalCommaLocale {
+ public:
+  DecimalCommaLocale() {
+    const std::string command =
+        "localedef -i de_DE -f UTF-8 " + folder_.path() + "/de_DE.UTF-8 >/dev/null 2>&1";
+    if (std::system(command.c_str()) != 0) return;
+    setenv("LOCPATH", folder_.path().c_str(), 1);
+    active_ = std::setlocale(LC_ALL, "de_DE.UTF-8") != nullptr &&
+              std::string(std::localeconv()->decimal_point) == ",";
+  }
+  ~DecimalCommaLocale() {
+    std::setlocale(LC_ALL, "C");
+    unsetenv("LOCPATH");
+  }
+  bool active() const { return active_; }
+
+ private:
+  TempFolder folder_;
+  bool active_ = false;
+};
+
+TEST(CycleTables, ScaleNumbersReadTheSameInEveryLanguage) {
+  World world(false);
+  world.folder.AddShippedData();
+  world.folder.Write("BR_PHY.SCA", "-1.5,+2,0.25" + std::string(20, ',') + "0");
+  const DecimalCommaLocale german;
+  ASSERT_TRUE(german.active());
+  ASSERT_TRUE(LoadCycleTables(world.g));
+  EXPECT_EQ(world.g.PhysicalScale[1], -1.5);
+  EXPECT_EQ(world.g.PhysicalScale[2], 2);
+  EXPECT_EQ(world.g.PhysicalScale[3], 0.25);
+}
+
 class BrokenTable : public testing::TestWithParam<std::pair<const char*, const char*>> {};
 
 TEST_P(BrokenTable, StopsTheLoadWithTheDataFolderInTheMessage) {
@@ -93,6 +131,7 @@ INSTANTIATE_TEST_SUITE_P(
                     std::pair<const char*, const char*>{"BR_PHY.SYM", nullptr},
                     std::pair<const char*, const char*>{"BR_EMO.SYM", "+-*"},
                     std::pair<const char*, const char*>{"BR_PHY.SCA", "1,2,3"},
-                    std::pair<const char*, const char*>{"BR_INT.SCA", "high,2,3"}));
+                    std::pair<const char*, const char*>{"BR_INT.SCA", "high,2,3"},
+                    std::pair<const char*, const char*>{"BR_EMO.SCA", "1,2,3,,,,,,,,,,,,,,,,,,,,,,,,,inf"}));
 
 }  // namespace

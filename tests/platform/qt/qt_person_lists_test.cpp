@@ -1,6 +1,7 @@
 // The person lists under a real mouse, keyboard and screen reader: what the widget shows and
 // what the window holds must agree after every pick, box and change of focus.
 #include <QAccessible>
+#include <QInputMethodEvent>
 #include <QComboBox>
 #include <QMimeData>
 #include <QLineEdit>
@@ -189,6 +190,25 @@ TEST(TeamManagerOnScreen, AnyButtonPicksThePersonADropAddsIt) {
   EXPECT_TRUE(manager.cmdDown.Enabled());
   QTest::mouseClick(screen.desktop.Window(manager), Qt::LeftButton, {}, QPoint(3, 3));
   EXPECT_FALSE(manager.cmdDown.Enabled());
+}
+
+// Letters the program's single-byte text cannot hold are left out as typed, never turned into
+// other characters that cleaning would keep.
+TEST(DetailsDialogOnScreen, TypedLettersTheProgramCannotHoldAreLeftOut) {
+  Screen screen;
+  BR_DB& manager = screen.g.BR_DB.Open(screen.g);
+  const int count = screen.g.ManagerDatabase.Count;
+  manager.DbAdd.Click();
+  BR_FRM& dialog = *screen.g.BR_FRM.get();
+  // Typed as an input method hands over letters a key press cannot name.
+  QInputMethodEvent typed;
+  typed.setCommitString(QStringLiteral("\u0141ukasz \u00d6st"));
+  QApplication::sendEvent(screen.Child<QLineEdit>(dialog, "tb_name"), &typed);
+  QTest::keyClicks(screen.Child<QLineEdit>(dialog, "tb_dob"), QStringLiteral("01/01/1990"));
+  EXPECT_EQ(dialog.tb_name.Text(), "ukasz \xD6st");
+  QTest::mouseClick(screen.Child<QPushButton>(dialog, "Command1"), Qt::LeftButton);
+  ASSERT_EQ(screen.g.ManagerDatabase.Count, count + 1);
+  EXPECT_EQ(screen.g.ManagerDatabase.Persons.back().Name, "UKASZ ST");
 }
 
 }  // namespace
