@@ -129,11 +129,24 @@ TEST_F(Reports, IndividualReportPrintsTheChartOnShow) {
 }
 
 TEST_F(Reports, IndividualReportEndsOnTheLastDescriptionLine) {
-  br_ind& window = OpenPerson("COLE RAY");
-  window.cb_Print.Click();
-  ASSERT_EQ(window.ChartDescription, "Low.");
-  EXPECT_THAT(Calls(printer.calls.end() - 4, printer.calls.end()),
-              ElementsAre("line Description", "line ", "line Low.", "end"));
+  const struct {
+    const char* descriptions;
+    const char* last;
+  } cases[] = {
+      {"[***]\r\nA day.\r\n[++-]\r\nLow.", "Low."},
+      // A state without a section prints what the window shows.
+      {"[***]\r\nA day.\r\n", "No description available"},
+  };
+  for (const auto& c : cases) {
+    folder.Write("biodesc.ini", c.descriptions);
+    printer.calls.clear();
+    br_ind& window = OpenPerson("COLE RAY");
+    window.cb_Print.Click();
+    ASSERT_EQ(window.ChartDescription, c.last);
+    EXPECT_THAT(Calls(printer.calls.end() - 4, printer.calls.end()),
+                ElementsAre("line Description", "line ", std::string("line ") + c.last, "end"));
+    window.cb_close.Click();
+  }
 }
 
 TEST_F(Reports, NoChartOnShowPrintsNothing) {

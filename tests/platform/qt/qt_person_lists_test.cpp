@@ -2,6 +2,7 @@
 // what the window holds must agree after every pick, box and change of focus.
 #include <QAccessible>
 #include <QInputMethodEvent>
+#include <QLabel>
 #include <QComboBox>
 #include <QMimeData>
 #include <QLineEdit>
@@ -160,6 +161,40 @@ TEST(WindowsOnScreen, EveryControlHasANameAndEveryWindowItsRole) {
   EXPECT_EQ(picker->text(QAccessible::Value), team1->currentText());
   auto* up = screen.Child<QPushButton>(*screen.g.BR_TM.get(), "cmdUp");
   EXPECT_EQ(QAccessible::queryAccessibleInterface(up)->text(QAccessible::Name), QStringLiteral("Move up"));
+}
+
+// However the window system draws them, no control of a window covers another, and a label's
+// longest text fits it: the individual window's "Biorhythm" above its cycle lines, the three
+// lines side by side.
+TEST(WindowsOnScreen, NoControlCoversAnotherAndLabelsFitTheirText) {
+  Screen screen;
+  screen.g.br_cp.Open(screen.g);
+  for (Button* open : {&screen.g.br_cp->Command1, &screen.g.br_cp->Command6, &screen.g.br_cp->Command2,
+                       &screen.g.br_cp->Command3}) {
+    open->Click();
+  }
+  br_ind& person = *screen.g.br_ind.get();
+  person.Label5.SetCaption("  Physical   22(+)");
+  person.Label6.SetCaption("  Emotional  27(-)");
+  person.Label7.SetCaption("  Intellect  32(+)");
+  for (const Form* form : screen.desktop.LoadedForms()) {
+    std::vector<std::pair<std::string, QRect>> placed;
+    for (const Control* control : form->Controls()) {
+      if (control->kind() == Control::Kind::Line) continue;
+      auto* widget = screen.Child<QWidget>(*form, control->Name().c_str());
+      ASSERT_NE(widget, nullptr) << form->Name() << "." << control->Name();
+      for (const auto& [other, place] : placed) {
+        // A pixel's rounding of twips aside (the team manager's two arrows touch).
+        const QRect both = widget->geometry().intersected(place);
+        EXPECT_FALSE(both.width() > 1 && both.height() > 1) << form->Name() << ": " << control->Name() << " covers " << other;
+      }
+      placed.emplace_back(control->Name(), widget->geometry());
+      if (auto* label = qobject_cast<QLabel*>(widget); label && !label->wordWrap()) {
+        EXPECT_LE(label->fontMetrics().horizontalAdvance(label->text()), label->contentsRect().width())
+            << form->Name() << "." << control->Name() << " cuts \"" << label->text().toStdString() << "\"";
+      }
+    }
+  }
 }
 
 // Any mouse button on a person of the team's database picks the row a drag will carry; the

@@ -140,6 +140,26 @@ TEST(QtPrinter, DefaultPrinterPrintsBothReports) {
   EXPECT_THAT(program.dialogs.boxes, testing::IsEmpty());
 }
 
+// Two full teams: all 50 rows are printed, running on to a second page.
+TEST(QtPrinter, FiftyRowsRunOnToASecondPage) {
+  TempFolder paper;
+  const QString file = QString::fromStdString(paper.path()) + QStringLiteral("/teams.pdf");
+  Reports program(QtPrinter::Target{{}, file});
+  for (const char* team : {"FULL OFF.BTM", "FULL DEF.BTM"}) {
+    std::string members = "LEAGUE.BDB\r\n";
+    for (int k = 1; k <= 25; ++k) members += team[5] + std::string(" MEMBER ") + std::to_string(k) + "\r\n01/01/1990\r\n";
+    program.folder.Write(team, members);
+  }
+  br_grp& teams = program.OpenComparison("FULL OFF.BTM", "FULL DEF.BTM");
+  ASSERT_EQ(teams.TmContents1.ListCount() + teams.TmContents2.ListCount(), 50);
+  teams.Command3.Click();
+  ASSERT_THAT(program.dialogs.boxes, testing::IsEmpty());
+  EXPECT_TRUE(Output(QStringLiteral("pdfinfo"), {file}).contains(QRegularExpression(QStringLiteral("Pages:\\s+[2-9]\\n"))));
+  std::vector<std::string> rows = World::Rows(teams.TmContents1);
+  for (const std::string& row : World::Rows(teams.TmContents2)) rows.push_back(row);
+  ExpectPrinted(PdfText(file), rows);
+}
+
 TEST(QtPrinter, NoPrinterSaysSoAndTheWindowStaysUsable) {
   Reports program(QtPrinter::Target{QStringLiteral("No Such Printer"), {}});
   br_ind& person = program.Person();
