@@ -127,15 +127,20 @@ TEST(PersonListOnScreen, AScreenReaderPicksARowAndTypesADate) {
   EXPECT_EQ(screen.window->ChartEventDate, "01/01/2000");
 }
 
-// Every window is a frame (the details dialog a dialog), and every list, box, drop-down and
-// button tells a screen reader what it is.
-TEST(WindowsOnScreen, EveryControlHasANameAndEveryWindowItsRole) {
-  Screen screen;
+// The panel, and from it the individual window, the comparison and both managers.
+void OpenTheWindows(Screen& screen) {
   screen.g.br_cp.Open(screen.g);
   for (Button* open : {&screen.g.br_cp->Command1, &screen.g.br_cp->Command6, &screen.g.br_cp->Command2,
                        &screen.g.br_cp->Command3}) {
     open->Click();
   }
+}
+
+// Every window is a frame (the details dialog a dialog), and every list, box, drop-down and
+// button tells a screen reader what it is.
+TEST(WindowsOnScreen, EveryControlHasANameAndEveryWindowItsRole) {
+  Screen screen;
+  OpenTheWindows(screen);
   screen.g.BR_DB->DbAdd.Click();
   ASSERT_TRUE(screen.g.BR_FRM.Loaded());
 
@@ -168,11 +173,7 @@ TEST(WindowsOnScreen, EveryControlHasANameAndEveryWindowItsRole) {
 // lines side by side.
 TEST(WindowsOnScreen, NoControlCoversAnotherAndLabelsFitTheirText) {
   Screen screen;
-  screen.g.br_cp.Open(screen.g);
-  for (Button* open : {&screen.g.br_cp->Command1, &screen.g.br_cp->Command6, &screen.g.br_cp->Command2,
-                       &screen.g.br_cp->Command3}) {
-    open->Click();
-  }
+  OpenTheWindows(screen);
   br_ind& person = *screen.g.br_ind.get();
   person.Label5.SetCaption("  Physical   22(+)");
   person.Label6.SetCaption("  Emotional  27(-)");
