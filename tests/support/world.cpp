@@ -45,3 +45,9 @@ std::vector<std::string> World::Rows(const ItemList& list) {
   for (const ItemList::Item& item : list.Items()) rows.push_back(item.Text);
   return rows;
 }
+
+RecordingDrawing World::Painted(const PictureBox& picture) {
+  RecordingDrawing drawing;
+  picture.Paint(drawing);
+  return drawing;
+}

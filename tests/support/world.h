@@ -8,6 +8,7 @@
 #include "charts/br_grp.h"
 #include "charts/br_ind.h"
 #include "core/globals.h"
+#include "platform/picture_box.h"
 #include "support/doubles.h"
 #include "support/test_data.h"
 
@@ -29,6 +30,8 @@ struct World {
   static std::vector<std::string> Rows(const ItemList& list);
   // Makes current the listed person whose entry starts with the name; false when none does.
   static bool PickPerson(br_ind& window, const std::string& name);
+  // What the picture draws, recorded.
+  static RecordingDrawing Painted(const PictureBox& picture);
 
   TempFolder folder;
   FakeDesktop desktop;

@@ -3,12 +3,8 @@
 #include <QImage>
 #include <QRegularExpression>
 #include <QWidget>
-#include <map>
 #include <gtest/gtest.h>
 
-#include "charts/br_curve.h"
-#include "charts/br_outlook.h"
-#include "core/br_cp.h"
 #include "platform/form.h"
 #include "platform/picture_box.h"
 #include "platform/qt/drawing_widget.h"
@@ -16,7 +12,6 @@
 #include "platform/qt/qt_printer.h"
 #include "platform/qt/pdf_tools.h"
 #include "support/test_data.h"
-#include "support/world.h"
 
 namespace {
 
@@ -145,44 +140,6 @@ TEST(QtPrinter, PicturesTakeTheirPlaceAmongTheLines) {
   for (int y = 0; y < page.height(); ++y) {
     if (std::abs(y - row) <= 3) continue;
     for (int x = 0; x < page.width(); ++x) ASSERT_FALSE(Near(page.pixelColor(x, y), Red)) << x << "," << y;
-  }
-}
-
-// What a screen reader tells of each control of the window that is not a label.
-std::map<std::string, QString> ReaderNames(const QtDesktop& screen, const Form& form) {
-  std::map<std::string, QString> names;
-  for (const Control* control : form.Controls()) {
-    if (control->kind() == Control::Kind::Label) continue;
-    auto* widget = screen.Window(form)->findChild<QWidget*>(QString::fromStdString(control->Name()));
-    if (!widget) continue;
-    names[control->Name()] = QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name);
-  }
-  return names;
-}
-
-TEST(PictureWindows, NameEveryControlForAScreenReader) {
-  QtDesktop screen;
-  World program(screen);
-  GLOBAL& g = program.g;
-  g.br_cp.Open(g);
-  g.EventDate = "06/15/2005";
-  br_ind& person = program.OpenIndividual();
-  person.Contents.SetListIndex(0);
-  person.cb_Graph.Click();
-  br_grp& teams = program.OpenComparison("HARBOR OFF.BTM", "SUMMIT DEF.BTM");
-  teams.cb_Outlook.Click();
-  ASSERT_TRUE(g.br_curve.Loaded() && g.br_outlook.Loaded());
-
-  EXPECT_EQ(ReaderNames(screen, person)["cb_Graph"], QStringLiteral("Graph"));
-  EXPECT_EQ(ReaderNames(screen, teams)["cb_Outlook"], QStringLiteral("Outlook"));
-  const std::map<std::string, QString> curve = ReaderNames(screen, *g.br_curve.get());
-  EXPECT_EQ(curve.at("Chart"), QString::fromStdString(g.br_curve->Label1.Caption()));
-  EXPECT_EQ(curve.at("CriticalDays"), QStringLiteral("Critical Days"));
-  const std::map<std::string, QString> outlook = ReaderNames(screen, *g.br_outlook.get());
-  EXPECT_EQ(outlook.size(), 4u);
-  EXPECT_EQ(outlook.at("Days"), QStringLiteral("Outlook by day"));
-  for (const auto& names : {curve, outlook}) {
-    for (const auto& [control, name] : names) EXPECT_FALSE(name.trimmed().isEmpty()) << control;
   }
 }
 

@@ -6,13 +6,9 @@
 
 #include "core/br_about.h"
 #include "core/br_cp.h"
-#include "core/globals.h"
-#include "platform/qt/list_view.h"
 #include "platform/qt/control_binding.h"
-#include "platform/qt/qt_desktop.h"
+#include "platform/qt/list_view.h"
 #include "platform/qt/screen.h"
-#include "support/doubles.h"
-#include "support/test_data.h"
 
 namespace {
 
@@ -41,42 +37,33 @@ class ListsForm : public Form {
   int dropRow = -2;
 };
 
-template <class W>
-W* Child(const QtDesktop& desktop, const Form& form, const char* name) {
-  QWidget* window = desktop.Window(form);
-  return window ? window->findChild<W*>(QString::fromLatin1(name)) : nullptr;
-}
+// The two lists shown on the offscreen screen.
+class ListsWindow : public testing::Test {
+ public:
+  void SetUp() override { form.Show(); }
+  ListView* View(const char* name) const { return Child<ListView>(desktop, form, name); }
 
-struct QtWorld {
-  QtWorld() { folder.AddShippedData(); }
-  TempFolder folder;
   QtDesktop desktop;
-  ScriptedDialogs dialogs;
-  RecordingPrinter printer;
-  FixedClock clock{Date{std::chrono::year{2005}, std::chrono::June, std::chrono::day{15}}};
-  GLOBAL g{Platform{desktop, dialogs, printer, clock, folder.path()}};
+  ListsForm form{desktop};
 };
 
 TEST(QtBinding, PanelButtonPressedOnScreenOpensItsWindow) {
-  QtWorld world;
-  world.g.br_cp.Open(world.g);
-  ASSERT_TRUE(world.g.BR_ABOUT.Loaded());
-  world.g.BR_ABOUT->Unload();
-  ASSERT_FALSE(world.g.BR_ABOUT.Loaded());
+  Screen screen;
+  screen.g.br_cp.Open(screen.g);
+  ASSERT_TRUE(screen.g.BR_ABOUT.Loaded());
+  screen.g.BR_ABOUT->Unload();
+  ASSERT_FALSE(screen.g.BR_ABOUT.Loaded());
 
-  auto* about = Child<QPushButton>(world.desktop, *world.g.br_cp.get(), "Command4");
+  auto* about = screen.Child<QPushButton>(*screen.g.br_cp.get(), "Command4");
   ASSERT_NE(about, nullptr);
   EXPECT_EQ(about->text(), QStringLiteral("Ab&out"));
   QTest::mouseClick(about, Qt::LeftButton);
-  EXPECT_TRUE(world.g.BR_ABOUT.Loaded());
-  EXPECT_NE(world.desktop.Window(*world.g.BR_ABOUT.get()), nullptr);
+  EXPECT_TRUE(screen.g.BR_ABOUT.Loaded());
+  EXPECT_NE(screen.desktop.Window(*screen.g.BR_ABOUT.get()), nullptr);
 }
 
-TEST(QtBinding, SortedListKeepsEachRowsNumberAndShowsOneRefillAtOnce) {
-  QtDesktop desktop;
-  ListsForm form(desktop);
-  form.Show();
-  auto* widget = Child<ListView>(desktop, form, "Left");
+TEST_F(ListsWindow, SortedListKeepsEachRowsNumberAndShowsOneRefillAtOnce) {
+  ListView* widget = View("Left");
   ASSERT_NE(widget, nullptr);
   QAbstractItemModel& rows = *widget->model();
   int resets = 0;
@@ -101,7 +88,7 @@ TEST(QtBinding, SortedListKeepsEachRowsNumberAndShowsOneRefillAtOnce) {
   }
   EXPECT_EQ(widget->accessibleName(), QStringLiteral("People:"));
 
-  QTest::mouseClick(widget->viewport(), Qt::LeftButton, {}, widget->visualRect(rows.index(2, 0)).center());
+  QTest::mouseClick(widget->viewport(), Qt::LeftButton, {}, RowCentre(*widget, 2));
   EXPECT_EQ(form.Left.ListIndex(), 2);
   EXPECT_EQ(form.Left.ItemData(form.Left.ListIndex()), 3);
   EXPECT_EQ(form.clicks, 1);
@@ -116,21 +103,16 @@ TEST(QtBinding, SortedListKeepsEachRowsNumberAndShowsOneRefillAtOnce) {
   EXPECT_FALSE(widget->currentIndex().isValid());
 }
 
-TEST(QtBinding, DropBetweenListsReachesTheTargetWithSourceAndRow) {
-  QtDesktop desktop;
-  ListsForm form(desktop);
-  form.Show();
+TEST_F(ListsWindow, DropBetweenListsReachesTheTargetWithSourceAndRow) {
   for (const char* name : {"ANN", "BOB", "CY"}) {
     form.Left.AddItem(name, 1);
     form.Right.AddItem(name, 1);
   }
-  auto* source = Child<ListView>(desktop, form, "Left");
-  auto* target = Child<ListView>(desktop, form, "Right");
-  ASSERT_NE(source, nullptr);
+  ListView* target = View("Right");
   ASSERT_NE(target, nullptr);
-  const std::unique_ptr<QMimeData> data(source->DragData());
+  const std::unique_ptr<QMimeData> data(View("Left")->DragData());
 
-  DropOn(target, data.get(), target->visualRect(target->model()->index(1, 0)).center());
+  DropOn(target, data.get(), RowCentre(*target, 1));
   EXPECT_EQ(form.dropSource, &form.Left);
   EXPECT_EQ(form.dropRow, 1);
 
@@ -141,31 +123,15 @@ TEST(QtBinding, DropBetweenListsReachesTheTargetWithSourceAndRow) {
   form.dropSource = nullptr;
   QMimeData foreign;
   foreign.setText(QStringLiteral("ANN"));
-  DropOn(target, &foreign, target->visualRect(target->model()->index(0, 0)).center());
+  DropOn(target, &foreign, RowCentre(*target, 0));
   EXPECT_EQ(form.dropSource, nullptr);
 }
 
-TEST(QtBinding, CloseBoxUnloadsTheForm) {
-  QtDesktop desktop;
-  ListsForm form(desktop);
-  form.Show();
+TEST_F(ListsWindow, TheWindowShowsTheFormsStateAndItsCloseBoxUnloadsIt) {
   QWidget* window = desktop.Window(form);
   ASSERT_NE(window, nullptr);
   EXPECT_TRUE(window->isVisible());
   EXPECT_EQ(window->windowTitle(), QStringLiteral("Lists"));
-
-  window->close();
-  EXPECT_FALSE(form.Loaded());
-  EXPECT_EQ(desktop.Window(form), nullptr);
-  EXPECT_TRUE(desktop.LoadedForms().empty());
-}
-
-TEST(QtBinding, DisabledFormAndBusyPointerShowOnTheWindow) {
-  QtDesktop desktop;
-  ListsForm form(desktop);
-  form.Show();
-  QWidget* window = desktop.Window(form);
-  ASSERT_NE(window, nullptr);
   form.SetEnabled(false);
   form.SetMousePointer(Form::Pointer::Busy);
   EXPECT_FALSE(window->isEnabled());
@@ -174,6 +140,11 @@ TEST(QtBinding, DisabledFormAndBusyPointerShowOnTheWindow) {
   form.SetMousePointer(Form::Pointer::Default);
   EXPECT_TRUE(window->isEnabled());
   EXPECT_EQ(window->cursor().shape(), Qt::ArrowCursor);
+
+  window->close();
+  EXPECT_FALSE(form.Loaded());
+  EXPECT_EQ(desktop.Window(form), nullptr);
+  EXPECT_TRUE(desktop.LoadedForms().empty());
 }
 
 }  // namespace

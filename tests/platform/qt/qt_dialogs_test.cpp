@@ -8,39 +8,30 @@
 
 namespace {
 
-// Presses a key on the modal box once it is up.
-void PressOnBox(Qt::Key key, QString* title = nullptr) {
-  QTimer::singleShot(0, [key, title] {
+// Once the modal box is up, notes its title, types the text into it and presses the key.
+void AnswerBox(Qt::Key key, const QString& typed = {}, QString* title = nullptr) {
+  QTimer::singleShot(0, [=] {
     QWidget* box = QApplication::activeModalWidget();
     if (!box) return;
     if (title) *title = box->windowTitle();
+    if (!typed.isEmpty()) QTest::keyClicks(box->focusWidget(), typed);
     QTest::keyClick(box, key);
   });
 }
 
-TEST(QtDialogs, EscapeOnOkCancelAnswersCancelAndEnterAnswersOk) {
+TEST(QtDialogs, EscapeCancelsAndEnterAnswersOkWithTheTypedText) {
   QtDialogs dialogs;
   QString title;
-  PressOnBox(Qt::Key_Escape, &title);
+  AnswerBox(Qt::Key_Escape, {}, &title);
   EXPECT_EQ(dialogs.MsgBox("Delete the team?", Buttons::OKCancel, Icon::Question, "Team"), Answer::Cancel);
   EXPECT_EQ(title, QStringLiteral("Team"));
-
-  PressOnBox(Qt::Key_Return, &title);
+  AnswerBox(Qt::Key_Return, {}, &title);
   EXPECT_EQ(dialogs.MsgBox("Delete the team?", Buttons::OKCancel, Icon::Question, ""), Answer::OK);
   EXPECT_EQ(title, QStringLiteral("Ondulix"));
-}
 
-TEST(QtDialogs, InputBoxGivesTheTypedTextOrNothingWhenCancelled) {
-  QtDialogs dialogs;
-  QTimer::singleShot(0, [] {
-    QWidget* box = QApplication::activeModalWidget();
-    if (!box) return;
-    QTest::keyClicks(box->focusWidget(), QStringLiteral("LIONS"));
-    QTest::keyClick(box, Qt::Key_Return);
-  });
+  AnswerBox(Qt::Key_Return, QStringLiteral("LIONS"));
   EXPECT_EQ(dialogs.InputBox("Team name:", "New team"), "LIONS");
-
-  PressOnBox(Qt::Key_Escape);
+  AnswerBox(Qt::Key_Escape, QStringLiteral("LIONS"));
   EXPECT_EQ(dialogs.InputBox("Team name:", "New team"), "");
 }
 

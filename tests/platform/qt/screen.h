@@ -18,6 +18,13 @@
 #include "support/doubles.h"
 #include "support/test_data.h"
 
+// The control's widget on the form's window; null when either is not shown.
+template <class W>
+W* Child(const QtDesktop& desktop, const Form& form, const char* name) {
+  QWidget* window = desktop.Window(form);
+  return window ? window->findChild<W*>(QString::fromLatin1(name)) : nullptr;
+}
+
 struct Screen {
   Screen() {
     folder.AddShippedData(true);
@@ -36,8 +43,7 @@ struct Screen {
 
   template <class W>
   W* Child(const Form& form, const char* name) const {
-    QWidget* window = desktop.Window(form);
-    return window ? window->findChild<W*>(QString::fromLatin1(name)) : nullptr;
+    return ::Child<W>(desktop, form, name);
   }
 
   TempFolder folder;
