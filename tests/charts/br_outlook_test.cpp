@@ -146,6 +146,8 @@ TEST_F(BrOutlook, TakesTheLastComputedDateAndLeavesBadDatesOutSilently) {
   comparison.cb_Outlook.Click();
   EXPECT_EQ(g.br_outlook.get(), &window);
   EXPECT_EQ(Table(window)[0].date, "07/01/2005");
+  window.cb_close.Click();
+  EXPECT_FALSE(g.br_outlook.Loaded());
 }
 
 TEST_F(BrOutlook, ComesOnlyAfterAComputation) {
@@ -154,25 +156,6 @@ TEST_F(BrOutlook, ComesOnlyAfterAComputation) {
   br_grp& comparison = Comparison();
   EXPECT_FALSE(comparison.cb_Outlook.Enabled());
   comparison.cb_Outlook.Click();
-  EXPECT_FALSE(g.br_outlook.Loaded());
-}
-
-TEST_F(BrOutlook, PrintsTheRowsInTheTeamReportsFont) {
-  br_outlook& window = Outlook(Comparison());
-  window.cb_Print.Click();
-  EXPECT_THAT(dialogs.boxes, IsEmpty());
-  const std::string M(6, ' ');
-  const std::vector<std::string> expected = {
-      "font courier new", "size 12", "bold 1", "line ", "line ", "line ", "line ", "line ",
-      "line " + M + "Team Outlook", "line " + M + "Event Date : 06/15/2005", "line " + M + "Print Date : 06/15/2005",
-      "line ", "line " + M + "Team 1 : HARBOR OFF.BTM", "line " + M + "Team 2 : SUMMIT DEF.BTM", "line ",
-      "line " + M + window.Label3.Caption(), "line " + M + window.Label4.Caption(), "line ", "size 11", "bold 0",
-      "line " + M + OutlookHeading};
-  ASSERT_EQ(printer.calls.size(), expected.size() + OutlookDays + 1);
-  EXPECT_EQ(std::vector<std::string>(printer.calls.begin(), printer.calls.begin() + expected.size()), expected);
-  EXPECT_EQ(printer.calls[expected.size()], "line " + M + window.Days.List(0));
-  EXPECT_EQ(printer.calls.back(), "end");
-  window.cb_close.Click();
   EXPECT_FALSE(g.br_outlook.Loaded());
 }
 

@@ -1,5 +1,5 @@
-// The team and individual reports, call for call on the recording printer: fonts, lines and the
-// end of the document; and what a failing printer leaves behind, for every window that prints.
+// Every printed report, call for call on the recording printer: fonts, lines and the end of the
+// document, and what a failing printer leaves behind.
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
@@ -118,6 +118,36 @@ TEST_F(Reports, IndividualReportPrintsTheChartOnShow) {
   // The description's closing line break leaves one empty line at the end.
   e.Line("A day of new beginnings.").Line("Rest early.").Blank(1).End();
   EXPECT_THAT(printer.calls, ElementsAreArray(e.calls));
+}
+
+// The curves and the outlook print what their windows show, the curves' picture as drawn there.
+TEST_F(Reports, CurveAndOutlookReportsPrintWhatTheirWindowsShow) {
+  OpenPerson("ADAMS JOE").cb_Graph.Click();
+  br_curve& curves = *g.br_curve.get();
+  curves.cb_Print.Click();
+  Expected e;
+  e.Font("Courier").Style(16, true).Blank(2).Line("Biorhythm Curves for ADAMS JOE").Style(11, false).Blank(2);
+  e.Line("Born on    : 01/01/2000").Line("Event Date : 01/01/2000").Line("Period     : 12/25/1999 - 01/29/2000");
+  e.Line("Print Date : 06/15/2005").Blank(2).Add("picture 10800 5400").Blank(2).Line("Critical Days").Blank(1);
+  for (const std::string& row : Rows(curves.CriticalDays)) e.Line(row);
+  EXPECT_THAT(printer.calls, ElementsAreArray(e.End().calls));
+  ASSERT_EQ(printer.pictures.size(), 1u);
+  const RecordingDrawing screen = Painted(curves.Chart);
+  EXPECT_EQ(printer.pictures[0].Texts(), screen.Texts());
+  for (const Colour& ink : CycleInks) EXPECT_EQ(printer.pictures[0].Polylines(ink), screen.Polylines(ink));
+
+  printer.calls.clear();
+  OpenTeams().cb_Outlook.Click();
+  br_outlook& outlook = *g.br_outlook.get();
+  outlook.cb_Print.Click();
+  Expected o;
+  o.Font("courier new").Style(12, true).Blank(5).Line(M + "Team Outlook").Line(M + "Event Date : 01/01/2000");
+  o.Line(M + "Print Date : 06/15/2005").Blank(1).Line(M + "Team 1 : BLUE OFF.BTM").Line(M + "Team 2 : RED DEF.BTM");
+  o.Blank(1).Line(M + outlook.Label3.Caption()).Line(M + outlook.Label4.Caption()).Blank(1);
+  o.Style(11, false).Line(M + OutlookHeading);
+  for (const std::string& row : Rows(outlook.Days)) o.Line(M + row);
+  EXPECT_THAT(printer.calls, ElementsAreArray(o.End().calls));
+  EXPECT_THAT(dialogs.boxes, IsEmpty());
 }
 
 TEST_F(Reports, IndividualReportEndsOnTheLastDescriptionLine) {
