@@ -16,12 +16,10 @@ using Texts = std::vector<std::string>;
 
 namespace {
 
-const std::string People = "PEOPLE.BDB\r\nADAMS JOE\r\n01/01/2000\r\nCOLE RAY\r\n03/01/1990\r\n";
-
 class BrGrp : public testing::Test, public World {
  public:
   void SetUp() override {
-    folder.Write("PEOPLE.BDB", People.substr(12));
+    folder.Write("PEOPLE.BDB", "ADAMS JOE\r\n01/01/2000\r\nCOLE RAY\r\n03/01/1990\r\n");
     g.br_cp.Open(g);
     g.EventDate = "01/01/2000";
   }
