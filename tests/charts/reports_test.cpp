@@ -196,9 +196,10 @@ TEST_F(Reports, AFailedReportIsDroppedAndTheNextStartsClean) {
                  {person, person.cb_Print},
                  {*g.br_curve.get(), g.br_curve->cb_Print},
                  {*g.br_outlook.get(), g.br_outlook->cb_Print}};
+  std::vector<Form::Pointer> pointers;
   for (const auto& report : reports) {
     SCOPED_TRACE(report.window.Name());
-    std::vector<Form::Pointer> pointers;
+    pointers.clear();
     printer.onCall = [&] { pointers.push_back(report.window.MousePointer()); };
     printer.failFrom = -1;
     printer.calls.clear();

@@ -94,19 +94,6 @@ TEST(ChartTeam, SumsScalesAndSkipsMembersThatFailTheDateChecks) {
                                       "Invalid date of birth : NO DATE(soon) !"}));
 }
 
-TEST(ChartTeam, ChartsTheShippedTablesOnTheEventDate) {
-  World world;
-  world.g.EventDate = "01/24/2000";
-  TeamRecord team;
-  AddMember(world.g, "ADAMS JOE", "01/01/2000", team);
-  AddMember(world.g, "COLE RAY", "03/01/1990", team);
-  // Day 24 and day 3617: ADAMS stands on entries 2 (*, 0), 25 (-, -8), 25 (-, -10); COLE on
-  // 7 (+, 10), 6 (+, 8), 21 (-, -5).
-  const TeamChart chart = ChartTeam(world.g, team, world.g.GroupEmoUp2, world.g.GroupEmoDown2);
-  EXPECT_EQ(chart.Lines, (std::vector<std::string>{"ADAMS JOE            * - -", "COLE RAY             + + -"}));
-  EXPECT_EQ(chart.Sums, " Phy = 10    Emo = 0    Intellect = -15");
-}
-
 TEST(GrandTotal, AddsTheFourCounters) {
   World world(false);
   world.g.GroupEmoUp1 = 3;

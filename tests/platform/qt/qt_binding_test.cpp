@@ -4,7 +4,7 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
-#include "core/br_about.h"
+#include "charts/br_ind.h"
 #include "core/br_cp.h"
 #include "platform/qt/control_binding.h"
 #include "platform/qt/list_view.h"
@@ -50,16 +50,13 @@ class ListsWindow : public testing::Test {
 TEST(QtBinding, PanelButtonPressedOnScreenOpensItsWindow) {
   Screen screen;
   screen.g.br_cp.Open(screen.g);
-  ASSERT_TRUE(screen.g.BR_ABOUT.Loaded());
-  screen.g.BR_ABOUT->Unload();
-  ASSERT_FALSE(screen.g.BR_ABOUT.Loaded());
-
-  auto* about = screen.Child<QPushButton>(*screen.g.br_cp.get(), "Command4");
-  ASSERT_NE(about, nullptr);
-  EXPECT_EQ(about->text(), QStringLiteral("Ab&out"));
-  QTest::mouseClick(about, Qt::LeftButton);
-  EXPECT_TRUE(screen.g.BR_ABOUT.Loaded());
-  EXPECT_NE(screen.desktop.Window(*screen.g.BR_ABOUT.get()), nullptr);
+  auto* button = screen.Child<QPushButton>(*screen.g.br_cp.get(), "Command1");
+  ASSERT_NE(button, nullptr);
+  EXPECT_EQ(button->text(), QStringLiteral("&Bio Calendar"));
+  ASSERT_FALSE(screen.g.br_ind.Loaded());
+  QTest::mouseClick(button, Qt::LeftButton);
+  EXPECT_TRUE(screen.g.br_ind.Loaded());
+  EXPECT_NE(screen.desktop.Window(*screen.g.br_ind.get()), nullptr);
 }
 
 TEST_F(ListsWindow, SortedListKeepsEachRowsNumberAndShowsOneRefillAtOnce) {
