@@ -6,7 +6,6 @@
 #include <QComboBox>
 #include <QMimeData>
 #include <QLineEdit>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
 #include <gtest/gtest.h>
