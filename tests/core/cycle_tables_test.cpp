@@ -9,30 +9,23 @@
 
 namespace {
 
-struct PositionCase {
-  int days;  // from the date of birth to the event date
-  int physical, emotional, intellectual;  // positions; the entries are one more
-};
-
-class CyclePositionCase : public testing::TestWithParam<PositionCase> {};
-
-TEST_P(CyclePositionCase, PlacesTheDayInEachCycle) {
+TEST(CyclePosition, PlacesTheDayInEachCycle) {
+  const struct {
+    int days;  // from the date of birth to the event date
+    int physical, emotional, intellectual;  // positions; the entries are one more
+  } cases[] = {{0, 1, 1, 1}, {22, 0, 23, 23}, {23, 1, 24, 24}, {27, 5, 0, 28}, {32, 10, 5, 0}};
   const Date dob = *ReadDate("01/01/2000");
-  const Date event = AddDays(dob, GetParam().days);
-  EXPECT_EQ(DayNumber(dob, event), GetParam().days + 1);
-  const int lengths[] = {23, 28, 33};
-  const int expected[] = {GetParam().physical, GetParam().emotional, GetParam().intellectual};
-  for (int c = 0; c < 3; ++c) {
-    const CyclePlace place = CyclePosition(dob, event, lengths[c]);
-    EXPECT_EQ(place.Position, expected[c]) << lengths[c];
-    EXPECT_EQ(place.Entry, expected[c] + 1) << lengths[c];
+  for (const auto& c : cases) {
+    const Date event = AddDays(dob, c.days);
+    EXPECT_EQ(DayNumber(dob, event), c.days + 1);
+    const std::pair<int, int> cycles[] = {{23, c.physical}, {28, c.emotional}, {33, c.intellectual}};
+    for (const auto& [length, position] : cycles) {
+      const CyclePlace place = CyclePosition(dob, event, length);
+      EXPECT_EQ(place.Position, position) << c.days << " days, cycle " << length;
+      EXPECT_EQ(place.Entry, position + 1) << c.days << " days, cycle " << length;
+    }
   }
 }
-
-INSTANTIATE_TEST_SUITE_P(Days, CyclePositionCase,
-                         testing::Values(PositionCase{0, 1, 1, 1}, PositionCase{22, 0, 23, 23},
-                                         PositionCase{23, 1, 24, 24}, PositionCase{27, 5, 0, 28},
-                                         PositionCase{32, 10, 5, 0}));
 
 TEST(CycleTables, StateOnReadsTheEntriesOfTheDay) {
   World world;
@@ -44,33 +37,6 @@ TEST(CycleTables, StateOnReadsTheEntriesOfTheDay) {
   EXPECT_EQ(state.EmotionalScale, world.g.EmotionalScale[25]);
   EXPECT_EQ(state.StateKey(), std::string({world.g.PhysicalSymbols[2], world.g.EmotionalSymbols[25],
                                            world.g.IntellectualSymbols[25]}));
-}
-
-TEST(CycleTables, LoadTakesTheFirstCharactersAndFieldsOfEachFile) {
-  World world(false);
-  world.folder.AddShippedData();
-  world.folder.Write("BR_PHY.SYM", "ABCDEFGHIJKLMNOPQRSTUVWxyz");
-  world.folder.Write("BR_EMO.SCA", "1,2\r\n\r\n4\r\n5,6,7,8,9,10,11,12,13,14,15,16,17,18,19,20,21,22,23,24,25,26,27,99");
-  ASSERT_TRUE(LoadCycleTables(world.g));
-  EXPECT_EQ(world.g.PhysicalSymbols[1], 'A');
-  EXPECT_EQ(world.g.PhysicalSymbols[23], 'W');
-  EXPECT_EQ(world.g.EmotionalScale[2], 2);
-  EXPECT_EQ(world.g.EmotionalScale[3], 0);  // the empty line is an entry without a value
-  EXPECT_EQ(world.g.EmotionalScale[4], 4);
-  EXPECT_EQ(world.g.EmotionalScale[27], 27);
-  EXPECT_EQ(world.g.EmotionalScale[28], 99);
-}
-
-TEST(CycleTables, LineBreaksInASymbolFileAreSymbols) {
-  World world(false);
-  world.folder.AddShippedData();
-  std::string oneAPerLine;
-  for (int i = 0; i < 23; ++i) oneAPerLine += "+\r\n";
-  world.folder.Write("BR_PHY.SYM", oneAPerLine);
-  ASSERT_TRUE(LoadCycleTables(world.g));
-  EXPECT_EQ(world.g.PhysicalSymbols[1], '+');
-  EXPECT_EQ(world.g.PhysicalSymbols[2], '\r');
-  EXPECT_EQ(world.g.PhysicalSymbols[4], '+');
 }
 
 // The machine set to a language that writes numbers with a decimal comma, as the window system
@@ -96,42 +62,51 @@ class DecimalCommaLocale {
   bool active_ = false;
 };
 
-TEST(CycleTables, ScaleNumbersReadTheSameInEveryLanguage) {
+// Symbol files give their first characters, line breaks included; scale files their first
+// fields, numbers read the same in every language.
+TEST(CycleTables, LoadTakesTheFirstCharactersAndFieldsOfEachFile) {
   World world(false);
   world.folder.AddShippedData();
+  world.folder.Write("BR_PHY.SYM", "ABCDEFGHIJKLMNOPQRSTUVWxyz");
+  std::string oneAPerLine;
+  for (int i = 0; i < 23; ++i) oneAPerLine += "+\r\n";
+  world.folder.Write("BR_INT.SYM", oneAPerLine);
+  world.folder.Write("BR_EMO.SCA", "1,2\r\n\r\n4\r\n5,6,7,8,9,10,11,12,13,14,15,16,17,18,19,20,21,22,23,24,25,26,27,99");
   world.folder.Write("BR_PHY.SCA", "-1.5,+2,0.25" + std::string(20, ',') + "0");
   const DecimalCommaLocale german;
   ASSERT_TRUE(german.active());
   ASSERT_TRUE(LoadCycleTables(world.g));
+  EXPECT_EQ(world.g.PhysicalSymbols[1], 'A');
+  EXPECT_EQ(world.g.PhysicalSymbols[23], 'W');
+  EXPECT_EQ(world.g.IntellectualSymbols[1], '+');
+  EXPECT_EQ(world.g.IntellectualSymbols[2], '\r');
+  EXPECT_EQ(world.g.IntellectualSymbols[4], '+');
+  EXPECT_EQ(world.g.EmotionalScale[2], 2);
+  EXPECT_EQ(world.g.EmotionalScale[3], 0);  // the empty line is an entry without a value
+  EXPECT_EQ(world.g.EmotionalScale[4], 4);
+  EXPECT_EQ(world.g.EmotionalScale[27], 27);
+  EXPECT_EQ(world.g.EmotionalScale[28], 99);
   EXPECT_EQ(world.g.PhysicalScale[1], -1.5);
   EXPECT_EQ(world.g.PhysicalScale[2], 2);
   EXPECT_EQ(world.g.PhysicalScale[3], 0.25);
 }
 
-class BrokenTable : public testing::TestWithParam<std::pair<const char*, const char*>> {};
-
-TEST_P(BrokenTable, StopsTheLoadWithTheDataFolderInTheMessage) {
-  World world(false);
-  world.folder.AddShippedData();
-  if (GetParam().second) {
-    world.folder.Write(GetParam().first, GetParam().second);
-  } else {
-    world.folder.Remove(GetParam().first);
+TEST(CycleTables, AMissingOrBrokenTableStopsTheLoadNamingTheDataFolder) {
+  const std::pair<const char*, const char*> broken[] = {  // no contents: no such file
+      {"BR_INT.SCA", nullptr},      {"BR_PHY.SYM", nullptr}, {"BR_EMO.SYM", "+-*"},
+      {"BR_PHY.SCA", "1,2,3"},      {"BR_INT.SCA", "high,2,3"},
+      {"BR_EMO.SCA", "1,2,3,,,,,,,,,,,,,,,,,,,,,,,,,inf"}};
+  for (const auto& [file, contents] : broken) {
+    SCOPED_TRACE(file);
+    World world(false);
+    world.folder.AddShippedData();
+    contents ? world.folder.Write(file, contents) : world.folder.Remove(file);
+    EXPECT_FALSE(LoadCycleTables(world.g));
+    ASSERT_EQ(world.dialogs.boxes.size(), 1u);
+    EXPECT_EQ(world.dialogs.boxes[0].text, "Cannot read data files! " + world.folder.path());
+    EXPECT_EQ(world.dialogs.boxes[0].title, "Error");
+    EXPECT_EQ(world.dialogs.boxes[0].icon, Icon::Question);
   }
-  EXPECT_FALSE(LoadCycleTables(world.g));
-  ASSERT_EQ(world.dialogs.boxes.size(), 1u);
-  EXPECT_EQ(world.dialogs.boxes[0].text, "Cannot read data files! " + world.folder.path());
-  EXPECT_EQ(world.dialogs.boxes[0].title, "Error");
-  EXPECT_EQ(world.dialogs.boxes[0].icon, Icon::Question);
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Files, BrokenTable,
-    testing::Values(std::pair<const char*, const char*>{"BR_INT.SCA", nullptr},
-                    std::pair<const char*, const char*>{"BR_PHY.SYM", nullptr},
-                    std::pair<const char*, const char*>{"BR_EMO.SYM", "+-*"},
-                    std::pair<const char*, const char*>{"BR_PHY.SCA", "1,2,3"},
-                    std::pair<const char*, const char*>{"BR_INT.SCA", "high,2,3"},
-                    std::pair<const char*, const char*>{"BR_EMO.SCA", "1,2,3,,,,,,,,,,,,,,,,,,,,,,,,,inf"}));
 
 }  // namespace

@@ -13,14 +13,12 @@ namespace fs = std::filesystem;
 
 namespace {
 
-struct UserFolderCase {
-  const char* xdgDataHome;
-  const char* home;
-  const char* expected;
-};
-
 TEST(DataFolder, TheUserFolderFollowsXdgDataHomeElseHome) {
-  const UserFolderCase cases[] = {
+  const struct {
+    const char* xdgDataHome;
+    const char* home;
+    const char* expected;
+  } cases[] = {
       {"/data/me", "/home/me", "/data/me/Ondulix"},
       {nullptr, "/home/me", "/home/me/.local/share/Ondulix"},
       {"", "/home/me", "/home/me/.local/share/Ondulix"},
@@ -28,7 +26,7 @@ TEST(DataFolder, TheUserFolderFollowsXdgDataHomeElseHome) {
       {nullptr, nullptr, ""},
       {"", "relative", ""},
   };
-  for (const UserFolderCase& c : cases) {
+  for (const auto& c : cases) {
     EXPECT_EQ(UserDataFolder(c.xdgDataHome, c.home), c.expected)
         << (c.xdgDataHome ? c.xdgDataHome : "(unset)") << " " << (c.home ? c.home : "(unset)");
   }
@@ -67,15 +65,6 @@ class Installed {
 const char* const Shipped[] = {"BR_PHY.SYM", "BR_EMO.SYM", "BR_INT.SYM", "BR_PHY.SCA",
                                "BR_EMO.SCA", "BR_INT.SCA", "biodesc.ini", "LEAGUE.BDB",
                                "PERSONAL.BDB", "COMETS.BTM", "HARBOR OFF.BTM"};
-
-TEST(DataFolder, AWritableProgramFolderStaysTheDataFolder) {
-  TempFolder program;
-  program.AddShippedData(true);
-  TempFolder home;
-  const std::string user = home.path() + "/Ondulix";
-  EXPECT_EQ(ChooseDataFolder(program.path(), user), program.path());
-  EXPECT_FALSE(fs::exists(user));
-}
 
 TEST(DataFolder, AReadOnlyProgramFolderSendsTheUserToAFolderOfTheirOwnSeededFromIt) {
   Installed installed;
@@ -122,9 +111,14 @@ TEST(DataFolder, SeedingRefreshesOnlyOlderTablesAndNeverTouchesTheUsersFiles) {
   EXPECT_EQ(user.Read("BR_PHY.SYM"), "newer table");
 }
 
-TEST(DataFolder, AUserFolderThatCannotBeMadeLeavesTheProgramFolder) {
+// Nothing is made in the user's home when the program folder can be written, or when no folder
+// of their own can be made there.
+TEST(DataFolder, AWritableProgramFolderOrAUserFolderThatCannotBeMadeLeavesTheProgramFolder) {
+  TempFolder writable, home;
+  writable.AddShippedData(true);
+  EXPECT_EQ(ChooseDataFolder(writable.path(), home.path() + "/Ondulix"), writable.path());
+  EXPECT_FALSE(fs::exists(home.path() + "/Ondulix"));
   Installed installed;
-  TempFolder home;
   home.Write("file", "");
   for (const std::string& user : {home.path() + "/file/Ondulix", std::string()}) {
     EXPECT_EQ(ChooseDataFolder(installed.folder.path(), user), installed.folder.path()) << user;

@@ -67,14 +67,6 @@ class BrDb : public testing::Test, public World {
     }
     return names;
   }
-  Names Questions() const {
-    Names questions;
-    for (const auto& box : dialogs.boxes) {
-      if (box.buttons == Buttons::OKCancel) questions.push_back(box.text);
-    }
-    return questions;
-  }
-  std::string LastBox() const { return dialogs.boxes.empty() ? "" : dialogs.boxes.back().text; }
 };
 
 TEST_F(BrDb, ListsDatabasesAndPersonsSorted) {
@@ -103,7 +95,7 @@ TEST_F(BrDb, ModifyAndDeleteActOnThePersonOfTheRow) {
   db().DbDelete.Click();
   EXPECT_EQ(g.ManagerDatabase.Count, 2);
   db().DbDelete.Click();
-  EXPECT_EQ(Questions().back(), "Are you sure you want to delete  ADAMS JIM ? ");
+  EXPECT_EQ(dialogs.Questions().back(), "Are you sure you want to delete  ADAMS JIM ? ");
   EXPECT_THAT(Listed(), ElementsAre("BAKER LUCY"));
   Pick("BAKER LUCY");
   db().DbDelete.Click();
@@ -201,7 +193,7 @@ TEST_P(Commands, AskAndKeepWhatTheAnswersSay) {
     c.act(*this);
   }
 
-  EXPECT_EQ(Questions(), c.questions);
+  EXPECT_EQ(dialogs.Questions(), c.questions);
   EXPECT_EQ(db().DbList.Text(), c.shown);
   for (const auto& [file, names] : c.files) {
     EXPECT_EQ(folder.Has(file), names.has_value()) << file;
@@ -244,11 +236,11 @@ TEST_F(BrDb, NewRefusesANameNoDatabaseMayHave) {
   for (const auto& c : cases) {
     dialogs.inputs = {c.typed};
     db().DbNew.Click();
-    EXPECT_EQ(LastBox(), c.refusal);
+    EXPECT_EQ(dialogs.Last(), c.refusal);
     EXPECT_EQ(dialogs.boxes.back().title, "Error");
     EXPECT_EQ(g.ManagerDatabase.FileName, "PERSONAL.BDB");
   }
-  EXPECT_THAT(Questions(), IsEmpty());
+  EXPECT_THAT(dialogs.Questions(), IsEmpty());
   EXPECT_EQ(db().DbList.ListCount(), 2);
 }
 
@@ -259,7 +251,7 @@ TEST_F(BrDb, NamesWithWildcardsNameTheirOwnFiles) {
   dialogs.inputs = {"keep?", "what*"};
   dialogs.answers = {Answer::Cancel};
   db().DbNew.Click();
-  EXPECT_THAT(Questions(), ElementsAre("Database KEEP?.BDB already exists ! Overwrite ?"));
+  EXPECT_THAT(dialogs.Questions(), ElementsAre("Database KEEP?.BDB already exists ! Overwrite ?"));
   EXPECT_THAT(Saved("KEEP?.BDB"), ElementsAre("KEPT"));
   db().DbNew.Click();
   EXPECT_EQ(db().DbList.Text(), "WHAT*.BDB");
@@ -287,9 +279,18 @@ TEST_F(BrDb, ADatabaseTheListDoesNotShowIsStillShownAndSaved) {
   EXPECT_FALSE(folder.Has(".BDB"));
 }
 
-TEST_F(BrDb, AFailedSaveKeepsTheChangesForAnotherTry) {
+// A name longer than a file name may be: New leaves the database shown as it was, Save As keeps
+// the changes for another try.
+TEST_F(BrDb, AFailedNewOrSaveAsLosesNothing) {
+  const std::string tooLong(300, 'L');
+  dialogs.inputs = {tooLong};
+  db().DbNew.Click();
+  EXPECT_EQ(dialogs.Last(), "Error saving database : " + folder.path() + "/" + tooLong + ".BDB");
+  EXPECT_EQ(db().DbList.Text(), "PERSONAL.BDB");
+  EXPECT_THAT(Listed(), ElementsAre("ADAMS JOE", "BAKER LUCY"));
+  EXPECT_FALSE(db().DbSave.Visible() || g.ManagerDatabase.Modified);
   Add("ADDED");
-  dialogs.inputs = {std::string(300, 'L')};  // longer than a file name may be
+  dialogs.inputs = {tooLong};
   db().DbSaveAs.Click();
   EXPECT_EQ(dialogs.boxes.back().title, "Database Error");
   EXPECT_EQ(g.ManagerDatabase.FileName, "PERSONAL.BDB");
@@ -299,17 +300,6 @@ TEST_F(BrDb, AFailedSaveKeepsTheChangesForAnotherTry) {
   EXPECT_THAT(Saved("PERSONAL.BDB"), ElementsAre("BAKER LUCY", "ADAMS JOE", "ADDED"));
 }
 
-TEST_F(BrDb, AFailedNewLeavesTheDatabaseShownAsItWas) {
-  const std::string tooLong(300, 'L');  // longer than a file name may be
-  dialogs.inputs = {tooLong};
-  db().DbNew.Click();
-  EXPECT_EQ(LastBox(), "Error saving database : " + folder.path() + "/" + tooLong + ".BDB");
-  EXPECT_EQ(db().DbList.Text(), "PERSONAL.BDB");
-  EXPECT_EQ(g.ManagerDatabase.FileName, "PERSONAL.BDB");
-  EXPECT_THAT(Listed(), ElementsAre("ADAMS JOE", "BAKER LUCY"));
-  EXPECT_FALSE(db().DbSave.Visible() || g.ManagerDatabase.Modified);
-}
-
 // A file that could be read only in part (here its end is broken; more persons than a database
 // holds do the same) is never saved away unasked.
 TEST_F(BrDb, AFileReadOnlyInPartIsNotCutDownUnasked) {
@@ -317,11 +307,11 @@ TEST_F(BrDb, AFileReadOnlyInPartIsNotCutDownUnasked) {
   folder.Write("BROKEN.BDB", broken);
   db().RefreshForm();
   db().DbList.SetText("BROKEN.BDB");
-  EXPECT_EQ(LastBox(), "Error loading database : " + folder.path() + "/BROKEN.BDB");
+  EXPECT_EQ(dialogs.Last(), "Error loading database : " + folder.path() + "/BROKEN.BDB");
   Add("ADDED");
   dialogs.answers = {Answer::Cancel};
   db().DbSave.Click();
-  EXPECT_THAT(Questions(), ElementsAre("Database BROKEN.BDB could not be read whole ! Saving keeps "
+  EXPECT_THAT(dialogs.Questions(), ElementsAre("Database BROKEN.BDB could not be read whole ! Saving keeps "
                                        "only the 2 persons shown. Save anyway ?"));
   EXPECT_EQ(folder.Read("BROKEN.BDB"), broken);
   EXPECT_TRUE(db().DbSave.Visible());
@@ -339,19 +329,19 @@ TEST_F(BrDb, AnAddToAFullDatabaseIsRefusedInWords) {
   g.ManagerDatabase.Persons.resize(32767);
   g.ManagerDatabase.Count = 32767;
   db().DbAdd.Click();
-  EXPECT_EQ(LastBox(), "Database full : Database size cannot exceed 32767.");
+  EXPECT_EQ(dialogs.Last(), "Database full : Database size cannot exceed 32767.");
   EXPECT_FALSE(g.BR_FRM.Loaded());
   EXPECT_TRUE(db().Enabled());
 }
 
 TEST_F(BrDb, RemoveRefusesThePersonalDatabaseAndAMissingFile) {
   db().DbRemove.Click();
-  EXPECT_EQ(LastBox(), "Cannot remove personal database : PERSONAL.BDB");
+  EXPECT_EQ(dialogs.Last(), "Cannot remove personal database : PERSONAL.BDB");
   db().DbList.SetText("SMITH.BDB");
   folder.Remove("SMITH.BDB");
   db().DbRemove.Click();
-  EXPECT_EQ(LastBox(), "Error removing database : SMITH.BDB not found ! ");
-  EXPECT_THAT(Questions(), IsEmpty());
+  EXPECT_EQ(dialogs.Last(), "Error removing database : SMITH.BDB not found ! ");
+  EXPECT_THAT(dialogs.Questions(), IsEmpty());
 }
 
 // Every mix of answers to New, Remove and Close, each asked with unsaved changes: what was
@@ -376,7 +366,7 @@ TEST_F(BrDb, NoAnswerLosesASavedPerson) {
     Add("THIRD");
     db().DbClose.Click();
 
-    ASSERT_EQ(Questions().size(), 3u);
+    ASSERT_EQ(dialogs.Questions().size(), 3u);
     const Names personal = Saved("PERSONAL.BDB"), smith = Saved("SMITH.BDB");
     EXPECT_EQ(Names(personal.begin(), personal.begin() + 2), Personal);
     EXPECT_EQ(personal.size(), 2u + (remove && saveOnClose));
@@ -405,7 +395,7 @@ TEST_F(BrDb, DetailsDialogRefusesWhatCannotBeKept) {
   for (const auto& c : cases) {
     Enter(c.name, c.dob);
     ASSERT_TRUE(g.BR_FRM.Loaded()) << c.name;
-    EXPECT_EQ(LastBox(), c.message);
+    EXPECT_EQ(dialogs.Last(), c.message);
     EXPECT_EQ(dialogs.boxes.back().title, "Error");
     EXPECT_EQ(frm().tb_dob.Text(), c.dob);
     EXPECT_FALSE(db().Enabled());

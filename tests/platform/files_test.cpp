@@ -12,40 +12,55 @@
 
 namespace {
 
-TEST(Files, ListMatchesThePatternWithoutRegardToCase) {
+TEST(Files, ReadFindsAnyLetterCaseAndTellsAnEmptyFileFromOneThatCannotBeRead) {
+  TempFolder folder;
+  folder.Write("nfl.bdb", "ADAMS JOE\r\n07/04/1970\r\n");
+  folder.Write("EMPTY.BDB", "");
+  folder.Write("LARGE.BDB", std::string(100000, 'x'));
+  std::filesystem::create_directory(std::filesystem::path(folder.path()) / "FOLDER.BDB");
+  EXPECT_EQ(files::Read(folder.path(), "NFL.BDB"), "ADAMS JOE\r\n07/04/1970\r\n");
+  EXPECT_EQ(files::Read(folder.path(), "EMPTY.BDB"), "");
+  EXPECT_EQ(files::Read(folder.path(), "LARGE.BDB"), std::string(100000, 'x'));
+  EXPECT_FALSE(files::Read(folder.path(), "NBA.BDB").has_value());
+  EXPECT_FALSE(files::Read(folder.path(), "FOLDER.BDB").has_value());
+}
+
+// Letter case never counts, but "*" and "?" in a name are characters like any other.
+TEST(Files, ListAndRemoveIgnoreLetterCaseAndTakeANameAsItIs) {
   TempFolder folder;
   for (const char* name : {"DALOFF.BTM", "daloff2.btm", "NFL.BDB", "README"}) folder.Write(name, "");
   std::vector<std::string> teams = files::List(folder.path(), "*.BTM");
   std::sort(teams.begin(), teams.end());
   EXPECT_EQ(teams, (std::vector<std::string>{"DALOFF.BTM", "daloff2.btm"}));
+  EXPECT_TRUE(files::Remove(folder.path(), "DALOFF2.BTM"));
+  EXPECT_FALSE(folder.Has("daloff2.btm"));
+  EXPECT_FALSE(files::Remove(folder.path(), "DALOFF2.BTM"));
+
+  folder.Write("KEEP1.BDB", "one");
+  EXPECT_FALSE(files::Find(folder.path(), "KEEP?.BDB").has_value());
+  ASSERT_TRUE(files::Replace(folder.path(), "KEEP?.BDB", "literal"));
+  EXPECT_EQ(files::Read(folder.path(), "keep?.bdb"), "literal");
+  EXPECT_EQ(files::Find(folder.path(), "*.BDB"), std::nullopt);
+  EXPECT_TRUE(files::Remove(folder.path(), "KEEP?.BDB"));
+  EXPECT_EQ(folder.Read("KEEP1.BDB"), "one");
 }
 
-TEST(Files, ReadFindsALowerCaseFile) {
+// The old file, found whatever its letter case, gives way to the new one under the upper-case
+// name, keeping its permissions.
+TEST(Files, ReplaceWritesUnderTheUpperCaseNameKeepingTheOldFilesPermissions) {
   TempFolder folder;
-  folder.Write("nfl.bdb", "ADAMS JOE\r\n07/04/1970\r\n");
-  EXPECT_EQ(files::Read(folder.path(), "NFL.BDB"), "ADAMS JOE\r\n07/04/1970\r\n");
-  EXPECT_FALSE(files::Read(folder.path(), "NBA.BDB").has_value());
-}
-
-TEST(Files, ReadTellsAnEmptyFileFromOneThatCannotBeRead) {
-  TempFolder folder;
-  folder.Write("EMPTY.BDB", "");
-  folder.Write("LARGE.BDB", std::string(100000, 'x'));
-  std::filesystem::create_directory(std::filesystem::path(folder.path()) / "FOLDER.BDB");
-  EXPECT_EQ(files::Read(folder.path(), "EMPTY.BDB"), "");
-  EXPECT_EQ(files::Read(folder.path(), "LARGE.BDB"), std::string(100000, 'x'));
-  EXPECT_FALSE(files::Read(folder.path(), "FOLDER.BDB").has_value());
-}
-
-TEST(Files, ReplaceWritesTheNewContentsUnderTheUpperCaseName) {
-  TempFolder folder;
-  folder.Write("nfl.bdb", "old");
-  ASSERT_TRUE(files::Replace(folder.path(), "NFL.BDB", "new"));
-  EXPECT_EQ(folder.Read("NFL.BDB"), "new");
-  EXPECT_FALSE(folder.Has("nfl.bdb"));
-  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()),
-                          std::filesystem::directory_iterator()),
-            1);
+  for (const mode_t mode : {0600, 0640, 0664}) {
+    folder.Write("team.btm", "old");
+    chmod((folder.path() + "/team.btm").c_str(), mode);
+    ASSERT_TRUE(files::Replace(folder.path(), "TEAM.BTM", "new"));
+    EXPECT_EQ(folder.Read("TEAM.BTM"), "new");
+    EXPECT_FALSE(folder.Has("team.btm"));
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()), {}), 1);
+    struct stat status {};
+    ASSERT_EQ(stat((folder.path() + "/TEAM.BTM").c_str(), &status), 0);
+    EXPECT_EQ(status.st_mode & 07777, mode);
+    folder.Remove("TEAM.BTM");
+  }
 }
 
 TEST(Files, AFailedReplaceKeepsTheOldFile) {
@@ -84,37 +99,6 @@ TEST(Files, ReplaceNeverWritesThroughWhatStandsAtATemporaryName) {
     }
   }
   alarm(0);
-}
-
-TEST(Files, ReplaceKeepsTheOldFilesPermissions) {
-  TempFolder folder;
-  for (const mode_t mode : {0600, 0640, 0664}) {
-    folder.Write("TEAM.BTM", "old");
-    chmod((folder.path() + "/TEAM.BTM").c_str(), mode);
-    ASSERT_TRUE(files::Replace(folder.path(), "TEAM.BTM", "new"));
-    struct stat status {};
-    ASSERT_EQ(stat((folder.path() + "/TEAM.BTM").c_str(), &status), 0);
-    EXPECT_EQ(status.st_mode & 07777, mode);
-  }
-}
-
-TEST(Files, NamesHoldingWildcardsAreFoundAsTheyAre) {
-  TempFolder folder;
-  folder.Write("KEEP1.BDB", "one");
-  EXPECT_FALSE(files::Find(folder.path(), "KEEP?.BDB").has_value());
-  ASSERT_TRUE(files::Replace(folder.path(), "KEEP?.BDB", "literal"));
-  EXPECT_EQ(files::Read(folder.path(), "keep?.bdb"), "literal");
-  EXPECT_EQ(files::Find(folder.path(), "*.BDB"), std::nullopt);
-  EXPECT_TRUE(files::Remove(folder.path(), "KEEP?.BDB"));
-  EXPECT_EQ(folder.Read("KEEP1.BDB"), "one");
-}
-
-TEST(Files, RemoveFindsTheFileWithoutRegardToCase) {
-  TempFolder folder;
-  folder.Write("pga.btm", "");
-  EXPECT_TRUE(files::Remove(folder.path(), "PGA.BTM"));
-  EXPECT_FALSE(folder.Has("pga.btm"));
-  EXPECT_FALSE(files::Remove(folder.path(), "PGA.BTM"));
 }
 
 }  // namespace

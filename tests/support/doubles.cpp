@@ -28,6 +28,16 @@ std::vector<std::string> ScriptedDialogs::Texts() const {
   return texts;
 }
 
+std::vector<std::string> ScriptedDialogs::Questions() const {
+  std::vector<std::string> questions;
+  for (const Box& box : boxes) {
+    if (box.buttons == Buttons::OKCancel) questions.push_back(box.text);
+  }
+  return questions;
+}
+
+std::string ScriptedDialogs::Last() const { return boxes.empty() ? "" : boxes.back().text; }
+
 bool RecordingPrinter::Record(std::string call) {
   if (onCall) onCall();
   const bool fails = failFrom >= 0 && static_cast<int>(calls.size()) >= failFrom;

@@ -56,6 +56,10 @@ class ScriptedDialogs : public Dialogs {
   std::vector<Box> prompts;  // every input box shown (its prompt in text)
 
   std::vector<std::string> Texts() const;
+  // The texts of the OK/Cancel boxes, the questions put to the user.
+  std::vector<std::string> Questions() const;
+  // The text of the last box shown; empty when none was.
+  std::string Last() const;
 };
 
 // A drawing that keeps every line, polyline and text drawn on it, in order.

@@ -43,15 +43,3 @@ Names TeamManager::Saved(const std::string& file) const {
   }
   return saved;
 }
-
-Names TeamManager::Questions() const {
-  Names questions;
-  for (const auto& box : dialogs.boxes) {
-    if (box.buttons == Buttons::OKCancel) questions.push_back(box.text);
-  }
-  return questions;
-}
-
-std::string TeamManager::LastBox() const {
-  return dialogs.boxes.empty() ? "" : dialogs.boxes.back().text;
-}

@@ -25,6 +25,4 @@ class TeamManager : public testing::Test, public World {
   Names Members() const;
   // A team file's database line, then its members' names.
   Names Saved(const std::string& file) const;
-  Names Questions() const;
-  std::string LastBox() const;
 };

@@ -61,7 +61,7 @@ TEST_F(TeamManager, OpensThePersonalTeamElseTheFirstListed) {
     EXPECT_FALSE(tm().DbSave.Visible() || tm().cmdUp.Enabled() || tm().cmdDown.Enabled());
     ASSERT_EQ(dialogs.boxes.size(), c.boxes);
     if (c.boxes > 0) {
-      EXPECT_EQ(LastBox(), "Error loading team : " + TeamPath(g, c.shown));
+      EXPECT_EQ(dialogs.Last(), "Error loading team : " + TeamPath(g, c.shown));
     }
   }
 }
@@ -146,7 +146,7 @@ TEST_P(TeamCommands, AskAndKeepWhatTheAnswersSay) {
     c.act(*this);
   }
 
-  EXPECT_EQ(Questions(), c.questions);
+  EXPECT_EQ(dialogs.Questions(), c.questions);
   EXPECT_EQ(tm().TmList.Text(), c.shown);
   for (const auto& [file, saved] : c.files) {
     EXPECT_EQ(folder.Has(file), saved.has_value()) << file;
@@ -194,11 +194,11 @@ TEST_F(TeamManager, NewRefusesNamesItCannotUse) {
   for (const auto& c : cases) {
     dialogs.inputs = c.typed;
     tm().DbNew.Click();
-    EXPECT_EQ(LastBox(), c.refusal);
+    EXPECT_EQ(dialogs.Last(), c.refusal);
     EXPECT_EQ(dialogs.boxes.back().title, CreateError);
     EXPECT_EQ(g.ManagerTeam.FileName, "PERSONAL.BTM");
   }
-  EXPECT_THAT(Questions(), IsEmpty());
+  EXPECT_THAT(dialogs.Questions(), IsEmpty());
   EXPECT_THAT(Rows(tm().TmList), ElementsAre("ABC.BTM", "PERSONAL.BTM"));
   EXPECT_FALSE(folder.Has("../EVIL"));
 }
@@ -290,12 +290,12 @@ TEST_F(TeamManager, ATeamTheListDoesNotShowIsStillShownAndSaved) {
 
 TEST_F(TeamManager, RemoveRefusesThePersonalTeamAndAMissingFile) {
   tm().DbRemove.Click();
-  EXPECT_EQ(LastBox(), "Cannot remove personal team : PERSONAL.BTM");
+  EXPECT_EQ(dialogs.Last(), "Cannot remove personal team : PERSONAL.BTM");
   tm().TmList.SetText("ABC.BTM");
   folder.Remove("ABC.BTM");
   tm().DbRemove.Click();
-  EXPECT_EQ(LastBox(), "Error removing team : ABC.BTM not found ! ");
-  EXPECT_THAT(Questions(), IsEmpty());
+  EXPECT_EQ(dialogs.Last(), "Error removing team : ABC.BTM not found ! ");
+  EXPECT_THAT(dialogs.Questions(), IsEmpty());
   EXPECT_TRUE(folder.Has("PERSONAL.BTM"));
 }
 

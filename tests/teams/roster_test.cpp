@@ -92,7 +92,7 @@ TEST_P(Edits, ChangeTheTeamInMemoryOnly) {
   dialogs.answers = e.answers;
   e.act(tm());
 
-  EXPECT_EQ(Questions(), e.questions);
+  EXPECT_EQ(dialogs.Questions(), e.questions);
   EXPECT_EQ(Members(), e.members);
   EXPECT_EQ(Rows(tm().TmContents), e.members);
   EXPECT_EQ(Current(tm().TmContents), e.current);
@@ -110,7 +110,7 @@ TEST_F(Roster, AFullTeamRefusesTheButtonAndTheDrop) {
   for (const bool drop : {false, true}) {
     Pick(tm().DbContents, "DIXON");
     drop ? DropOnMembers(tm()) : tm().DbAdd.Click();
-    EXPECT_EQ(LastBox(), "Team full : Team size cannot exceed 25.");
+    EXPECT_EQ(dialogs.Last(), "Team full : Team size cannot exceed 25.");
     EXPECT_EQ(dialogs.boxes.back().title, "Error");
     EXPECT_EQ(g.ManagerTeam.Count, 25);
     EXPECT_EQ(tm().TmContents.ListCount(), 25);

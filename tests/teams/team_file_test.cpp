@@ -19,50 +19,47 @@ std::string ManyMembers(int count) {
   return text;
 }
 
-struct TeamCase {
-  std::string contents;
-  bool loaded;
-  std::vector<std::string> members;
-  std::vector<std::string> messages;  // with {team} for the team's path, {db} for the database's
-};
-
-class LoadTeamCase : public testing::TestWithParam<TeamCase> {};
-
-TEST_P(LoadTeamCase, ReadsTheDatabaseLineThenPairs) {
-  World world(false);
-  world.folder.Write("NFL.BDB", "ADAMS JOE\r\n07/04/1970\r\n");
-  world.folder.Write("bears off.btm", GetParam().contents);
-  TeamRecord team;
-  EXPECT_EQ(LoadTeam(world.g, "Bears Off", team), GetParam().loaded);
-  EXPECT_EQ(team.FileName, "BEARS OFF.BTM");
-  EXPECT_FALSE(team.Modified);
-  EXPECT_EQ(Members(team), GetParam().members);
-  std::vector<std::string> expected;
-  for (std::string message : GetParam().messages) {
-    if (message == "{team}") message = "Error loading team : " + world.folder.path() + "/BEARS OFF.BTM";
-    if (message == "{db}") message = "Error loading database : " + world.folder.path() + "/NBA.BDB";
-    expected.push_back(message);
-  }
-  EXPECT_EQ(world.dialogs.Texts(), expected);
-}
-
 std::vector<std::string> FirstMembers(int count) {
   std::vector<std::string> members;
   for (int i = 0; i < count; ++i) members.push_back("P" + std::to_string(i) + "|01/01/1990");
   return members;
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Files, LoadTeamCase,
-    testing::Values(
-        TeamCase{"NFL.BDB\r\n", true, {}, {}},
-        TeamCase{"", false, {}, {"{team}"}},
-        TeamCase{"NFL.BDB\r\nadams joe\r\n7/4/1970\r\n\r\nCOLE RAY\r\n\r\nDEAN AL\r\n01/02/1980\r\n", true,
-                 {"ADAMS JOE|07/04/1970", "DEAN AL|01/02/1980"}, {}},
-        TeamCase{"NFL.BDB\r\ncole, ray\r\nDEAN AL\r\n01/02/1980\r\n", true, {"COLE|ray", "DEAN AL|01/02/1980"}, {}},
-        TeamCase{"NFL.BDB\r\nADAMS JOE\r\n07/04/1970\r\nCOLE RAY\r\n", false, {"ADAMS JOE|07/04/1970"}, {"{team}"}},
-        TeamCase{"NBA.BDB\r\nADAMS JOE\r\n07/04/1970\r\n", false, {}, {"{db}", "{team}"}},
-        TeamCase{ManyMembers(26), true, FirstMembers(25), {"Team full : Team size cannot exceed 25."}}));
+TEST(LoadTeam, ReadsTheDatabaseLineThenPairs) {
+  const struct {
+    std::string contents;
+    bool loaded;
+    std::vector<std::string> members;
+    std::vector<std::string> messages;  // with {team} for the team's path, {db} for the database's
+  } cases[] = {
+      {"NFL.BDB\r\n", true, {}, {}},
+      {"", false, {}, {"{team}"}},
+      {"NFL.BDB\r\nadams joe\r\n7/4/1970\r\n\r\nCOLE RAY\r\n\r\nDEAN AL\r\n01/02/1980\r\n", true,
+       {"ADAMS JOE|07/04/1970", "DEAN AL|01/02/1980"}, {}},
+      {"NFL.BDB\r\ncole, ray\r\nDEAN AL\r\n01/02/1980\r\n", true, {"COLE|ray", "DEAN AL|01/02/1980"}, {}},
+      {"NFL.BDB\r\nADAMS JOE\r\n07/04/1970\r\nCOLE RAY\r\n", false, {"ADAMS JOE|07/04/1970"}, {"{team}"}},
+      {"NBA.BDB\r\nADAMS JOE\r\n07/04/1970\r\n", false, {}, {"{db}", "{team}"}},
+      {ManyMembers(26), true, FirstMembers(25), {"Team full : Team size cannot exceed 25."}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.contents.substr(0, 40));
+    World world(false);
+    world.folder.Write("NFL.BDB", "ADAMS JOE\r\n07/04/1970\r\n");
+    world.folder.Write("bears off.btm", c.contents);
+    TeamRecord team;
+    EXPECT_EQ(LoadTeam(world.g, "Bears Off", team), c.loaded);
+    EXPECT_EQ(team.FileName, "BEARS OFF.BTM");
+    EXPECT_FALSE(team.Modified);
+    EXPECT_EQ(Members(team), c.members);
+    std::vector<std::string> expected;
+    for (std::string message : c.messages) {
+      if (message == "{team}") message = "Error loading team : " + world.folder.path() + "/BEARS OFF.BTM";
+      if (message == "{db}") message = "Error loading database : " + world.folder.path() + "/NBA.BDB";
+      expected.push_back(message);
+    }
+    EXPECT_EQ(world.dialogs.Texts(), expected);
+  }
+}
 
 TEST(LoadTeam, AnEmptyNameLoadsNothingSilently) {
   World world(false);
@@ -70,16 +67,6 @@ TEST(LoadTeam, AnEmptyNameLoadsNothingSilently) {
   EXPECT_FALSE(LoadTeam(world.g, "", team));
   EXPECT_EQ(team.FileName, ".BTM");
   EXPECT_TRUE(world.dialogs.boxes.empty());
-}
-
-TEST(AddMember, RefusesThe26th) {
-  World world(false);
-  TeamRecord team;
-  for (int i = 0; i < 25; ++i) ASSERT_TRUE(AddMember(world.g, "P", "01/01/1990", team));
-  EXPECT_FALSE(AddMember(world.g, "P", "01/01/1990", team));
-  EXPECT_EQ(team.Count, 25);
-  ASSERT_EQ(world.dialogs.boxes.size(), 1u);
-  EXPECT_EQ(world.dialogs.boxes[0].title, "Error");
 }
 
 TEST(SaveTeam, AFailedSaveKeepsTheOldFile) {
