@@ -102,25 +102,12 @@ TEST(CycleTableFiles, SymbolsAndScoresFollowTheCurve) {
       const int n = e == 1 ? c.length : e - 1;  // the day of the cycle this entry holds
       const double start = curve(n - 1), end = curve(n), middle = curve(n - 0.5);
       const bool crosses = std::abs(start) < 1e-9 || (std::abs(end) > 1e-9 && start * end < 0);
-      switch (c.symbols[e]) {
-        case '*':
-          ++critical;
-          EXPECT_TRUE(crosses);
-          EXPECT_EQ(c.scale[e], 0);
-          break;
-        case '+':
-          EXPECT_FALSE(crosses);
-          EXPECT_GT(middle, 0);
-          EXPECT_GT(c.scale[e], 0);
-          break;
-        case '-':
-          EXPECT_FALSE(crosses);
-          EXPECT_LT(middle, 0);
-          EXPECT_LT(c.scale[e], 0);
-          break;
-        default:
-          ADD_FAILURE() << "unexpected symbol " << c.symbols[e];
-      }
+      // A critical day holds a crossing of the axis and scores nothing; any other day scores
+      // on the side of the axis the curve is on.
+      const char symbol = crosses ? '*' : middle > 0 ? '+' : '-';
+      EXPECT_EQ(c.symbols[e], symbol);
+      EXPECT_EQ(c.scale[e] > 0 ? '+' : c.scale[e] < 0 ? '-' : '*', symbol) << c.scale[e];
+      critical += symbol == '*';
     }
     EXPECT_EQ(critical, 2);
     EXPECT_EQ(c.symbols[2], '*');  // the day of birth

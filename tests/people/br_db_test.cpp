@@ -211,19 +211,8 @@ TEST_P(Commands, AskAndKeepWhatTheAnswersSay) {
   }
 }
 
-TEST_F(BrDb, TheNameQuestionsOfNewAndSaveAs) {
-  dialogs.inputs = {"", ""};
-  db().DbNew.Click();
-  db().DbSaveAs.Click();
-  ASSERT_EQ(dialogs.prompts.size(), 2u);
-  EXPECT_EQ(dialogs.prompts[0].text, "Enter then name of the database to create.");
-  EXPECT_EQ(dialogs.prompts[0].title, "New Database");
-  EXPECT_EQ(dialogs.prompts[1].text, "Save PERSONAL.BDB As");
-  EXPECT_EQ(dialogs.prompts[1].title, "Save Database As");
-}
-
 // Save As under each kind of name is in the table of names run through both managers.
-TEST_F(BrDb, NewRefusesANameNoDatabaseMayHave) {
+TEST_F(BrDb, NewAsksANameAndRefusesOneNoDatabaseMayHave) {
   const struct {
     const char* typed;
     std::string refusal;
@@ -242,6 +231,11 @@ TEST_F(BrDb, NewRefusesANameNoDatabaseMayHave) {
   }
   EXPECT_THAT(dialogs.Questions(), IsEmpty());
   EXPECT_EQ(db().DbList.ListCount(), 2);
+  db().DbSaveAs.Click();
+  EXPECT_EQ(dialogs.prompts[0].text, "Enter then name of the database to create.");
+  EXPECT_EQ(dialogs.prompts[0].title, "New Database");
+  EXPECT_EQ(dialogs.prompts.back().text, "Save PERSONAL.BDB As");
+  EXPECT_EQ(dialogs.prompts.back().title, "Save Database As");
 }
 
 // "*" and "?" are characters of the name like any other: never patterns that find other files.
@@ -325,16 +319,13 @@ TEST_F(BrDb, AFileReadOnlyInPartIsNotCutDownUnasked) {
   EXPECT_THAT(Saved("BROKEN.BDB"), ElementsAre("BAKER LUCY", "AGREED"));
 }
 
-TEST_F(BrDb, AnAddToAFullDatabaseIsRefusedInWords) {
+TEST_F(BrDb, AnAddToAFullDatabaseAndRemovingThePersonalOrAMissingOneAreRefusedInWords) {
   g.ManagerDatabase.Persons.resize(32767);
   g.ManagerDatabase.Count = 32767;
   db().DbAdd.Click();
   EXPECT_EQ(dialogs.Last(), "Database full : Database size cannot exceed 32767.");
   EXPECT_FALSE(g.BR_FRM.Loaded());
   EXPECT_TRUE(db().Enabled());
-}
-
-TEST_F(BrDb, RemoveRefusesThePersonalDatabaseAndAMissingFile) {
   db().DbRemove.Click();
   EXPECT_EQ(dialogs.Last(), "Cannot remove personal database : PERSONAL.BDB");
   db().DbList.SetText("SMITH.BDB");

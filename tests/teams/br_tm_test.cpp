@@ -164,22 +164,8 @@ TEST_P(TeamCommands, AskAndKeepWhatTheAnswersSay) {
   }
 }
 
-TEST_F(TeamManager, ANewTeamOpensEmptyWithItsDatabase) {
-  dialogs.inputs = {"pga", "pga"};
-  tm().DbNew.Click();
-  ASSERT_EQ(dialogs.prompts.size(), 2u);
-  EXPECT_EQ(dialogs.prompts[0].text, "Enter the name of the new team.");
-  EXPECT_EQ(dialogs.prompts[1].text,
-            "Enter the database name for team PGA.BTM (e.g. NFL, PGA, etc.)");
-  EXPECT_EQ(folder.Read("PGA.BTM"), "PGA.BDB\r\n");
-  EXPECT_EQ(tm().TmList.Text(), "PGA.BTM");
-  EXPECT_THAT(Rows(tm().TmContents), IsEmpty());
-  EXPECT_THAT(Rows(tm().DbContents), ElementsAre("PALMER"));
-  EXPECT_EQ(tm().DbLabel.Caption(), "PGA.BDB");
-}
-
 // Save As under each kind of name is in the table of names run through both managers.
-TEST_F(TeamManager, NewRefusesNamesItCannotUse) {
+TEST_F(TeamManager, NewRefusesNamesItCannotUseThenOpensANewTeamEmptyWithItsDatabase) {
   const struct {
     std::deque<std::string> typed;
     std::string refusal;
@@ -201,6 +187,17 @@ TEST_F(TeamManager, NewRefusesNamesItCannotUse) {
   EXPECT_THAT(dialogs.Questions(), IsEmpty());
   EXPECT_THAT(Rows(tm().TmList), ElementsAre("ABC.BTM", "PERSONAL.BTM"));
   EXPECT_FALSE(folder.Has("../EVIL"));
+
+  dialogs.inputs = {"pga", "pga"};
+  tm().DbNew.Click();
+  EXPECT_EQ(dialogs.prompts.end()[-2].text, "Enter the name of the new team.");
+  EXPECT_EQ(dialogs.prompts.back().text,
+            "Enter the database name for team PGA.BTM (e.g. NFL, PGA, etc.)");
+  EXPECT_EQ(folder.Read("PGA.BTM"), "PGA.BDB\r\n");
+  EXPECT_EQ(tm().TmList.Text(), "PGA.BTM");
+  EXPECT_THAT(Rows(tm().TmContents), IsEmpty());
+  EXPECT_THAT(Rows(tm().DbContents), ElementsAre("PALMER"));
+  EXPECT_EQ(tm().DbLabel.Caption(), "PGA.BDB");
 }
 
 // A name typed at Save As in the database manager or in the team manager, on a folder holding
