@@ -4,14 +4,10 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include <functional>
-#include <map>
-#include <optional>
 #include <sstream>
 
 #include "core/br_cp.h"
 #include "people/br_frm.h"
-#include "support/file_size_limit.h"
 #include "support/world.h"
 
 using testing::ElementsAre;
@@ -20,7 +16,6 @@ using Names = std::vector<std::string>;
 
 namespace {
 
-const std::string SaveSmith = "Database SMITH.BDB modified ! Save changes ?";
 const std::string NoKeptCharacter =
     "Name must hold at least one plain letter (A to Z), digit or sign.";
 
@@ -104,113 +99,10 @@ TEST_F(BrDb, ModifyAndDeleteActOnThePersonOfTheRow) {
   EXPECT_FALSE(db().DbSave.Visible());
 }
 
-// Each case starts on SMITH.BDB with one unsaved person added.
-struct Case {
-  const char* what;
-  std::deque<std::string> inputs;
-  std::deque<Answer> answers;
-  std::function<void(BrDb&)> act;
-  Names questions;
-  std::string shown;
-  std::map<std::string, std::optional<Names>> files;  // nothing: no such file
-  // No file can be written: the database asked to be saved stays open with its changes.
-  bool diskFull = false;
-};
-
-void PrintTo(const Case& c, std::ostream* out) { *out << c.what; }
-
-class Commands : public BrDb, public testing::WithParamInterface<Case> {
- public:
-  static void New(BrDb& t) { t.db().DbNew.Click(); }
-  static void SaveAs(BrDb& t) { t.db().DbSaveAs.Click(); }
-  static void Remove(BrDb& t) { t.db().DbRemove.Click(); }
-  static void Save(BrDb& t) { t.db().DbSave.Click(); }
-  static void PickPersonal(BrDb& t) { t.db().DbList.SetText("PERSONAL.BDB"); }
-  static void Close(BrDb& t) { t.db().DbClose.Click(); }
-  static void ClosePanel(BrDb& t) { t.g.br_cp->Unload(); }
-};
-
 const Names Smith{"ZED ANN", "COLE MAX"};
-const Names SmithAdded{"ZED ANN", "COLE MAX", "ADDED"};
 const Names Personal{"BAKER LUCY", "ADAMS JOE"};
-const std::string OverwritePersonal = "Database PERSONAL.BDB already exists ! Overwrite ?";
-const std::string DeleteSmith = "Delete database : SMITH.BDB ? ";
 
-const Answer OK = Answer::OK, Cancel = Answer::Cancel;
-
-INSTANTIATE_TEST_SUITE_P(
-    EveryAnswer, Commands,
-    testing::Values(
-        Case{"NewSaving", {"fresh"}, {OK}, Commands::New, {SaveSmith}, "FRESH.BDB",
-             {{"SMITH.BDB", SmithAdded}, {"FRESH.BDB", Names{}}}},
-        Case{"NewDiscardingThenNoName", {""}, {Cancel}, Commands::New, {SaveSmith}, "SMITH.BDB",
-             {{"SMITH.BDB", Smith}}},
-        Case{"NewKeepingExisting", {"personal"}, {Cancel, Cancel}, Commands::New,
-             {SaveSmith, OverwritePersonal}, "SMITH.BDB", {{"PERSONAL.BDB", Personal}}},
-        Case{"NewOverwriting", {"Personal.bdb"}, {Cancel, OK}, Commands::New,
-             {SaveSmith, OverwritePersonal}, "PERSONAL.BDB",
-             {{"PERSONAL.BDB", Names{}}, {"SMITH.BDB", Smith}}},
-        Case{"SaveAsNew", {"copy"}, {}, Commands::SaveAs, {}, "COPY.BDB",
-             {{"COPY.BDB", SmithAdded}, {"SMITH.BDB", Smith}}},
-        Case{"SaveAsKeepingExisting", {"personal"}, {Cancel}, Commands::SaveAs,
-             {OverwritePersonal}, "SMITH.BDB", {{"PERSONAL.BDB", Personal}}},
-        Case{"SaveAsNoName", {}, {}, Commands::SaveAs, {}, "SMITH.BDB", {{"SMITH.BDB", Smith}}},
-        Case{"Save", {}, {}, Commands::Save, {}, "SMITH.BDB", {{"SMITH.BDB", SmithAdded}}},
-        Case{"RemoveCancelled", {}, {Cancel}, Commands::Remove, {DeleteSmith}, "SMITH.BDB",
-             {{"SMITH.BDB", Smith}}},
-        // The removed database's changes are dropped, never saved over the personal one.
-        Case{"RemoveDroppingChanges", {}, {OK}, Commands::Remove, {DeleteSmith}, "PERSONAL.BDB",
-             {{"SMITH.BDB", std::nullopt}, {"PERSONAL.BDB", Personal}}},
-        Case{"PickSaving", {}, {OK}, Commands::PickPersonal, {SaveSmith}, "PERSONAL.BDB",
-             {{"SMITH.BDB", SmithAdded}}},
-        Case{"PickDiscarding", {}, {Cancel}, Commands::PickPersonal, {SaveSmith}, "PERSONAL.BDB",
-             {{"SMITH.BDB", Smith}}},
-        Case{"CloseSaving", {}, {OK}, Commands::Close, {SaveSmith}, "SMITH.BDB",
-             {{"SMITH.BDB", SmithAdded}}},
-        Case{"CloseDiscarding", {}, {Cancel}, Commands::Close, {SaveSmith}, "SMITH.BDB",
-             {{"SMITH.BDB", Smith}}},
-        Case{"PanelClosing", {}, {OK}, Commands::ClosePanel, {SaveSmith}, "SMITH.BDB",
-             {{"SMITH.BDB", SmithAdded}}},
-        Case{"CloseOnAFullDisk", {}, {OK}, Commands::Close, {SaveSmith}, "SMITH.BDB",
-             {{"SMITH.BDB", Smith}}, true},
-        Case{"PanelClosingOnAFullDisk", {}, {OK}, Commands::ClosePanel, {SaveSmith}, "SMITH.BDB",
-             {{"SMITH.BDB", Smith}}, true},
-        Case{"PickOnAFullDisk", {}, {OK}, Commands::PickPersonal, {SaveSmith}, "SMITH.BDB",
-             {{"SMITH.BDB", Smith}}, true},
-        Case{"NewOnAFullDisk", {"fresh"}, {OK}, Commands::New, {SaveSmith}, "SMITH.BDB",
-             {{"SMITH.BDB", Smith}, {"FRESH.BDB", std::nullopt}}, true}),
-    [](const auto& info) { return std::string(info.param.what); });
-
-TEST_P(Commands, AskAndKeepWhatTheAnswersSay) {
-  const Case& c = GetParam();
-  db().DbList.SetText("SMITH.BDB");
-  Add("added");
-  dialogs.inputs = c.inputs;
-  dialogs.answers = c.answers;
-  {
-    std::optional<FileSizeLimit> full;
-    if (c.diskFull) full.emplace(8);
-    c.act(*this);
-  }
-
-  EXPECT_EQ(dialogs.Questions(), c.questions);
-  EXPECT_EQ(db().DbList.Text(), c.shown);
-  for (const auto& [file, names] : c.files) {
-    EXPECT_EQ(folder.Has(file), names.has_value()) << file;
-    if (names) {
-      EXPECT_EQ(Saved(file), *names) << file;
-    }
-  }
-  if (c.diskFull) {
-    ASSERT_TRUE(g.BR_DB.Loaded());
-    EXPECT_FALSE(desktop.Ended());
-    EXPECT_TRUE(db().DbSave.Visible());
-    EXPECT_THAT(Listed(), ElementsAre("ADDED", "COLE MAX", "ZED ANN"));
-    db().DbSave.Click();
-    EXPECT_EQ(Saved("SMITH.BDB"), SmithAdded);
-  }
-}
-
+// The commands both managers share are in the table run through both.
 // Save As under each kind of name is in the table of names run through both managers.
 TEST_F(BrDb, NewAsksANameAndRefusesOneNoDatabaseMayHave) {
   const struct {

@@ -6,13 +6,13 @@
 
 #include <deque>
 #include <filesystem>
-#include <functional>
 #include <map>
 #include <optional>
 
 #include "core/br_cp.h"
 #include "core/file_names.h"
 #include "people/br_db.h"
+#include "people/br_frm.h"
 #include "support/file_size_limit.h"
 #include "support/team_manager.h"
 
@@ -22,12 +22,7 @@ using testing::IsEmpty;
 namespace {
 
 const char* const CreateError = "Team Create Error";
-const std::string SaveAbc = "Team ABC.BTM modified ! Save changes ?";
-const std::string OverwritePersonal = "Team PERSONAL.BTM already exists ! Overwrite ?";
-const std::string DeleteAbc = "Delete team : ABC.BTM ? ";
-const Names Abc{"PEOPLE.BDB", "ADAMS", "BROWN", "CLARK"};
 const Names AbcDixon{"PEOPLE.BDB", "ADAMS", "BROWN", "CLARK", "DIXON"};
-const Names Personal{"PERSONAL.BDB"};
 const Answer OK = Answer::OK, Cancel = Answer::Cancel;
 
 TEST_F(TeamManager, OpensThePersonalTeamElseTheFirstListed) {
@@ -66,105 +61,171 @@ TEST_F(TeamManager, OpensThePersonalTeamElseTheFirstListed) {
   }
 }
 
-// Each case starts on ABC.BTM with DIXON added and not saved.
+// The commands both managers share, run on each with its file open and one addition unsaved:
+// PEOPLE.BDB (DIXON, CLARK, BROWN, ADAMS) gaining ADDED in the database manager, ABC.BTM
+// gaining DIXON in the team manager.
+enum class Command { New, SaveAs, Save, Remove, PickPersonal, Close, ClosePanel };
+enum class File { Edited, Personal, Fresh, Copy };
+enum class Question { SaveEdited, OverwritePersonal, DeleteEdited };
+// What a file holds afterwards. A new team's file holds its database, PGA.BDB.
+enum class Holds { Nothing, Before, Addition, NewEmpty };
+using enum Command;
+using enum File;
+using enum Question;
+using enum Holds;
+
 struct Case {
   const char* what;
-  std::deque<std::string> inputs;
+  std::deque<std::string> inputs;  // a new team's name, then its database's
   std::deque<Answer> answers;
-  std::function<void(TeamManager&)> act;
-  Names questions;
-  std::string shown;
-  std::map<std::string, std::optional<Names>> files;  // nothing: no such file
-  // No file can be written: the team asked to be saved stays open with its changes.
+  Command command;
+  std::vector<Question> questions;
+  File shown;
+  std::map<File, Holds> files;
+  // No file can be written: the file asked to be saved stays open with its changes.
   bool diskFull = false;
 };
 
 void PrintTo(const Case& c, std::ostream* out) { *out << c.what; }
 
-class TeamCommands : public TeamManager, public testing::WithParamInterface<Case> {};
-
-std::function<void(TeamManager&)> Press(Button BR_TM::*button) {
-  return [=](TeamManager& t) { (t.tm().*button).Click(); };
-}
-void PickPersonal(TeamManager& t) { t.tm().TmList.SetText("PERSONAL.BTM"); }
-void ClosePanel(TeamManager& t) { t.g.br_cp->Unload(); }
+class Commands : public TeamManager,
+                 public testing::WithParamInterface<std::tuple<Case, FileKind>> {
+ public:
+  bool database() const { return std::get<FileKind>(GetParam()) == FileKind::Database; }
+  std::string Name(File file) const {
+    const char* const names[] = {database() ? "people" : "abc", "personal", "fresh", "copy"};
+    return KindFileName(std::get<FileKind>(GetParam()), names[static_cast<int>(file)]);
+  }
+  std::string Text(Question question) const {
+    const char* const texts[][2] = {
+        {"Database PEOPLE.BDB modified ! Save changes ?", "Team ABC.BTM modified ! Save changes ?"},
+        {"Database PERSONAL.BDB already exists ! Overwrite ?",
+         "Team PERSONAL.BTM already exists ! Overwrite ?"},
+        {"Delete database : PEOPLE.BDB ? ", "Delete team : ABC.BTM ? "}};
+    return texts[static_cast<int>(question)][database() ? 0 : 1];
+  }
+  void AddOne() {
+    if (!database()) {
+      tm().TmList.SetText("ABC.BTM");
+      Pick(tm().DbContents, "DIXON");
+      return tm().DbAdd.Click();
+    }
+    g.br_cp->Command3.Click();
+    g.BR_DB->DbList.SetText("PEOPLE.BDB");
+    g.BR_DB->DbAdd.Click();
+    g.BR_FRM->tb_name.SetText("added");
+    g.BR_FRM->tb_dob.SetText("01/01/2000");
+    g.BR_FRM->Command1.Click();
+  }
+  ComboBox& List() const { return database() ? g.BR_DB->DbList : tm().TmList; }
+  void Give(Command command) {
+    const auto give = [&](auto& manager) {
+      switch (command) {
+        case New: return manager.DbNew.Click();
+        case SaveAs: return manager.DbSaveAs.Click();
+        case Save: return manager.DbSave.Click();
+        case Remove: return manager.DbRemove.Click();
+        case Close: return manager.DbClose.Click();
+        case ClosePanel: g.br_cp->Unload(); return;
+        case PickPersonal: List().SetText(Name(Personal));
+      }
+    };
+    database() ? give(*g.BR_DB.get()) : give(tm());
+  }
+  std::string Holding(Holds holds, const std::map<File, std::string>& before, File file) const {
+    switch (holds) {
+      case Before: return before.at(file);
+      case Addition:
+        return before.at(Edited) +
+               (database() ? "ADDED\r\n01/01/2000\r\n" : "DIXON\r\n04/04/1970\r\n");
+      case NewEmpty: return database() ? "" : "PGA.BDB\r\n";
+      case Nothing: break;
+    }
+    return "";
+  }
+};
 
 INSTANTIATE_TEST_SUITE_P(
-    EveryAnswer, TeamCommands,
-    testing::Values(
-        Case{"NewSaving", {"pga", "pga"}, {OK}, Press(&BR_TM::DbNew), {SaveAbc}, "PGA.BTM",
-             {{"ABC.BTM", AbcDixon}, {"PGA.BTM", Names{"PGA.BDB"}}}},
-        Case{"NewDiscardingThenNoName", {""}, {Cancel}, Press(&BR_TM::DbNew), {SaveAbc},
-             "ABC.BTM", {{"ABC.BTM", Abc}}},
-        Case{"NewKeepingExisting", {"personal"}, {Cancel, Cancel}, Press(&BR_TM::DbNew),
-             {SaveAbc, OverwritePersonal}, "ABC.BTM", {{"PERSONAL.BTM", Personal}}},
-        Case{"NewOverwriting", {"Personal", "pga"}, {Cancel, OK}, Press(&BR_TM::DbNew),
-             {SaveAbc, OverwritePersonal}, "PERSONAL.BTM",
-             {{"PERSONAL.BTM", Names{"PGA.BDB"}}, {"ABC.BTM", Abc}}},
-        Case{"NewWithoutDatabase", {"fresh"}, {Cancel}, Press(&BR_TM::DbNew), {SaveAbc},
-             "ABC.BTM", {{"FRESH.BTM", std::nullopt}}},
-        Case{"SaveAsNew", {"copy"}, {}, Press(&BR_TM::DbSaveAs), {}, "COPY.BTM",
-             {{"COPY.BTM", AbcDixon}, {"ABC.BTM", Abc}}},
-        Case{"SaveAsOverwriting", {"personal.btm"}, {OK}, Press(&BR_TM::DbSaveAs),
-             {OverwritePersonal}, "PERSONAL.BTM", {{"PERSONAL.BTM", AbcDixon}, {"ABC.BTM", Abc}}},
-        Case{"SaveAsKeepingExisting", {"personal"}, {Cancel}, Press(&BR_TM::DbSaveAs),
-             {OverwritePersonal}, "ABC.BTM", {{"PERSONAL.BTM", Personal}}},
-        Case{"SaveAsNoName", {}, {}, Press(&BR_TM::DbSaveAs), {}, "ABC.BTM", {{"ABC.BTM", Abc}}},
-        Case{"Save", {}, {}, Press(&BR_TM::DbSave), {}, "ABC.BTM", {{"ABC.BTM", AbcDixon}}},
-        Case{"RemoveCancelled", {}, {Cancel}, Press(&BR_TM::DbRemove), {DeleteAbc}, "ABC.BTM",
-             {{"ABC.BTM", Abc}}},
-        // The removed team's changes are dropped, never offered for saving over the personal
-        // team.
-        Case{"RemoveDroppingChanges", {}, {OK}, Press(&BR_TM::DbRemove), {DeleteAbc},
-             "PERSONAL.BTM", {{"ABC.BTM", std::nullopt}, {"PERSONAL.BTM", Personal}}},
-        Case{"PickDiscarding", {}, {Cancel}, PickPersonal, {SaveAbc}, "PERSONAL.BTM",
-             {{"ABC.BTM", Abc}}},
-        Case{"CloseSaving", {}, {OK}, Press(&BR_TM::DbClose), {SaveAbc}, "ABC.BTM",
-             {{"ABC.BTM", AbcDixon}}},
-        Case{"PanelClosing", {}, {OK}, ClosePanel, {SaveAbc}, "ABC.BTM",
-             {{"ABC.BTM", AbcDixon}}},
-        Case{"CloseOnAFullDisk", {}, {OK}, Press(&BR_TM::DbClose), {SaveAbc}, "ABC.BTM",
-             {{"ABC.BTM", Abc}}, true},
-        Case{"PanelClosingOnAFullDisk", {}, {OK}, ClosePanel, {SaveAbc}, "ABC.BTM",
-             {{"ABC.BTM", Abc}}, true},
-        Case{"PickOnAFullDisk", {}, {OK}, PickPersonal, {SaveAbc}, "ABC.BTM",
-             {{"ABC.BTM", Abc}}, true},
-        Case{"NewOnAFullDisk", {"pga", "pga"}, {OK}, Press(&BR_TM::DbNew), {SaveAbc}, "ABC.BTM",
-             {{"ABC.BTM", Abc}, {"PGA.BTM", std::nullopt}}, true}),
-    [](const auto& info) { return std::string(info.param.what); });
+    BothManagers, Commands,
+    testing::Combine(
+        testing::Values(
+            Case{"NewSaving", {"fresh", "pga"}, {OK}, New, {SaveEdited}, Fresh,
+                 {{Edited, Addition}, {Fresh, NewEmpty}}},
+            Case{"NewDiscardingThenNoName", {""}, {Cancel}, New, {SaveEdited}, Edited,
+                 {{Edited, Before}}},
+            Case{"NewKeepingExisting", {"personal"}, {Cancel, Cancel}, New,
+                 {SaveEdited, OverwritePersonal}, Edited, {{Personal, Before}}},
+            Case{"NewOverwriting", {"Personal", "pga"}, {Cancel, OK}, New,
+                 {SaveEdited, OverwritePersonal}, Personal,
+                 {{Personal, NewEmpty}, {Edited, Before}}},
+            Case{"SaveAsNew", {"copy"}, {}, SaveAs, {}, Copy, {{Copy, Addition}, {Edited, Before}}},
+            Case{"SaveAsOverwriting", {"personal"}, {OK}, SaveAs, {OverwritePersonal}, Personal,
+                 {{Personal, Addition}, {Edited, Before}}},
+            Case{"SaveAsKeepingExisting", {"personal"}, {Cancel}, SaveAs, {OverwritePersonal},
+                 Edited, {{Personal, Before}}},
+            Case{"SaveAsNoName", {}, {}, SaveAs, {}, Edited, {{Edited, Before}}},
+            Case{"Save", {}, {}, Save, {}, Edited, {{Edited, Addition}}},
+            Case{"RemoveCancelled", {}, {Cancel}, Remove, {DeleteEdited}, Edited,
+                 {{Edited, Before}}},
+            // The removed file's changes are dropped, never offered for saving over the personal
+            // one.
+            Case{"RemoveDroppingChanges", {}, {OK}, Remove, {DeleteEdited}, Personal,
+                 {{Edited, Nothing}, {Personal, Before}}},
+            Case{"PickSaving", {}, {OK}, PickPersonal, {SaveEdited}, Personal,
+                 {{Edited, Addition}}},
+            Case{"PickDiscarding", {}, {Cancel}, PickPersonal, {SaveEdited}, Personal,
+                 {{Edited, Before}}},
+            Case{"CloseSaving", {}, {OK}, Close, {SaveEdited}, Edited, {{Edited, Addition}}},
+            Case{"CloseDiscarding", {}, {Cancel}, Close, {SaveEdited}, Edited, {{Edited, Before}}},
+            Case{"PanelClosing", {}, {OK}, ClosePanel, {SaveEdited}, Edited, {{Edited, Addition}}},
+            Case{"CloseOnAFullDisk", {}, {OK}, Close, {SaveEdited}, Edited, {{Edited, Before}},
+                 true},
+            Case{"PanelClosingOnAFullDisk", {}, {OK}, ClosePanel, {SaveEdited}, Edited,
+                 {{Edited, Before}}, true},
+            Case{"PickOnAFullDisk", {}, {OK}, PickPersonal, {SaveEdited}, Edited,
+                 {{Edited, Before}}, true},
+            Case{"NewOnAFullDisk", {"fresh", "pga"}, {OK}, New, {SaveEdited}, Edited,
+                 {{Edited, Before}, {Fresh, Nothing}}, true}),
+        testing::Values(FileKind::Database, FileKind::Team)),
+    [](const auto& info) {
+      return std::string(std::get<Case>(info.param).what) +
+             (std::get<FileKind>(info.param) == FileKind::Database ? "Database" : "Team");
+    });
 
-TEST_P(TeamCommands, AskAndKeepWhatTheAnswersSay) {
-  const Case& c = GetParam();
-  tm().TmList.SetText("ABC.BTM");
-  Pick(tm().DbContents, "DIXON");
-  tm().DbAdd.Click();
+TEST_P(Commands, AskAndKeepWhatTheAnswersSay) {
+  const Case& c = std::get<Case>(GetParam());
+  AddOne();
+  std::map<File, std::string> before;
+  for (const File file : {Edited, Personal, Fresh, Copy}) {
+    if (folder.Has(Name(file))) before[file] = folder.Read(Name(file));
+  }
   dialogs.inputs = c.inputs;
   dialogs.answers = c.answers;
   {
     std::optional<FileSizeLimit> full;
     if (c.diskFull) full.emplace(8);
-    c.act(*this);
+    Give(c.command);
   }
 
-  EXPECT_EQ(dialogs.Questions(), c.questions);
-  EXPECT_EQ(tm().TmList.Text(), c.shown);
-  for (const auto& [file, saved] : c.files) {
-    EXPECT_EQ(folder.Has(file), saved.has_value()) << file;
-    if (saved) {
-      EXPECT_EQ(Saved(file), *saved) << file;
+  Names questions;
+  for (const Question question : c.questions) questions.push_back(Text(question));
+  EXPECT_EQ(dialogs.Questions(), questions);
+  EXPECT_EQ(List().Text(), Name(c.shown));
+  for (const auto& [file, holds] : c.files) {
+    EXPECT_EQ(folder.Has(Name(file)), holds != Nothing) << Name(file);
+    if (holds != Nothing) {
+      EXPECT_EQ(folder.Read(Name(file)), Holding(holds, before, file)) << Name(file);
     }
   }
   if (c.diskFull) {
-    ASSERT_TRUE(g.BR_TM.Loaded());
+    ASSERT_TRUE(database() ? g.BR_DB.Loaded() : g.BR_TM.Loaded());
     EXPECT_FALSE(desktop.Ended());
-    EXPECT_TRUE(tm().DbSave.Visible());
-    EXPECT_EQ(Members(), Names(AbcDixon.begin() + 1, AbcDixon.end()));
-    tm().DbSave.Click();
-    EXPECT_EQ(Saved("ABC.BTM"), AbcDixon);
+    EXPECT_TRUE((database() ? g.BR_DB->DbSave : tm().DbSave).Visible());
+    Give(Save);
+    EXPECT_EQ(folder.Read(Name(Edited)), Holding(Addition, before, Edited));
   }
 }
 
-// Save As under each kind of name is in the table of names run through both managers.
 TEST_F(TeamManager, NewRefusesNamesItCannotUseThenOpensANewTeamEmptyWithItsDatabase) {
   const struct {
     std::deque<std::string> typed;
@@ -188,6 +249,9 @@ TEST_F(TeamManager, NewRefusesNamesItCannotUseThenOpensANewTeamEmptyWithItsDatab
   EXPECT_THAT(Rows(tm().TmList), ElementsAre("ABC.BTM", "PERSONAL.BTM"));
   EXPECT_FALSE(folder.Has("../EVIL"));
 
+  dialogs.inputs = {"fresh", ""};  // no database named: no team made
+  tm().DbNew.Click();
+  EXPECT_FALSE(folder.Has("FRESH.BTM"));
   dialogs.inputs = {"pga", "pga"};
   tm().DbNew.Click();
   EXPECT_EQ(dialogs.prompts.end()[-2].text, "Enter the name of the new team.");
