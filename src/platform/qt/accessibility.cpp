@@ -4,7 +4,9 @@
 #include <QAccessibleWidget>
 #include <QComboBox>
 
+#include "platform/qt/drawing_widget.h"
 #include "platform/qt/qt_desktop.h"
+#include "platform/qt/qt_text.h"
 
 namespace {
 
@@ -38,12 +40,24 @@ class NamedComboBox : public QAccessibleWidget {
   QComboBox* combo_;
 };
 
+// A picture is told as a chart, named by the label beside it as that label reads now: the
+// program names what the picture shows after the window opened.
+class ChartReader : public QAccessibleWidget {
+ public:
+  explicit ChartReader(DrawingWidget* widget) : QAccessibleWidget(widget, QAccessible::Chart) {}
+  QString text(QAccessible::Text t) const override {
+    const QString name = LabelName(static_cast<const DrawingWidget*>(widget())->Picture());
+    return t == QAccessible::Name && !name.isEmpty() ? name : QAccessibleWidget::text(t);
+  }
+};
+
 QAccessibleInterface* Presentation(const QString&, QObject* object) {
   if (auto* window = dynamic_cast<FormWindow*>(object)) {
     return new QAccessibleWidget(window, window->IsDialog() ? QAccessible::Dialog : QAccessible::Window);
   }
   // The drop-down lists of the program's windows; the interface is made once, perhaps before
   // the list has its name.
+  if (auto* picture = qobject_cast<DrawingWidget*>(object)) return new ChartReader(picture);
   auto* combo = qobject_cast<QComboBox*>(object);
   if (combo && dynamic_cast<FormWindow*>(combo->parentWidget())) return new NamedComboBox(combo);
   return nullptr;
@@ -56,4 +70,9 @@ void InstallAccessibility() {
   if (installed) return;
   installed = true;
   QAccessible::installFactory(Presentation);
+}
+
+QString LabelName(const Control& control) {
+  if (!control.Buddy || control.Buddy->kind() != Control::Kind::Label) return {};
+  return ToQt(static_cast<const Label*>(control.Buddy)->Caption()).remove(QLatin1Char('&')).trimmed();
 }

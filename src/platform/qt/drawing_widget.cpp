@@ -1,10 +1,8 @@
 #include "platform/qt/drawing_widget.h"
 
-#include <QAccessibleWidget>
 #include <QPainter>
 
 #include "platform/qt/qt_drawing.h"
-#include "platform/qt/qt_text.h"
 
 namespace {
 
@@ -20,31 +18,10 @@ class PictureBinding : public ControlBinding {
   void ShowContent() override { widget()->update(); }
 };
 
-// A screen reader tells the picture as a chart, named by the label beside it as that label
-// reads now: the program names what the picture shows after the window opened.
-class ChartReader : public QAccessibleWidget {
- public:
-  explicit ChartReader(DrawingWidget* widget) : QAccessibleWidget(widget, QAccessible::Chart) {}
-  QString text(QAccessible::Text kind) const override {
-    const Control* label = static_cast<const DrawingWidget*>(widget())->Picture().Buddy;
-    if (kind != QAccessible::Name || !label || label->kind() != Control::Kind::Label) {
-      return QAccessibleWidget::text(kind);
-    }
-    return ToQt(static_cast<const Label*>(label)->Caption()).remove(QLatin1Char('&')).trimmed();
-  }
-};
-
-QAccessibleInterface* ChartAccessible(const QString& className, QObject* object) {
-  if (className != QLatin1String("DrawingWidget") || !object->isWidgetType()) return nullptr;
-  return new ChartReader(static_cast<DrawingWidget*>(object));
-}
-
 }  // namespace
 
 DrawingWidget::DrawingWidget(const PictureBox& picture, QWidget* window)
     : QWidget(window), picture_(picture) {
-  static const bool installed = (QAccessible::installFactory(ChartAccessible), true);
-  (void)installed;
   setAttribute(Qt::WA_OpaquePaintEvent);
   // A keyboard reaches the picture too, and a screen reader then tells its name.
   setFocusPolicy(Qt::StrongFocus);

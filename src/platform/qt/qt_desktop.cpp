@@ -19,13 +19,10 @@ int Pixels(int twips) { return twips / 15; }
 // A screen reader names a control by its own name, else by the label beside it, which also
 // takes the focus to it by the label's access key.
 void Name(const Control& control, QWidget* widget, const std::map<const Control*, QWidget*>& widgets) {
-  if (!control.AccessibleName.empty()) widget->setAccessibleName(ToQt(control.AccessibleName));
-  if (!control.Buddy || control.Buddy->kind() != Control::Kind::Label) return;
-  if (control.AccessibleName.empty()) {
-    QString name = ToQt(static_cast<const Label*>(control.Buddy)->Caption());
-    widget->setAccessibleName(name.remove(QLatin1Char('&')).trimmed());
-  }
-  const auto label = widgets.find(control.Buddy);
+  const QString own = ToQt(control.AccessibleName);
+  const QString name = own.isEmpty() ? LabelName(control) : own;
+  if (!name.isEmpty()) widget->setAccessibleName(name);
+  const auto label = control.Buddy ? widgets.find(control.Buddy) : widgets.end();
   if (label == widgets.end()) return;
   // A label names the first control that takes it as its buddy.
   if (auto* shown = qobject_cast<QLabel*>(label->second); shown && !shown->buddy()) shown->setBuddy(widget);
