@@ -34,7 +34,8 @@ bool IsUp(char symbol) { return symbol == '#' || symbol == '+' || symbol == 'H';
 bool IsDown(char symbol) { return symbol == 'X' || symbol == '-'; }
 
 std::vector<ChartedMember> ChartedMembers(GLOBAL& g, const TeamRecord& team,
-                                          const std::string& eventDate, bool tell) {
+                                          const std::string& eventDate, bool tell,
+                                          std::vector<std::string>* leftOut) {
   std::vector<ChartedMember> members;
   const int count = team.Count;
   for (int i = 1; i <= count; ++i) {
@@ -42,7 +43,11 @@ std::vector<ChartedMember> ChartedMembers(GLOBAL& g, const TeamRecord& team,
     std::string dob = member.Dob;
     const bool passed = tell ? CheckDates(g, member.Name, dob, eventDate)
                              : DatesFault(g, member.Name, dob, eventDate).empty();
-    if (passed) members.push_back(ChartedMember{member.Name, *ReadDate(dob)});
+    if (passed) {
+      members.push_back(ChartedMember{member.Name, *ReadDate(dob)});
+    } else if (leftOut) {
+      leftOut->push_back(member.Name);
+    }
   }
   return members;
 }

@@ -38,9 +38,11 @@ bool IsUp(char symbol);
 bool IsDown(char symbol);
 
 // The team's members whose dates pass CheckDates against the event date, in member order.
-// With `tell`, each member left out is reported with CheckDates's message.
+// With `tell`, each member left out is reported with CheckDates's message; with `leftOut`, their
+// names are added to it.
 std::vector<ChartedMember> ChartedMembers(GLOBAL& g, const TeamRecord& team,
-                                          const std::string& eventDate, bool tell);
+                                          const std::string& eventDate, bool tell,
+                                          std::vector<std::string>* leftOut = nullptr);
 // One side on one day, the event date or a later one.
 SideDay ChartSide(const GLOBAL& g, const std::vector<ChartedMember>& members, Date day);
 
