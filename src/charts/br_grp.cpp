@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "charts/br_chem.h"
 #include "charts/br_outlook.h"
 #include "charts/date_stepper.h"
 #include "charts/team_chart.h"
@@ -26,10 +27,10 @@ constexpr int SumsTop = ListTop + ListHeight + 60;
 constexpr int PlusesTop = SumsTop + 240;
 constexpr int DateRowTop = PlusesTop + 330;
 constexpr int BalanceTop = DateRowTop + 510;
-constexpr int ButtonWidth = 1200;
-constexpr int ButtonStep = 1290;
-// The four buttons end where team 2's side does.
-constexpr int CommandsLeft = Side2 + SideWidth - 3 * ButtonStep - ButtonWidth;
+constexpr int ButtonWidth = 1005;
+constexpr int ButtonStep = 1065;
+// The five buttons end where team 2's side does.
+constexpr int CommandsLeft = Side2 + SideWidth - 4 * ButtonStep - ButtonWidth;
 constexpr int WindowWidth = Side2 + SideWidth + Margin;
 constexpr int WindowHeight = BalanceTop + 330 + Margin;
 
@@ -83,7 +84,8 @@ br_grp::br_grp(GLOBAL& g)
       compute(*this, "compute", Command(0), "&Compute"),
       Command3(*this, "Command3", Command(1), "&Print"),
       cb_Outlook(*this, "cb_Outlook", Command(2), "&Outlook"),
-      Command4(*this, "Command4", Command(3), "&Close"),
+      cb_Chemistry(*this, "cb_Chemistry", Command(3), "C&hemistry"),
+      Command4(*this, "Command4", Command(4), "&Close"),
       Label10(*this, "Label10", Balance(Margin)),
       Label12(*this, "Label12", Rect{WindowWidth / 2 - 1500, BalanceTop, 3000, 330}),
       Label11(*this, "Label11", Balance(WindowWidth - Margin - 2700)),
@@ -97,8 +99,11 @@ br_grp::br_grp(GLOBAL& g)
   TmContents1.TextFont = ChartFont;
   TmContents2.TextFont = ChartFont;
   for (Label* label : {&Label4, &Label6, &Label8, &Label9}) label->TextFont = TotalsFont;
-  for (Button* button : {&compute, &Command3, &cb_Outlook, &Command4}) button->TextFont = CommandFont;
+  for (Button* button : {&compute, &Command3, &cb_Outlook, &cb_Chemistry, &Command4}) {
+    button->TextFont = CommandFont;
+  }
   cb_Outlook.SetEnabled(false);
+  cb_Chemistry.SetEnabled(false);
   for (Label* label : {&Label10, &Label12, &Label11}) label->TextFont = BalanceFont;
   Label12.Centered = true;
   EvDate.MaxLength = 10;
@@ -118,6 +123,7 @@ br_grp::br_grp(GLOBAL& g)
   DownDate.OnClick = [this] { DownDate_Click(); };
   Command3.OnClick = [this] { Command3_Click(); };
   cb_Outlook.OnClick = [this] { cb_Outlook_Click(); };
+  cb_Chemistry.OnClick = [this] { cb_Chemistry_Click(); };
   Command4.OnClick = [this] { Command4_Click(); };
 }
 
@@ -185,6 +191,7 @@ void br_grp::CompareTeams() {
   compute.SetVisible(false);
   chartedDate_ = g.EventDate;
   cb_Outlook.SetEnabled(true);
+  cb_Chemistry.SetEnabled(true);
 }
 
 void br_grp::ChartTeam(const Side& side) {
@@ -210,5 +217,8 @@ void br_grp::DownDate_Click() { DateStepper(g.GroupStepDate, -1, EvDate); }
 void br_grp::Command3_Click() { PrintTeamReport(g, *this); }
 void br_grp::cb_Outlook_Click() {
   g.br_outlook.Open(g).ShowTeams(g.GroupTeam1, g.GroupTeam2, chartedDate_);
+}
+void br_grp::cb_Chemistry_Click() {
+  g.br_chem.Open(g).ShowTeams(g.GroupTeam1, g.GroupTeam2, chartedDate_);
 }
 void br_grp::Command4_Click() { Unload(); }

@@ -31,6 +31,7 @@ class br_grp : public Form {
   Button compute;         // shown while the date has changed since the last computation
   Button Command3;        // "&Print"
   Button cb_Outlook;      // the four weeks from the date last charted; enabled once one was
+  Button cb_Chemistry;    // both teams' chemistry on the date last charted; enabled likewise
   Button Command4;        // "&Close"
   Label Label10;          // team 1's emotional balance
   Label Label12;          // the grand total; shown in the "NFL" league only
@@ -49,6 +50,7 @@ class br_grp : public Form {
   void DownDate_Click();
   void Command3_Click();
   void cb_Outlook_Click();
+  void cb_Chemistry_Click();
   void Command4_Click();
 
  protected:

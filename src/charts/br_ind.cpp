@@ -1,6 +1,7 @@
 #include "charts/br_ind.h"
 
 #include "charts/br_curve.h"
+#include "charts/br_match.h"
 #include "charts/date_stepper.h"
 #include "charts/day_description.h"
 #include "charts/individual_report.h"
@@ -62,6 +63,7 @@ br_ind::br_ind(GLOBAL& g)
       Label6(*this, "Label6", CycleLine(1)),
       Label7(*this, "Label7", CycleLine(2)),
       Desc1(*this, "Desc1", Rect{Margin, DescriptionTop, DescriptionWidth, DescriptionHeight}),
+      cb_Match(*this, "cb_Match", BottomButton(3), "&Match"),
       cb_Graph(*this, "cb_Graph", BottomButton(2), "&Graph"),
       cb_Print(*this, "cb_Print", BottomButton(1), "&Print"),
       cb_close(*this, "cb_close", BottomButton(0), "&Close"),
@@ -70,7 +72,7 @@ br_ind::br_ind(GLOBAL& g)
   Label4.TextFont.Bold = true;
   for (Control* control : std::initializer_list<Control*>{
            &EvDate, &UpDate, &DownDate, &DbList, &Contents, &Label5, &Label6, &Label7,
-           &cb_Graph, &cb_Print, &cb_close}) {
+           &cb_Match, &cb_Graph, &cb_Print, &cb_close}) {
     control->BackColor = LightBlue;
   }
   Desc1.BackColor = White;
@@ -90,6 +92,7 @@ br_ind::br_ind(GLOBAL& g)
   EvDate.OnChange = [this] { EvDate_Change(); };
   UpDate.OnClick = [this] { UpDate_Click(); };
   DownDate.OnClick = [this] { DownDate_Click(); };
+  cb_Match.OnClick = [this] { cb_Match_Click(); };
   cb_Graph.OnClick = [this] { cb_Graph_Click(); };
   cb_Print.OnClick = [this] { cb_Print_Click(); };
   cb_close.OnClick = [this] { cb_close_Click(); };
@@ -106,6 +109,7 @@ void br_ind::ResetForm() {
   Desc1.SetText("");
   for (Label* line : {&Label5, &Label6, &Label7}) line->SetCaption("");
   ChartName.clear();
+  cb_Match.SetEnabled(false);
   cb_Graph.SetEnabled(false);
 }
 
@@ -157,6 +161,7 @@ void br_ind::ShowChart() {
   ChartPhysicalLine = Label5.Caption();
   ChartEmotionalLine = Label6.Caption();
   ChartIntellectLine = Label7.Caption();
+  cb_Match.SetEnabled(true);
   cb_Graph.SetEnabled(true);
 }
 
@@ -170,6 +175,9 @@ void br_ind::EvDate_Change() {
 
 void br_ind::UpDate_Click() { DateStepper(g.IndividualStepDate, 1, EvDate); }
 void br_ind::DownDate_Click() { DateStepper(g.IndividualStepDate, -1, EvDate); }
+void br_ind::cb_Match_Click() {
+  g.br_match.Open(g).ShowPerson(ChartName, ChartDob, g.IndividualDatabase.FileName);
+}
 void br_ind::cb_Graph_Click() { g.br_curve.Open(g).ShowPerson(ChartName, ChartDob, ChartEventDate); }
 void br_ind::cb_Print_Click() { PrintIndividualReport(g, *this); }
 void br_ind::cb_close_Click() { Unload(); }

@@ -23,6 +23,7 @@ class br_ind : public Form {
   Label Label6;    // the emotional line
   Label Label7;    // the intellectual line
   TextBox Desc1;   // the description of the day
+  Button cb_Match;  // enabled while a chart is shown
   Button cb_Graph;  // enabled while a chart is shown
   Button cb_Print;
   Button cb_close;
@@ -46,6 +47,7 @@ class br_ind : public Form {
   void EvDate_Change();
   void UpDate_Click();
   void DownDate_Click();
+  void cb_Match_Click();
   void cb_Graph_Click();
   void cb_Print_Click();
   void cb_close_Click();

@@ -1,8 +1,10 @@
 #include "core/globals.h"
 
+#include "charts/br_chem.h"
 #include "charts/br_curve.h"
 #include "charts/br_grp.h"
 #include "charts/br_ind.h"
+#include "charts/br_match.h"
 #include "charts/br_outlook.h"
 #include "core/br_about.h"
 #include "core/br_cp.h"

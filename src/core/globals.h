@@ -21,6 +21,8 @@ class BR_FRM;
 class br_curve;
 class br_grp;
 class br_ind;
+class br_match;
+class br_chem;
 class br_outlook;
 class BR_TM;
 
@@ -118,6 +120,8 @@ struct GLOBAL {
   WindowRef<::BR_TM> BR_TM;
   WindowRef<::br_curve> br_curve;
   WindowRef<::br_outlook> br_outlook;
+  WindowRef<::br_match> br_match;
+  WindowRef<::br_chem> br_chem;
 };
 
 // Gives every record and variable its starting value: the data folder, empty personal

@@ -8,6 +8,7 @@
 #include <set>
 #include <sstream>
 
+#include "charts/br_chem.h"
 #include "charts/br_grp.h"
 #include "core/br_cp.h"
 #include "support/world.h"
@@ -150,13 +151,17 @@ TEST_F(BrOutlook, TakesTheLastComputedDateAndLeavesBadDatesOutSilently) {
   EXPECT_FALSE(g.br_outlook.Loaded());
 }
 
+// The chemistry of the teams too.
 TEST_F(BrOutlook, ComesOnlyAfterAComputation) {
   folder.Remove("HARBOR OFF.BTM");
   folder.Remove("SUMMIT DEF.BTM");
   br_grp& comparison = Comparison();
   EXPECT_FALSE(comparison.cb_Outlook.Enabled());
+  EXPECT_FALSE(comparison.cb_Chemistry.Enabled());
   comparison.cb_Outlook.Click();
+  comparison.cb_Chemistry.Click();
   EXPECT_FALSE(g.br_outlook.Loaded());
+  EXPECT_FALSE(g.br_chem.Loaded());
 }
 
 }  // namespace

@@ -5,7 +5,9 @@
 
 #include <set>
 
+#include "charts/br_chem.h"
 #include "charts/br_curve.h"
+#include "charts/br_match.h"
 #include "charts/br_outlook.h"
 #include "core/br_cp.h"
 #include "support/world.h"
@@ -150,6 +152,63 @@ TEST_F(Reports, CurveAndOutlookReportsPrintWhatTheirWindowsShow) {
   EXPECT_THAT(dialogs.boxes, IsEmpty());
 }
 
+// The compatibility prints the pair on show, when there is one, with its bars as drawn.
+TEST_F(Reports, CompatibilityReportPrintsThePairAndTheBestMatches) {
+  OpenPerson("ADAMS JOE").cb_Match.Click();
+  br_match& window = *g.br_match.get();
+  const auto report = [&] {
+    Expected e;
+    e.Font("Courier").Style(16, true).Blank(2).Line("Compatibility of ADAMS JOE").Style(11, false).Blank(2);
+    e.Line("Born on    : 01/01/2000").Line("Print Date : 06/15/2005").Blank(2).Line(window.Pair.Caption());
+    if (window.Shown) {
+      e.Blank(1);
+      for (const Label* figure : {&window.Physical, &window.Emotional, &window.Intellectual, &window.Overall}) {
+        e.Line(figure->Caption());
+      }
+      e.Blank(1).Add("picture 7780 1320");
+    }
+    e.Blank(1).Line("Each cycle: 100 * |cos(pi * d / p)| percent, d the days between");
+    e.Line("the dates of birth, p the cycle's length (23, 28 or 33 days).");
+    e.Line("Overall: the mean of the three cycles.").Blank(2).Line("Best matches in PEOPLE.BDB").Blank(1);
+    for (const std::string& row : Rows(window.BestMatches)) e.Line(row);
+    return e.End().calls;
+  };
+  window.cb_Print.Click();
+  EXPECT_THAT(printer.calls, ElementsAreArray(report()));
+  EXPECT_THAT(printer.pictures, IsEmpty());
+
+  printer.calls.clear();
+  ASSERT_TRUE(PickRow(window.Contents, "COLE RAY"));
+  window.cb_Print.Click();
+  EXPECT_THAT(printer.calls, ElementsAreArray(report()));
+  EXPECT_THAT(printer.calls, Contains("line Overall         74.54"));
+  ASSERT_EQ(printer.pictures.size(), 1u);
+  const RecordingDrawing screen = Painted(window.Bars);
+  for (const Colour& ink : CycleInks) EXPECT_EQ(printer.pictures[0].Polylines(ink), screen.Polylines(ink));
+  EXPECT_EQ(printer.pictures[0].strokes.size(), screen.strokes.size());
+  EXPECT_THAT(dialogs.boxes, IsEmpty());
+}
+
+// The chemistry prints each team's side of the window, the lines that hold something.
+TEST_F(Reports, ChemistryReportPrintsBothTeams) {
+  OpenTeams().cb_Chemistry.Click();
+  br_chem& window = *g.br_chem.get();
+  window.cb_Print.Click();
+  Expected e;
+  e.Font("courier new").Style(12, true).Blank(5).Line(M + "Team Chemistry").Line(M + "Event Date : 01/01/2000");
+  e.Line(M + "Print Date : 06/15/2005").Blank(2);
+  e.Style(12, true).Line(M + "Team 1 : BLUE OFF.BTM").Blank(1).Style(11, false);
+  for (const Label* line : {&window.Chemistry1, &window.Counted1, &window.Physical1, &window.Emotional1,
+                            &window.Intellectual1, &window.Overall1, &window.Best1, &window.Worst1}) {
+    e.Line(M + line->Caption());
+  }
+  e.Blank(2).Style(12, true).Line(M + "Team 2 : RED DEF.BTM").Blank(1).Style(11, false);
+  e.Line(M + "No chemistry : fewer than two members counted").Line(M + "1 of 1 member counted, 0 pairs");
+  EXPECT_THAT(printer.calls, ElementsAreArray(e.End().calls));
+  EXPECT_EQ(window.Chemistry1.Caption(), "Chemistry : 74.54");
+  EXPECT_THAT(dialogs.boxes, IsEmpty());
+}
+
 TEST_F(Reports, IndividualReportEndsOnTheLastDescriptionLine) {
   const struct {
     const char* descriptions;
@@ -181,21 +240,25 @@ TEST_F(Reports, NoChartOnShowPrintsNothing) {
   EXPECT_THAT(dialogs.boxes, IsEmpty());
 }
 
-// Every report, the curves and the outlook too, prints under the busy pointer. The printer
+// Every report, the curves, the outlook, the compatibility and the chemistry too, prints under the busy pointer. The printer
 // failing at once, in the middle, or refusing the finished job drops the document, says so and
 // leaves the window as it was; the next report starts clean.
 TEST_F(Reports, AFailedReportIsDroppedAndTheNextStartsClean) {
   br_grp& teams = OpenTeams();
   teams.cb_Outlook.Click();
+  teams.cb_Chemistry.Click();
   br_ind& person = OpenPerson("ADAMS JOE");
   person.cb_Graph.Click();
+  person.cb_Match.Click();
   const struct {
     Form& window;
     Button& print;
   } reports[] = {{teams, teams.Command3},
                  {person, person.cb_Print},
                  {*g.br_curve.get(), g.br_curve->cb_Print},
-                 {*g.br_outlook.get(), g.br_outlook->cb_Print}};
+                 {*g.br_outlook.get(), g.br_outlook->cb_Print},
+                 {*g.br_match.get(), g.br_match->cb_Print},
+                 {*g.br_chem.get(), g.br_chem->cb_Print}};
   std::vector<Form::Pointer> pointers;
   for (const auto& report : reports) {
     SCOPED_TRACE(report.window.Name());

@@ -30,10 +30,12 @@ br_ind& World::OpenIndividual() {
   return *g.br_ind.get();
 }
 
-bool World::PickPerson(br_ind& window, const std::string& name) {
-  for (int row = 0; row < window.Contents.ListCount(); ++row) {
-    if (window.Contents.List(row).rfind(name, 0) == 0) {
-      window.Contents.SetListIndex(row);
+bool World::PickPerson(br_ind& window, const std::string& name) { return PickRow(window.Contents, name); }
+
+bool World::PickRow(ItemList& list, const std::string& start) {
+  for (int row = 0; row < list.ListCount(); ++row) {
+    if (list.List(row).starts_with(start)) {
+      list.SetListIndex(row);
       return true;
     }
   }

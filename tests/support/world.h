@@ -30,6 +30,8 @@ struct World {
   static std::vector<std::string> Rows(const ItemList& list);
   // Makes current the listed person whose entry starts with the name; false when none does.
   static bool PickPerson(br_ind& window, const std::string& name);
+  // Makes current the first row that starts with the text; false when none does.
+  static bool PickRow(ItemList& list, const std::string& start);
   // What the picture draws, recorded.
   static RecordingDrawing Painted(const PictureBox& picture);
 

@@ -10,9 +10,11 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
+#include "charts/br_chem.h"
 #include "charts/br_curve.h"
 #include "charts/br_grp.h"
 #include "charts/br_ind.h"
+#include "charts/br_match.h"
 #include "charts/br_outlook.h"
 #include "core/br_cp.h"
 #include "people/br_db.h"
@@ -120,7 +122,8 @@ TEST(PersonListOnScreen, ABoxInTheMiddleOfAPickLeavesNoChartAndNoPick) {
 
 // However the window system draws them, every window is a frame (the details dialog a dialog)
 // and every control has a place of its own. A label's longest text fits it: the individual
-// window's "Biorhythm" above its cycle lines, the three lines side by side. Every other control
+// window's "Biorhythm" above its cycle lines, the three lines side by side; so does a button's
+// caption, with room for its frame (the comparison's row of five). Every other control
 // but a drawn line or picture tells a screen reader what it is.
 TEST(WindowsOnScreen, EveryControlIsNamedInAPlaceOfItsOwnAndEveryWindowHasItsRole) {
   Screen screen;
@@ -132,8 +135,13 @@ TEST(WindowsOnScreen, EveryControlIsNamedInAPlaceOfItsOwnAndEveryWindowHasItsRol
   g.BR_DB->DbAdd.Click();
   g.br_ind->Contents.SetListIndex(0);
   g.br_ind->cb_Graph.Click();
+  g.br_ind->cb_Match.Click();
   g.br_grp->cb_Outlook.Click();
-  ASSERT_TRUE(g.BR_FRM.Loaded() && g.br_curve.Loaded() && g.br_outlook.Loaded());
+  g.br_grp->cb_Chemistry.Click();
+  ASSERT_TRUE(g.BR_FRM.Loaded() && g.br_curve.Loaded() && g.br_outlook.Loaded() && g.br_match.Loaded() &&
+              g.br_chem.Loaded());
+  g.br_match->Contents.SetListIndex(0);
+  ASSERT_TRUE(g.br_match->Shown);
   g.br_ind->Label5.SetCaption("  Physical   22(+)");
   g.br_ind->Label6.SetCaption("  Emotional  27(-)");
   g.br_ind->Label7.SetCaption("  Intellect  32(+)");
@@ -160,6 +168,11 @@ TEST(WindowsOnScreen, EveryControlIsNamedInAPlaceOfItsOwnAndEveryWindowHasItsRol
         EXPECT_LE(label->fontMetrics().horizontalAdvance(label->text()), label->contentsRect().width())
             << where << " cuts \"" << label->text().toStdString() << "\"";
       }
+      if (auto* button = qobject_cast<QPushButton*>(widget); button && !button->text().isEmpty()) {
+        const QString caption = QString(button->text()).remove(QLatin1Char('&'));
+        EXPECT_LE(button->fontMetrics().horizontalAdvance(caption) + 8, button->width())
+            << where << " cuts \"" << caption.toStdString() << "\"";
+      }
       if (kind == Control::Kind::Label || kind == Control::Kind::Image) continue;
       EXPECT_FALSE(QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name).trimmed().isEmpty()) << where;
     }
@@ -173,7 +186,10 @@ TEST(WindowsOnScreen, EveryControlIsNamedInAPlaceOfItsOwnAndEveryWindowHasItsRol
       {*g.br_ind.get(), "cb_Graph", "Graph"},          {*g.br_grp.get(), "cb_Outlook", "Outlook"},
       {*g.br_curve.get(), "Chart", g.br_curve->Label1.Caption()},
       {*g.br_curve.get(), "CriticalDays", "Critical Days"}, {*g.br_outlook.get(), "Days", "Outlook by day"},
-      {*g.br_ind.get(), "Contents", "Persons"},
+      {*g.br_ind.get(), "Contents", "Persons"},       {*g.br_ind.get(), "cb_Match", "Match"},
+      {*g.br_grp.get(), "cb_Chemistry", "Chemistry"}, {*g.br_match.get(), "Contents", "Compare with"},
+      {*g.br_match.get(), "BestMatches", "Best matches"}, {*g.br_match.get(), "Bars", g.br_match->Pair.Caption()},
+      {*g.br_chem.get(), "Bars2", g.br_chem->Chemistry2.Caption()},
   };
   for (const auto& c : names) {
     auto* widget = screen.Child<QWidget>(c.form, c.control);
