@@ -46,7 +46,8 @@ std::string CountedText(const TeamChemistry& chemistry) {
                      " of " + Plural(chemistry.Members, "member") + " counted, " +
                      Plural(chemistry.Pairs, "pair");
   for (size_t k = 0; k < chemistry.LeftOut.size(); ++k) {
-    text += (k == 0 ? ". Left out : " : ", ") + chemistry.LeftOut[k];
+    text += k == 0 ? ". Left out : " : ", ";
+    text += chemistry.LeftOut[k];
   }
   return text;
 }

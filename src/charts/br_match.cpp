@@ -53,7 +53,8 @@ std::string MatchRow(size_t place, const Person& person, const Compatibility& fi
 std::string LeftOutMessage(const std::vector<std::string>& refused) {
   std::string text = "Left out of the best matches, invalid dates of birth : ";
   for (size_t k = 0; k < refused.size() && k < NamedLeftOut; ++k) {
-    text += (k > 0 ? ", " : "") + refused[k];
+    if (k > 0) text += ", ";
+    text += refused[k];
   }
   if (refused.size() > NamedLeftOut) {
     text += " and " + std::to_string(refused.size() - NamedLeftOut) + " more";

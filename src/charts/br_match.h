@@ -64,7 +64,7 @@ class br_match : public Form {
   const Person& PersonOf(int k) const { return Database.Persons[static_cast<size_t>(k - 1)]; }
 
   GLOBAL& g;
-  Date chartBirth_;
+  Date chartBirth_{};
   // The persons whose dates of birth pass the checks, in the order of the person list.
   std::vector<Candidate> candidates_;
 };

@@ -18,7 +18,10 @@ long Hundredths(const Compatibility& figures) { return std::lround(figures.Overa
 
 std::string CompatibilityFormula() {
   std::string text;
-  for (const char* line : CompatibilityFormulaLines) text += (text.empty() ? "" : " ") + std::string(line);
+  for (const char* line : CompatibilityFormulaLines) {
+    if (!text.empty()) text += ' ';
+    text += line;
+  }
   return text;
 }
 

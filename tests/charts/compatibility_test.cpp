@@ -134,19 +134,4 @@ TEST_F(TeamChemistryOf, IsTheMeanOverAllPairsWithTheBestAndWorstPair) {
   EXPECT_THAT(dialogs.boxes, IsEmpty());
 }
 
-TEST_F(TeamChemistryOf, FewerThanTwoMembersCountedMakeNone) {
-  const std::vector<std::vector<std::pair<const char*, const char*>>> teams = {
-      {},
-      {{"AL", "01/01/1980"}},
-      {{"AL", "01/01/1980"}, {"NOT A DATE", "13/45/1980"}},
-  };
-  for (const auto& members : teams) {
-    const TeamChemistry chemistry = Chemistry(g, Team(members), "06/15/2005");
-    EXPECT_FALSE(chemistry.Known()) << members.size();
-    EXPECT_EQ(chemistry.Pairs, 0);
-    EXPECT_FALSE(chemistry.Best || chemistry.Worst);
-    EXPECT_EQ(chemistry.Members, static_cast<int>(members.size()));
-  }
-}
-
 }  // namespace
