@@ -87,7 +87,7 @@ br_match::br_match(GLOBAL& g)
   Pair.TextFont.Bold = true;
   Contents.TextFont = RowFont;
   BestMatches.TextFont = RowFont;
-  for (Label* figure : {&Physical, &Emotional, &Intellectual, &Overall}) figure->TextFont = RowFont;
+  for (Label* figure : Figures()) figure->TextFont = RowFont;
   Formula.WordWrap = true;
   cb_close.Cancel = true;
   DbList.Buddy = &Label2;
@@ -180,15 +180,14 @@ void br_match::ShowPair(int k) {
   Shown = PairCompatibility(chartBirth_, birth);
   Pair.SetCaption(ChartName + " and " + person.Name + ", born " + dob + ", " +
                   std::to_string(std::labs(DaysBetween(chartBirth_, birth))) + " days apart");
-  Label* figures[4] = {&Physical, &Emotional, &Intellectual, &Overall};
-  for (int bar = 0; bar < 4; ++bar) figures[bar]->SetCaption(BarCaption(bar, *Shown));
+  for (int bar = 0; bar < 4; ++bar) Figures()[bar]->SetCaption(BarCaption(bar, *Shown));
   Bars.Repaint();
 }
 
 void br_match::ClearPair() {
   Shown.reset();
   Pair.SetCaption("Pick a person to compare with");
-  for (Label* figure : {&Physical, &Emotional, &Intellectual, &Overall}) figure->SetCaption("");
+  for (Label* figure : Figures()) figure->SetCaption("");
   Bars.Repaint();
 }
 

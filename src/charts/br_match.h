@@ -2,6 +2,7 @@
 // people database, as figures and bars, and that person's best matches in the database; printed.
 #pragma once
 
+#include <array>
 #include <optional>
 #include <string>
 #include <vector>
@@ -39,6 +40,9 @@ class br_match : public Form {
   std::optional<Compatibility> Shown;
   // The database picked here, the window's own.
   PeopleDatabase Database;
+
+  // The four figures' labels, in the order of the bars.
+  std::array<Label*, 4> Figures() { return {&Physical, &Emotional, &Intellectual, &Overall}; }
 
   // Compares the person, whose dates have passed CheckDates, with the persons of the database
   // picked here; the first time, of the database named.

@@ -18,9 +18,7 @@ void PrintMatchReport(GLOBAL& g, br_match& window) {
     job.Line(window.Pair.Caption());
     if (window.Shown) {
       job.Blank(1);
-      for (const Label* figure : {&window.Physical, &window.Emotional, &window.Intellectual, &window.Overall}) {
-        job.Line(figure->Caption());
-      }
+      for (const Label* figure : window.Figures()) job.Line(figure->Caption());
       job.Blank(1);
       // The bars the window shows, at their size on the screen.
       job.Picture(window.Bars.Place.Width, window.Bars.Place.Height, window.Bars.OnPaint);

@@ -43,9 +43,10 @@ class BrMatch : public testing::Test, public World {
     individual.cb_Match.Click();
     return *g.br_match.get();
   }
-  static std::vector<std::string> Figures(const br_match& window) {
-    return {window.Physical.Caption(), window.Emotional.Caption(), window.Intellectual.Caption(),
-            window.Overall.Caption()};
+  static std::vector<std::string> Figures(br_match& window) {
+    std::vector<std::string> captions;
+    for (const Label* figure : window.Figures()) captions.push_back(figure->Caption());
+    return captions;
   }
 };
 

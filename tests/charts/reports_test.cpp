@@ -162,9 +162,7 @@ TEST_F(Reports, CompatibilityReportPrintsThePairAndTheBestMatches) {
     e.Line("Born on    : 01/01/2000").Line("Print Date : 06/15/2005").Blank(2).Line(window.Pair.Caption());
     if (window.Shown) {
       e.Blank(1);
-      for (const Label* figure : {&window.Physical, &window.Emotional, &window.Intellectual, &window.Overall}) {
-        e.Line(figure->Caption());
-      }
+      for (const Label* figure : window.Figures()) e.Line(figure->Caption());
       e.Blank(1).Add("picture 7780 1320");
     }
     e.Blank(1).Line("Each cycle: 100 * |cos(pi * d / p)| percent, d the days between");
