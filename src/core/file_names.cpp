@@ -79,8 +79,3 @@ std::optional<std::string> AskFileName(GLOBAL& g, FileKind kind, const std::stri
   }
   return name;
 }
-
-bool Confirm(GLOBAL& g, const std::string& question) {
-  return g.platform.dialogs.MsgBox(question, Buttons::OKCancel, Icon::None, "Confirm") ==
-         Answer::OK;
-}

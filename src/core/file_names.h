@@ -1,5 +1,4 @@
-// Database and team names as typed, turned into the file names and paths of the data folder,
-// and the OK/Cancel question asked before anything is overwritten or dropped.
+// Database and team names as typed, turned into the file names and paths of the data folder.
 #pragma once
 
 #include <optional>
@@ -37,5 +36,3 @@ std::string NameFault(FileKind kind, const std::string& fileName);
 std::optional<std::string> AskFileName(GLOBAL& g, FileKind kind, const std::string& prompt,
                                        const std::string& title, const std::string& refusal,
                                        const std::string& errorTitle);
-
-bool Confirm(GLOBAL& g, const std::string& question);

@@ -135,7 +135,7 @@ void BR_DB::MarkChanged() {
 }
 
 bool BR_DB::OfferSave() {
-  if (db.Modified && Confirm(g, "Database " + db.FileName + " modified ! Save changes ?") &&
+  if (db.Modified && Confirm(g.platform.dialogs, "Database " + db.FileName + " modified ! Save changes ?") &&
       !SaveUnderName(db.FileName)) {
     return false;
   }
@@ -149,7 +149,7 @@ bool BR_DB::SaveUnderName(const std::string& name) {
   // could not be read unless the user agrees to lose it.
   const bool agreed =
       file != partlyRead_ ||
-      Confirm(g, "Database " + file + " could not be read whole ! Saving keeps only the " +
+      Confirm(g.platform.dialogs, "Database " + file + " could not be read whole ! Saving keeps only the " +
                      std::to_string(db.Count) + " persons shown. Save anyway ?");
   const std::string previous = db.FileName;
   const bool saved = agreed && SaveDatabase(g, name, db);
@@ -193,7 +193,7 @@ std::optional<int> BR_DB::SelectedPerson() const {
 std::optional<std::string> BR_DB::AskNewName(const std::string& prompt, const std::string& title,
                                              const std::string& refusal) {
   const auto n = AskFileName(g, FileKind::Database, prompt, title, refusal, "Error");
-  if (n && FileExists(g, *n) && !Confirm(g, "Database " + *n + " already exists ! Overwrite ?")) {
+  if (n && FileExists(g, *n) && !Confirm(g.platform.dialogs, "Database " + *n + " already exists ! Overwrite ?")) {
     return std::nullopt;
   }
   return n;
@@ -227,7 +227,7 @@ void BR_DB::DbDelete_Click() {
   const auto k = SelectedPerson();
   if (!k) return;
   const auto at = db.Persons.begin() + (*k - 1);
-  if (!Confirm(g, "Are you sure you want to delete  " + at->Name + " ? ")) return;
+  if (!Confirm(g.platform.dialogs, "Are you sure you want to delete  " + at->Name + " ? ")) return;
   db.Persons.erase(at);
   --db.Count;
   MarkChanged();
@@ -268,7 +268,7 @@ void BR_DB::DbRemove_Click() {
     dialogs.Error("Error removing database : " + n + " not found ! ", "Error");
     return;
   }
-  if (!Confirm(g, "Delete database : " + n + " ? ")) return;
+  if (!Confirm(g.platform.dialogs, "Delete database : " + n + " ? ")) return;
   if (!files::Remove(g.DataFolder, n)) {
     dialogs.Error("Error removing database : " + db.FileName, "Error");
     return;

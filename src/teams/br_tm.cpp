@@ -18,7 +18,7 @@ const Font ListFont{"Courier New", 11.25, false};
 
 // True when a team of that name is on disk and the user keeps it.
 bool KeepsExistingTeam(GLOBAL& g, const std::string& name) {
-  return FileExists(g, name) && !Confirm(g, "Team " + name + " already exists ! Overwrite ?");
+  return FileExists(g, name) && !Confirm(g.platform.dialogs, "Team " + name + " already exists ! Overwrite ?");
 }
 
 }  // namespace
@@ -106,7 +106,7 @@ void BR_TM::RefreshTmForm() {
 }
 
 bool BR_TM::OfferTeamSave() {
-  if (team.Modified && Confirm(g, "Team " + team.FileName + " modified ! Save changes ?") &&
+  if (team.Modified && Confirm(g.platform.dialogs, "Team " + team.FileName + " modified ! Save changes ?") &&
       !SaveTeamUnderName(team.FileName)) {
     return false;
   }
@@ -194,7 +194,7 @@ void BR_TM::DbRemove_Click() {
     dialogs.Error("Error removing team : " + name + " not found ! ", "Error");
     return;
   }
-  if (!Confirm(g, "Delete team : " + name + " ? ")) return;
+  if (!Confirm(g.platform.dialogs, "Delete team : " + name + " ? ")) return;
   if (!files::Remove(g.DataFolder, name)) {
     dialogs.Error("Error removing team : " + team.FileName, "Error");
     return;
