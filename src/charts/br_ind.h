@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "charts/br_curve.h"
 #include "core/globals.h"
 #include "platform/form.h"
 
@@ -26,6 +27,9 @@ class br_ind : public Form {
   Button cb_Graph;  // enabled while a chart is shown
   Button cb_Print;
   Button cb_close;
+
+  // The curves of the person charted; the window closes with this one.
+  WindowRef<::br_curve> br_curve;
 
   // The chart on show, as printed; ChartName is empty while no chart is shown.
   std::string ChartName;
@@ -52,6 +56,7 @@ class br_ind : public Form {
 
  protected:
   void Form_Load() override;
+  void Form_Unload() override;
 
  private:
   void ShowChart();

@@ -1,13 +1,10 @@
 #include "core/globals.h"
 
-#include "charts/br_curve.h"
 #include "charts/br_grp.h"
 #include "charts/br_ind.h"
-#include "charts/br_outlook.h"
 #include "core/br_about.h"
 #include "core/br_cp.h"
 #include "people/br_db.h"
-#include "people/br_frm.h"
 #include "platform/calendar.h"
 #include "teams/br_tm.h"
 

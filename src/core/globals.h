@@ -17,11 +17,8 @@ class Printer;
 class br_cp;
 class BR_ABOUT;
 class BR_DB;
-class BR_FRM;
-class br_curve;
 class br_grp;
 class br_ind;
-class br_outlook;
 class BR_TM;
 
 struct Person {
@@ -112,12 +109,9 @@ struct GLOBAL {
   WindowRef<::br_cp> br_cp;
   WindowRef<::BR_ABOUT> BR_ABOUT;
   WindowRef<::BR_DB> BR_DB;
-  WindowRef<::BR_FRM> BR_FRM;
   WindowRef<::br_grp> br_grp;
   WindowRef<::br_ind> br_ind;
   WindowRef<::BR_TM> BR_TM;
-  WindowRef<::br_curve> br_curve;
-  WindowRef<::br_outlook> br_outlook;
 };
 
 // Gives every record and variable its starting value: the data folder, empty personal

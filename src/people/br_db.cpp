@@ -3,7 +3,6 @@
 #include <limits>
 
 #include "core/file_names.h"
-#include "people/br_frm.h"
 #include "people/database_file.h"
 #include "platform/dialogs.h"
 #include "platform/files.h"
@@ -78,14 +77,23 @@ BR_DB::BR_DB(GLOBAL& g)
 void BR_DB::Form_Load() { RefreshForm(); }
 
 void BR_DB::Form_Unload() {
-  if (!OfferSave()) CancelUnload();
+  if (!OfferSave()) {
+    CancelUnload();
+    return;
+  }
+  // An entry left open has no window to go back to.
+  BR_FRM.Unload();
 }
 
 void BR_DB::Entry(const std::string& name, const std::string& dob) {
   g.EntryName = name;
   g.EntryDob = dob;
   g.EntryAccepted = false;
-  g.BR_FRM.Open(g);
+  // However the dialog closes, this window takes input again and hears how it ended.
+  BR_FRM.Open(g).OnClosed = [this] {
+    SetEnabled(true);
+    EntryReturn();
+  };
   SetEnabled(false);
 }
 

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "core/globals.h"
+#include "people/br_frm.h"
 #include "platform/form.h"
 
 class BR_DB : public Form {
@@ -25,6 +26,9 @@ class BR_DB : public Form {
   Button DbRemove;
   Button DbSaveAs;
   Button DbClose;
+
+  // The details dialog this window opens; it closes with this window.
+  WindowRef<::BR_FRM> BR_FRM;
 
   // Opens the details dialog on these values and keeps this window disabled until it closes.
   // The caller sets EntryMode (and EntryIndex) first.

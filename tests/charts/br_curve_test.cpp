@@ -30,7 +30,7 @@ class BrCurve : public testing::Test, public World {
     EXPECT_FALSE(individual.cb_Graph.Enabled());
     EXPECT_TRUE(PickPerson(individual, name)) << name;
     individual.cb_Graph.Click();
-    return *g.br_curve.get();
+    return *individual.br_curve.get();
   }
   static DayPlot Plot(const br_curve& window) {
     return CurvePlot(window.Curves, window.Chart.Place.Width, window.Chart.Place.Height);
@@ -102,12 +102,12 @@ TEST_F(BrCurve, GraphOpensTheCurvesOfTheChartedPersonOnlyWhileAChartIsShown) {
   // Graph again with another person shows that person in the same window.
   ASSERT_TRUE(PickPerson(individual, "OLD BEN"));
   individual.cb_Graph.Click();
-  EXPECT_EQ(g.br_curve.get(), &window);
+  EXPECT_EQ(individual.br_curve.get(), &window);
   EXPECT_EQ(window.Label1.Caption(), "Biorhythm Curves for OLD BEN, born 07/04/1950");
   EXPECT_EQ(WriteDate(window.Curves.Event), "06/16/2005");
   EXPECT_THAT(dialogs.boxes, IsEmpty());
   window.cb_close.Click();
-  EXPECT_FALSE(g.br_curve.Loaded());
+  EXPECT_FALSE(individual.br_curve.Loaded());
 }
 
 TEST_F(BrCurve, ListsEachCriticalDayWithItsCyclesDoubleAndTriple) {

@@ -53,7 +53,7 @@ class BrOutlook : public testing::Test, public World {
   br_grp& Comparison() { return OpenComparison("HARBOR OFF.BTM", "SUMMIT DEF.BTM"); }
   br_outlook& Outlook(br_grp& comparison) {
     comparison.cb_Outlook.Click();
-    return *g.br_outlook.get();
+    return *comparison.br_outlook.get();
   }
 };
 
@@ -144,10 +144,10 @@ TEST_F(BrOutlook, TakesTheLastComputedDateAndLeavesBadDatesOutSilently) {
 
   comparison.compute.Click();
   comparison.cb_Outlook.Click();
-  EXPECT_EQ(g.br_outlook.get(), &window);
+  EXPECT_EQ(comparison.br_outlook.get(), &window);
   EXPECT_EQ(Table(window)[0].date, "07/01/2005");
   window.cb_close.Click();
-  EXPECT_FALSE(g.br_outlook.Loaded());
+  EXPECT_FALSE(comparison.br_outlook.Loaded());
 }
 
 TEST_F(BrOutlook, ComesOnlyAfterAComputation) {
@@ -156,7 +156,7 @@ TEST_F(BrOutlook, ComesOnlyAfterAComputation) {
   br_grp& comparison = Comparison();
   EXPECT_FALSE(comparison.cb_Outlook.Enabled());
   comparison.cb_Outlook.Click();
-  EXPECT_FALSE(g.br_outlook.Loaded());
+  EXPECT_FALSE(comparison.br_outlook.Loaded());
 }
 
 }  // namespace

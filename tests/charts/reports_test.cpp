@@ -122,8 +122,9 @@ TEST_F(Reports, IndividualReportPrintsTheChartOnShow) {
 
 // The curves and the outlook print what their windows show, the curves' picture as drawn there.
 TEST_F(Reports, CurveAndOutlookReportsPrintWhatTheirWindowsShow) {
-  OpenPerson("ADAMS JOE").cb_Graph.Click();
-  br_curve& curves = *g.br_curve.get();
+  br_ind& person = OpenPerson("ADAMS JOE");
+  person.cb_Graph.Click();
+  br_curve& curves = *person.br_curve.get();
   curves.cb_Print.Click();
   Expected e;
   e.Font("Courier").Style(16, true).Blank(2).Line("Biorhythm Curves for ADAMS JOE").Style(11, false).Blank(2);
@@ -137,8 +138,9 @@ TEST_F(Reports, CurveAndOutlookReportsPrintWhatTheirWindowsShow) {
   for (const Colour& ink : CycleInks) EXPECT_EQ(printer.pictures[0].Polylines(ink), screen.Polylines(ink));
 
   printer.calls.clear();
-  OpenTeams().cb_Outlook.Click();
-  br_outlook& outlook = *g.br_outlook.get();
+  br_grp& teams = OpenTeams();
+  teams.cb_Outlook.Click();
+  br_outlook& outlook = *teams.br_outlook.get();
   outlook.cb_Print.Click();
   Expected o;
   o.Font("courier new").Style(12, true).Blank(5).Line(M + "Team Outlook").Line(M + "Event Date : 01/01/2000");
@@ -194,8 +196,8 @@ TEST_F(Reports, AFailedReportIsDroppedAndTheNextStartsClean) {
     Button& print;
   } reports[] = {{teams, teams.Command3},
                  {person, person.cb_Print},
-                 {*g.br_curve.get(), g.br_curve->cb_Print},
-                 {*g.br_outlook.get(), g.br_outlook->cb_Print}};
+                 {*person.br_curve.get(), person.br_curve->cb_Print},
+                 {*teams.br_outlook.get(), teams.br_outlook->cb_Print}};
   std::vector<Form::Pointer> pointers;
   for (const auto& report : reports) {
     SCOPED_TRACE(report.window.Name());

@@ -9,6 +9,7 @@
 #include <thread>
 
 #include "charts/br_grp.h"
+#include "charts/br_ind.h"
 #include "core/br_about.h"
 #include "people/br_db.h"
 #include "people/database_file.h"
@@ -98,6 +99,47 @@ TEST(MainPanel, ClosingUnloadsEveryWindowThenEndsWhateverTheAnswer) {
     ASSERT_EQ(world.dialogs.boxes.size(), 1u);
     EXPECT_EQ(world.dialogs.boxes[0].title, "Confirm");
     EXPECT_TRUE(world.desktop.Ended());
+  }
+}
+
+// A window goes with the window that opened it, so that opening that one again starts afresh
+// and closing the panel leaves nothing behind.
+TEST(MainPanel, AWindowClosesWithTheWindowThatOpenedIt) {
+  const struct {
+    const char* child;
+    // Opens the child from the panel; gives the window that opened it.
+    Form& (*open)(Panel& world);
+  } cases[] = {
+      {"BR_FRM",
+       [](Panel& world) -> Form& {
+         world.panel().Command3.Click();
+         world.g.BR_DB->DbAdd.Click();
+         return *world.g.BR_DB.get();
+       }},
+      {"br_curve",
+       [](Panel& world) -> Form& {
+         br_ind& individual = world.OpenIndividual();
+         individual.Contents.SetListIndex(0);
+         individual.cb_Graph.Click();
+         return individual;
+       }},
+      {"br_outlook",
+       [](Panel& world) -> Form& {
+         br_grp& comparison = world.OpenComparison("HARBOR OFF.BTM", "SUMMIT DEF.BTM");
+         comparison.cb_Outlook.Click();
+         return comparison;
+       }},
+  };
+  for (const auto& c : cases) {
+    Panel world;
+    Form& parent = c.open(world);
+    ASSERT_EQ(world.Loaded(c.child), 1) << c.child;
+    ASSERT_TRUE(parent.Unload()) << c.child;
+    EXPECT_EQ(world.Loaded(c.child), 0) << c.child;
+    c.open(world);
+    EXPECT_EQ(world.Loaded(c.child), 1) << c.child;
+    world.panel().Unload();
+    EXPECT_TRUE(world.desktop.LoadedForms().empty()) << c.child;
   }
 }
 

@@ -29,7 +29,7 @@ class BrDb : public testing::Test, public World {
     g.br_cp->Command3.Click();
   }
   BR_DB& db() const { return *g.BR_DB.get(); }
-  BR_FRM& frm() const { return *g.BR_FRM.get(); }
+  BR_FRM& frm() const { return *db().BR_FRM.get(); }
 
   void Enter(const std::string& name, const std::string& dob) {
     frm().tb_name.SetText(name);
@@ -216,7 +216,7 @@ TEST_F(BrDb, AnAddToAFullDatabaseAndRemovingThePersonalOrAMissingOneAreRefusedIn
   g.ManagerDatabase.Count = 32767;
   db().DbAdd.Click();
   EXPECT_EQ(dialogs.Last(), "Database full : Database size cannot exceed 32767.");
-  EXPECT_FALSE(g.BR_FRM.Loaded());
+  EXPECT_FALSE(db().BR_FRM.Loaded());
   EXPECT_TRUE(db().Enabled());
   db().DbRemove.Click();
   EXPECT_EQ(dialogs.Last(), "Cannot remove personal database : PERSONAL.BDB");
@@ -277,7 +277,7 @@ TEST_F(BrDb, DetailsDialogRefusesWhatCannotBeKept) {
   db().DbAdd.Click();
   for (const auto& c : cases) {
     Enter(c.name, c.dob);
-    ASSERT_TRUE(g.BR_FRM.Loaded()) << c.name;
+    ASSERT_TRUE(db().BR_FRM.Loaded()) << c.name;
     EXPECT_EQ(dialogs.Last(), c.message);
     EXPECT_EQ(dialogs.boxes.back().title, "Error");
     EXPECT_EQ(frm().tb_dob.Text(), c.dob);

@@ -113,9 +113,9 @@ class Commands : public TeamManager,
     g.br_cp->Command3.Click();
     g.BR_DB->DbList.SetText("PEOPLE.BDB");
     g.BR_DB->DbAdd.Click();
-    g.BR_FRM->tb_name.SetText("added");
-    g.BR_FRM->tb_dob.SetText("01/01/2000");
-    g.BR_FRM->Command1.Click();
+    g.BR_DB->BR_FRM->tb_name.SetText("added");
+    g.BR_DB->BR_FRM->tb_dob.SetText("01/01/2000");
+    g.BR_DB->BR_FRM->Command1.Click();
   }
   ComboBox& List() const { return database() ? g.BR_DB->DbList : tm().TmList; }
   void Give(Command command) {

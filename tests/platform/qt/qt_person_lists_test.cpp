@@ -133,7 +133,7 @@ TEST(WindowsOnScreen, EveryControlIsNamedInAPlaceOfItsOwnAndEveryWindowHasItsRol
   g.br_ind->Contents.SetListIndex(0);
   g.br_ind->cb_Graph.Click();
   g.br_grp->cb_Outlook.Click();
-  ASSERT_TRUE(g.BR_FRM.Loaded() && g.br_curve.Loaded() && g.br_outlook.Loaded());
+  ASSERT_TRUE(g.BR_DB->BR_FRM.Loaded() && g.br_ind->br_curve.Loaded() && g.br_grp->br_outlook.Loaded());
   g.br_ind->Label5.SetCaption("  Physical   22(+)");
   g.br_ind->Label6.SetCaption("  Emotional  27(-)");
   g.br_ind->Label7.SetCaption("  Intellect  32(+)");
@@ -171,8 +171,9 @@ TEST(WindowsOnScreen, EveryControlIsNamedInAPlaceOfItsOwnAndEveryWindowHasItsRol
   } names[] = {
       {*g.br_grp.get(), "TmList1", "Team 1"},          {*g.BR_TM.get(), "cmdUp", "Move up"},
       {*g.br_ind.get(), "cb_Graph", "Graph"},          {*g.br_grp.get(), "cb_Outlook", "Outlook"},
-      {*g.br_curve.get(), "Chart", g.br_curve->Label1.Caption()},
-      {*g.br_curve.get(), "CriticalDays", "Critical Days"}, {*g.br_outlook.get(), "Days", "Outlook by day"},
+      {*g.br_ind->br_curve.get(), "Chart", g.br_ind->br_curve->Label1.Caption()},
+      {*g.br_ind->br_curve.get(), "CriticalDays", "Critical Days"},
+      {*g.br_grp->br_outlook.get(), "Days", "Outlook by day"},
       {*g.br_ind.get(), "Contents", "Persons"},
   };
   for (const auto& c : names) {
@@ -221,7 +222,7 @@ TEST(DetailsDialogOnScreen, TypedLettersTheProgramCannotHoldAreLeftOut) {
   BR_DB& manager = screen.g.BR_DB.Open(screen.g);
   const int count = screen.g.ManagerDatabase.Count;
   manager.DbAdd.Click();
-  BR_FRM& dialog = *screen.g.BR_FRM.get();
+  BR_FRM& dialog = *manager.BR_FRM.get();
   // Typed as an input method hands over letters a key press cannot name.
   QInputMethodEvent typed;
   typed.setCommitString(QStringLiteral("\u0141ukasz \u00d6st"));
