@@ -16,8 +16,8 @@
 #include <memory>
 #include <random>
 
+#include "app/br_cp.h"
 #include "charts/br_ind.h"
-#include "core/br_cp.h"
 #include "core/cycle_tables.h"
 #include "people/br_db.h"
 #include "people/database_file.h"

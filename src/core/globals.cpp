@@ -1,9 +1,9 @@
 #include "core/globals.h"
 
+#include "app/br_about.h"
+#include "app/br_cp.h"
 #include "charts/br_grp.h"
 #include "charts/br_ind.h"
-#include "core/br_about.h"
-#include "core/br_cp.h"
 #include "people/br_db.h"
 #include "platform/calendar.h"
 #include "teams/br_tm.h"

@@ -7,8 +7,8 @@
 
 #include <set>
 
+#include "app/br_cp.h"
 #include "charts/br_ind.h"
-#include "core/br_cp.h"
 #include "core/cycle_tables.h"
 #include "support/world.h"
 

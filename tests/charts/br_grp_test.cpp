@@ -5,8 +5,8 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include "app/br_cp.h"
 #include "charts/team_chart.h"
-#include "core/br_cp.h"
 #include "support/world.h"
 #include "teams/team_file.h"
 

@@ -5,8 +5,8 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include "app/br_cp.h"
 #include "charts/day_description.h"
-#include "core/br_cp.h"
 #include "support/world.h"
 
 using testing::ElementsAre;

@@ -8,8 +8,8 @@
 #include <set>
 #include <sstream>
 
+#include "app/br_cp.h"
 #include "charts/br_grp.h"
-#include "core/br_cp.h"
 #include "support/world.h"
 
 using testing::IsEmpty;

@@ -5,9 +5,9 @@
 
 #include <set>
 
+#include "app/br_cp.h"
 #include "charts/br_curve.h"
 #include "charts/br_outlook.h"
-#include "core/br_cp.h"
 #include "support/world.h"
 
 using testing::Contains;

@@ -6,7 +6,7 @@
 
 #include <sstream>
 
-#include "core/br_cp.h"
+#include "app/br_cp.h"
 #include "people/br_frm.h"
 #include "support/world.h"
 

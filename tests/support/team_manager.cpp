@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <sstream>
 
-#include "core/br_cp.h"
+#include "app/br_cp.h"
 
 void TeamManager::SetUp() {
   folder.Write("PERSONAL.BDB", "ZED\r\n05/05/1950\r\n");

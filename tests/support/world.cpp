@@ -1,6 +1,6 @@
 #include "support/world.h"
 
-#include "core/br_cp.h"
+#include "app/br_cp.h"
 #include "core/cycle_tables.h"
 
 World::World(bool shippedData, bool samples) : World(nullptr, nullptr, shippedData, samples) {}

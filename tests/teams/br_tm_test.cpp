@@ -9,7 +9,7 @@
 #include <map>
 #include <optional>
 
-#include "core/br_cp.h"
+#include "app/br_cp.h"
 #include "core/file_names.h"
 #include "people/br_db.h"
 #include "people/br_frm.h"

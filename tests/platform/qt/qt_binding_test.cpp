@@ -4,8 +4,8 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
+#include "app/br_cp.h"
 #include "charts/br_ind.h"
-#include "core/br_cp.h"
 #include "platform/qt/control_binding.h"
 #include "platform/qt/list_view.h"
 #include "platform/qt/screen.h"

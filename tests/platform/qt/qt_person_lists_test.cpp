@@ -10,11 +10,11 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
+#include "app/br_cp.h"
 #include "charts/br_curve.h"
 #include "charts/br_grp.h"
 #include "charts/br_ind.h"
 #include "charts/br_outlook.h"
-#include "core/br_cp.h"
 #include "people/br_db.h"
 #include "people/br_frm.h"
 #include "platform/qt/list_view.h"

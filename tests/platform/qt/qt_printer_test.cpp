@@ -13,7 +13,7 @@
 #include <string>
 #include <vector>
 
-#include "core/br_cp.h"
+#include "app/br_cp.h"
 #include "platform/qt/pdf_tools.h"
 #include "support/world.h"
 

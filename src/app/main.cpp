@@ -4,8 +4,8 @@
 
 #include <cstdlib>
 
-#include "core/br_cp.h"
-#include "core/br_about.h"
+#include "app/br_about.h"
+#include "app/br_cp.h"
 #include "core/data_folder.h"
 #include "core/globals.h"
 #include "platform/files.h"

@@ -1,4 +1,4 @@
-#include "core/br_about.h"
+#include "app/br_about.h"
 
 BR_ABOUT::BR_ABOUT(GLOBAL& g)
     : Form(g.platform.desktop, "BR_ABOUT", "About", 5760, 3300),

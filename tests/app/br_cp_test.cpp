@@ -1,4 +1,4 @@
-#include "core/br_cp.h"
+#include "app/br_cp.h"
 
 #include <gtest/gtest.h>
 #include <sys/wait.h>
@@ -8,9 +8,9 @@
 #include <filesystem>
 #include <thread>
 
+#include "app/br_about.h"
 #include "charts/br_grp.h"
 #include "charts/br_ind.h"
-#include "core/br_about.h"
 #include "people/br_db.h"
 #include "people/database_file.h"
 #include "platform/files.h"

@@ -1,10 +1,10 @@
-#include "core/br_cp.h"
+#include "app/br_cp.h"
 
 #include <algorithm>
 
+#include "app/br_about.h"
 #include "charts/br_grp.h"
 #include "charts/br_ind.h"
-#include "core/br_about.h"
 #include "core/cycle_tables.h"
 #include "people/br_db.h"
 #include "platform/desktop.h"
