@@ -27,10 +27,11 @@ int main(int argc, char** argv) {
   const std::string dataFolder = ChooseDataFolder(
       files::ProgramFolder(), UserDataFolder(std::getenv("XDG_DATA_HOME"), std::getenv("HOME")));
   GLOBAL g(Platform{desktop, dialogs, printer, clock, dataFolder});
-  g.br_cp.Open(g);
+  WindowRef<br_cp> panel;
+  panel.Open(g);
   // The data files could not be read: the program has already said so and ended.
   if (desktop.Ended()) return 0;
   // The About window opened while the panel loaded; it stays in front of the panel.
-  if (g.BR_ABOUT.Loaded()) g.BR_ABOUT->Show();
+  if (panel->BR_ABOUT.Loaded()) panel->BR_ABOUT->Show();
   return app.exec();
 }

@@ -1,17 +1,8 @@
 #include "core/globals.h"
 
-#include "app/br_about.h"
-#include "app/br_cp.h"
-#include "charts/br_grp.h"
-#include "charts/br_ind.h"
-#include "people/br_db.h"
 #include "platform/calendar.h"
-#include "teams/br_tm.h"
 
 GLOBAL::GLOBAL(Platform platform) : platform(std::move(platform)) {}
-
-// Out of line: destroying the window references needs every window's class.
-GLOBAL::~GLOBAL() = default;
 
 void InitDatabase(PeopleDatabase& database) {
   database.FileName = "PERSONAL.BDB";

@@ -19,8 +19,7 @@
 namespace {
 
 struct Panel : World {
-  Panel() : World(true, true) { g.br_cp.Open(g); }
-  br_cp& panel() { return *g.br_cp.get(); }
+  Panel() : World(true, true) { panel.Open(g); }
   int Loaded(const std::string& name) const {
     int count = 0;
     for (const Form* form : desktop.LoadedForms()) count += form->Name() == name;
@@ -30,32 +29,32 @@ struct Panel : World {
 
 TEST(MainPanel, StartsCentredAboveTheMiddleWithTheAboutWindowTellingWhereTheDataAre) {
   Panel world;
-  EXPECT_EQ(world.panel().Top, 2250);
-  EXPECT_EQ(world.panel().Left, 2880);
+  EXPECT_EQ(world.panel->Top, 2250);
+  EXPECT_EQ(world.panel->Left, 2880);
   EXPECT_EQ(world.desktop.shown, (std::vector<std::string>{"BR_ABOUT", "br_cp"}));
   EXPECT_EQ(world.g.EventDate, "06/15/2005");
   EXPECT_EQ(world.g.ManagerTeam.FileName, "PERSONAL.BTM");
   EXPECT_EQ(world.g.IndividualDatabase.FileName, "PERSONAL.BDB");
-  EXPECT_EQ(world.g.BR_ABOUT->Label3.Caption(),
+  EXPECT_EQ(world.panel->BR_ABOUT->Label3.Caption(),
             "Your databases and teams are kept as plain text in " + world.folder.path() + ".");
-  world.g.BR_ABOUT->Command1.Click();
-  EXPECT_FALSE(world.g.BR_ABOUT.Loaded());
-  EXPECT_TRUE(world.g.br_cp.Loaded());
+  world.panel->BR_ABOUT->Command1.Click();
+  EXPECT_FALSE(world.panel->BR_ABOUT.Loaded());
+  EXPECT_TRUE(world.panel.Loaded());
 }
 
 TEST(MainPanel, NeverPlacesItselfOffTheScreen) {
   World world;
   world.desktop.screenWidth = 9000;
   world.desktop.screenHeight = 6900;
-  world.g.br_cp.Open(world.g);
-  EXPECT_EQ(world.g.br_cp->Top, 0);
-  EXPECT_EQ(world.g.br_cp->Left, 0);
+  world.panel.Open(world.g);
+  EXPECT_EQ(world.panel->Top, 0);
+  EXPECT_EQ(world.panel->Left, 0);
 }
 
 TEST(MainPanel, EndsWithNoWindowWhenATableCannotBeRead) {
   World world;
   world.folder.Remove("BR_INT.SCA");
-  world.g.br_cp.Open(world.g);
+  world.panel.Open(world.g);
   EXPECT_TRUE(world.desktop.Ended());
   EXPECT_TRUE(world.desktop.shown.empty());
   EXPECT_EQ(world.dialogs.Texts(),
@@ -66,33 +65,33 @@ TEST(MainPanel, EndsWithNoWindowWhenATableCannotBeRead) {
 // with until it is closed.
 TEST(MainPanel, OpensEachKindOfWindowOnce) {
   Panel world;
-  world.panel().Command6.Click();
-  const br_grp* comparison = world.g.br_grp.get();
-  for (Button* button : {&world.panel().Command1, &world.panel().Command2, &world.panel().Command3,
-                         &world.panel().Command4, &world.panel().Command6, &world.panel().Command7}) {
+  world.panel->Command6.Click();
+  const br_grp* comparison = world.panel->br_grp.get();
+  for (Button* button : {&world.panel->Command1, &world.panel->Command2, &world.panel->Command3,
+                         &world.panel->Command4, &world.panel->Command6, &world.panel->Command7}) {
     button->Click();
     button->Click();
   }
   for (const char* name : {"br_cp", "BR_ABOUT", "br_ind", "BR_TM", "BR_DB", "br_grp"}) {
     EXPECT_EQ(world.Loaded(name), 1) << name;
   }
-  EXPECT_EQ(world.g.br_grp.get(), comparison);
+  EXPECT_EQ(world.panel->br_grp.get(), comparison);
   EXPECT_EQ(world.g.LeaguePreset, "NBA");
   EXPECT_EQ(world.desktop.shown.back(), "br_grp");
-  world.g.br_grp->Unload();
-  world.panel().Command7.Click();
-  EXPECT_TRUE(world.g.br_grp.Loaded());
+  world.panel->br_grp->Unload();
+  world.panel->Command7.Click();
+  EXPECT_TRUE(world.panel->br_grp.Loaded());
 }
 
 TEST(MainPanel, ClosingUnloadsEveryWindowThenEndsWhateverTheAnswer) {
   for (const Answer answer : {Answer::OK, Answer::Cancel}) {
     Panel world;
-    world.panel().Command3.Click();
-    world.panel().Command1.Click();
+    world.panel->Command3.Click();
+    world.panel->Command1.Click();
     AddPerson("NEW PERSON", "01/01/1990", world.g.ManagerDatabase);
     world.dialogs.boxes.clear();
     world.dialogs.answers = {answer};
-    world.panel().Unload();
+    world.panel->Unload();
     EXPECT_TRUE(world.desktop.LoadedForms().empty());
     EXPECT_EQ(world.desktop.unloaded,
               (std::vector<std::string>{"BR_ABOUT", "BR_DB", "br_ind", "br_cp"}));
@@ -112,9 +111,9 @@ TEST(MainPanel, AWindowClosesWithTheWindowThatOpenedIt) {
   } cases[] = {
       {"BR_FRM",
        [](Panel& world) -> Form& {
-         world.panel().Command3.Click();
-         world.g.BR_DB->DbAdd.Click();
-         return *world.g.BR_DB.get();
+         world.panel->Command3.Click();
+         world.panel->BR_DB->DbAdd.Click();
+         return *world.panel->BR_DB.get();
        }},
       {"br_curve",
        [](Panel& world) -> Form& {
@@ -138,7 +137,7 @@ TEST(MainPanel, AWindowClosesWithTheWindowThatOpenedIt) {
     EXPECT_EQ(world.Loaded(c.child), 0) << c.child;
     c.open(world);
     EXPECT_EQ(world.Loaded(c.child), 1) << c.child;
-    world.panel().Unload();
+    world.panel->Unload();
     EXPECT_TRUE(world.desktop.LoadedForms().empty()) << c.child;
   }
 }
@@ -185,7 +184,7 @@ TEST(MainPanel, StartUpRemovesWhatKilledSavesLeft) {
   const std::vector<std::string> kept{".notes.tmp", ".ondulix-1-0.tmp",
                                       ".ondulix-" + std::to_string(getpid()) + "-0.tmp"};
   for (const std::string& name : kept) world.folder.Write(name, "");
-  world.g.br_cp.Open(world.g);
+  world.panel.Open(world.g);
   EXPECT_EQ(Hidden(world.folder.path()), kept);
 }
 

@@ -20,11 +20,11 @@ class BrCurve : public testing::Test, public World {
  public:
   void SetUp() override {
     folder.Write("PEOPLE.BDB", "ADAMS JOE\r\n01/01/2000\r\nNEW ANN\r\n02/09/2005\r\nOLD BEN\r\n07/04/1950\r\n");
-    g.br_cp.Open(g);
+    panel.Open(g);
   }
   // The person's chart in the individual window, opened afresh on the event date, then Graph.
   br_curve& Graph(const std::string& name, const char* eventDate) {
-    if (g.br_ind.Loaded()) g.br_ind->cb_close.Click();
+    if (panel->br_ind.Loaded()) panel->br_ind->cb_close.Click();
     g.EventDate = eventDate;
     br_ind& individual = OpenIndividual();
     EXPECT_FALSE(individual.cb_Graph.Enabled());
@@ -86,7 +86,7 @@ class BrCurve : public testing::Test, public World {
 
 TEST_F(BrCurve, GraphOpensTheCurvesOfTheChartedPersonOnlyWhileAChartIsShown) {
   br_curve& window = Graph("NEW ANN", "06/15/2005");
-  br_ind& individual = *g.br_ind.get();
+  br_ind& individual = *panel->br_ind.get();
   EXPECT_TRUE(individual.cb_Graph.Enabled());
   EXPECT_EQ(window.Caption(), "Biorhythm Curves");
   EXPECT_EQ(window.Label1.Caption(), "Biorhythm Curves for NEW ANN, born 02/09/2005");

@@ -47,7 +47,7 @@ class BrOutlook : public testing::Test, public World {
  public:
   BrOutlook() : World(true, true) {}
   void SetUp() override {
-    g.br_cp.Open(g);
+    panel.Open(g);
     g.EventDate = "06/15/2005";
   }
   br_grp& Comparison() { return OpenComparison("HARBOR OFF.BTM", "SUMMIT DEF.BTM"); }

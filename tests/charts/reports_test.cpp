@@ -47,7 +47,7 @@ class Reports : public testing::Test, public World {
     folder.Write("BLUE OFF.BTM", "PEOPLE.BDB\r\nADAMS JOE\r\n01/01/2000\r\nCOLE RAY\r\n03/01/1990\r\n");
     folder.Write("RED DEF.BTM", "PEOPLE.BDB\r\nCOLE RAY\r\n03/01/1990\r\n");
     folder.Write("biodesc.ini", "[***]\r\nA day of new beginnings.\r\nRest early.\r\n[++-]\r\nLow.");
-    g.br_cp.Open(g);
+    panel.Open(g);
     g.EventDate = "01/01/2000";
   }
   br_grp& OpenTeams() { return OpenComparison("BLUE OFF.BTM", "RED DEF.BTM"); }

@@ -25,10 +25,10 @@ class BrDb : public testing::Test, public World {
   void SetUp() override {
     folder.Write("PERSONAL.BDB", "BAKER LUCY\r\n03/14/1961\r\nADAMS JOE\r\n07/04/1970\r\n");
     folder.Write("SMITH.BDB", "ZED ANN\r\n01/02/1950\r\nCOLE MAX\r\n05/06/1980\r\n");
-    g.br_cp.Open(g);
-    g.br_cp->Command3.Click();
+    panel.Open(g);
+    panel->Command3.Click();
   }
-  BR_DB& db() const { return *g.BR_DB.get(); }
+  BR_DB& db() const { return *panel->BR_DB.get(); }
   BR_FRM& frm() const { return *db().BR_FRM.get(); }
 
   void Enter(const std::string& name, const std::string& dob) {

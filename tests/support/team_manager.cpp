@@ -14,8 +14,8 @@ void TeamManager::SetUp() {
   folder.Write("ABC.BTM",
                "PEOPLE.BDB\r\nADAMS\r\n01/01/1970\r\nBROWN\r\n02/02/1970\r\nCLARK\r\n03/03/1970\r\n");
   folder.Write("PGA.BDB", "PALMER\r\n09/10/1929\r\n");
-  g.br_cp.Open(g);
-  g.br_cp->Command2.Click();
+  panel.Open(g);
+  panel->Command2.Click();
 }
 
 void TeamManager::Pick(ItemList& list, const std::string& text) {

@@ -16,7 +16,7 @@ using Names = std::vector<std::string>;
 class TeamManager : public testing::Test, public World {
  public:
   void SetUp() override;
-  BR_TM& tm() const { return *g.BR_TM.get(); }
+  BR_TM& tm() const { return *panel->BR_TM.get(); }
 
   // Makes current the row showing the text; no row when none does.
   static void Pick(ItemList& list, const std::string& text);

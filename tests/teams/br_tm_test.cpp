@@ -47,7 +47,7 @@ TEST_F(TeamManager, OpensThePersonalTeamElseTheFirstListed) {
     c.personal ? folder.Write("PERSONAL.BTM", c.personal) : folder.Remove("PERSONAL.BTM");
     if (!c.abc) folder.Remove("ABC.BTM");
     dialogs.boxes.clear();
-    g.br_cp->Command2.Click();
+    panel->Command2.Click();
 
     EXPECT_EQ(tm().TmList.Text(), c.shown);
     EXPECT_EQ(tm().DbLabel.Caption(), c.database);
@@ -110,14 +110,14 @@ class Commands : public TeamManager,
       Pick(tm().DbContents, "DIXON");
       return tm().DbAdd.Click();
     }
-    g.br_cp->Command3.Click();
-    g.BR_DB->DbList.SetText("PEOPLE.BDB");
-    g.BR_DB->DbAdd.Click();
-    g.BR_DB->BR_FRM->tb_name.SetText("added");
-    g.BR_DB->BR_FRM->tb_dob.SetText("01/01/2000");
-    g.BR_DB->BR_FRM->Command1.Click();
+    panel->Command3.Click();
+    panel->BR_DB->DbList.SetText("PEOPLE.BDB");
+    panel->BR_DB->DbAdd.Click();
+    panel->BR_DB->BR_FRM->tb_name.SetText("added");
+    panel->BR_DB->BR_FRM->tb_dob.SetText("01/01/2000");
+    panel->BR_DB->BR_FRM->Command1.Click();
   }
-  ComboBox& List() const { return database() ? g.BR_DB->DbList : tm().TmList; }
+  ComboBox& List() const { return database() ? panel->BR_DB->DbList : tm().TmList; }
   void Give(Command command) {
     const auto give = [&](auto& manager) {
       switch (command) {
@@ -126,11 +126,11 @@ class Commands : public TeamManager,
         case Save: return manager.DbSave.Click();
         case Remove: return manager.DbRemove.Click();
         case Close: return manager.DbClose.Click();
-        case ClosePanel: g.br_cp->Unload(); return;
+        case ClosePanel: panel->Unload(); return;
         case PickPersonal: List().SetText(Name(Personal));
       }
     };
-    database() ? give(*g.BR_DB.get()) : give(tm());
+    database() ? give(*panel->BR_DB.get()) : give(tm());
   }
   std::string Holding(Holds holds, const std::map<File, std::string>& before, File file) const {
     switch (holds) {
@@ -218,9 +218,9 @@ TEST_P(Commands, AskAndKeepWhatTheAnswersSay) {
     }
   }
   if (c.diskFull) {
-    ASSERT_TRUE(database() ? g.BR_DB.Loaded() : g.BR_TM.Loaded());
+    ASSERT_TRUE(database() ? panel->BR_DB.Loaded() : panel->BR_TM.Loaded());
     EXPECT_FALSE(desktop.Ended());
-    EXPECT_TRUE((database() ? g.BR_DB->DbSave : tm().DbSave).Visible());
+    EXPECT_TRUE((database() ? panel->BR_DB->DbSave : tm().DbSave).Visible());
     Give(Save);
     EXPECT_EQ(folder.Read(Name(Edited)), Holding(Addition, before, Edited));
   }
@@ -307,14 +307,14 @@ TEST_P(SaveAsNames, AreSavedUnderOrRefusedInTheCommandsWords) {
                                 folder.Read("BR_EMO.SCA"), folder.Read("BR_PHY.SYM"),
                                 folder.Read("biodesc.ini")};
   const bool database = kind == FileKind::Database;
-  if (database) g.br_cp->Command3.Click();
+  if (database) panel->Command3.Click();
   const std::optional<std::string>& fault = database ? c.database : c.team;
   const std::string& shown = database ? g.ManagerDatabase.FileName : g.ManagerTeam.FileName;
   const std::string name = KindFileName(kind, c.typed), opened = shown;
   const bool existed = fs::is_regular_file(fs::path(folder.path()) / name);
   dialogs.inputs = {c.typed};
   dialogs.boxes.clear();
-  (database ? g.BR_DB->DbSaveAs : tm().DbSaveAs).Click();
+  (database ? panel->BR_DB->DbSaveAs : tm().DbSaveAs).Click();
 
   if (fault) {
     const std::string refusal = database ? "Cannot save database as : " : "Cannot save team as : ";
@@ -387,8 +387,8 @@ TEST_F(TeamManager, ReopeningShowsTheTeamAsLastSaved) {
   tm().DbAdd.Click();
   dialogs.answers = {Cancel};
   tm().DbClose.Click();
-  ASSERT_FALSE(g.BR_TM.Loaded());
-  g.br_cp->Command2.Click();
+  ASSERT_FALSE(panel->BR_TM.Loaded());
+  panel->Command2.Click();
   EXPECT_EQ(tm().TmList.Text(), "ABC.BTM");
   EXPECT_THAT(Rows(tm().TmContents), ElementsAre("ADAMS", "BROWN", "CLARK"));
 }

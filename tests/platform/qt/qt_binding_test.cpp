@@ -49,14 +49,14 @@ class ListsWindow : public testing::Test {
 
 TEST(QtBinding, PanelButtonPressedOnScreenOpensItsWindow) {
   Screen screen;
-  screen.g.br_cp.Open(screen.g);
-  auto* button = screen.Child<QPushButton>(*screen.g.br_cp.get(), "Command1");
+  screen.panel.Open(screen.g);
+  auto* button = screen.Child<QPushButton>(*screen.panel.get(), "Command1");
   ASSERT_NE(button, nullptr);
   EXPECT_EQ(button->text(), QStringLiteral("&Bio Calendar"));
-  ASSERT_FALSE(screen.g.br_ind.Loaded());
+  ASSERT_FALSE(screen.panel->br_ind.Loaded());
   QTest::mouseClick(button, Qt::LeftButton);
-  EXPECT_TRUE(screen.g.br_ind.Loaded());
-  EXPECT_NE(screen.desktop.Window(*screen.g.br_ind.get()), nullptr);
+  EXPECT_TRUE(screen.panel->br_ind.Loaded());
+  EXPECT_NE(screen.desktop.Window(*screen.panel->br_ind.get()), nullptr);
 }
 
 TEST_F(ListsWindow, SortedListKeepsEachRowsNumberAndShowsOneRefillAtOnce) {

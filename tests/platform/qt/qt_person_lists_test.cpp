@@ -31,7 +31,7 @@ struct Individual : Screen {
   Individual() {
     for (const char* name : {"LEAGUE.BDB", "PERSONAL.BDB"}) folder.Remove(name);
     folder.Write("PEOPLE.BDB", People);
-    window = &g.br_ind.Open(g);
+    window = &individual.Open(g);
     contents = Child<ListView>(*window, "Contents");
     evDate = Child<QLineEdit>(*window, "EvDate");
   }
@@ -45,6 +45,7 @@ struct Individual : Screen {
     EXPECT_TRUE(contents->selectionModel()->selectedRows().isEmpty());
   }
 
+  WindowRef<br_ind> individual;
   br_ind* window = nullptr;
   ListView* contents = nullptr;
   QLineEdit* evDate = nullptr;
@@ -125,18 +126,20 @@ TEST(PersonListOnScreen, ABoxInTheMiddleOfAPickLeavesNoChartAndNoPick) {
 TEST(WindowsOnScreen, EveryControlIsNamedInAPlaceOfItsOwnAndEveryWindowHasItsRole) {
   Screen screen;
   GLOBAL& g = screen.g;
-  g.br_cp.Open(g);
-  for (Button* open : {&g.br_cp->Command1, &g.br_cp->Command6, &g.br_cp->Command2, &g.br_cp->Command3}) {
+  WindowRef<br_cp>& panel = screen.panel;
+  panel.Open(g);
+  for (Button* open : {&panel->Command1, &panel->Command6, &panel->Command2, &panel->Command3}) {
     open->Click();
   }
-  g.BR_DB->DbAdd.Click();
-  g.br_ind->Contents.SetListIndex(0);
-  g.br_ind->cb_Graph.Click();
-  g.br_grp->cb_Outlook.Click();
-  ASSERT_TRUE(g.BR_DB->BR_FRM.Loaded() && g.br_ind->br_curve.Loaded() && g.br_grp->br_outlook.Loaded());
-  g.br_ind->Label5.SetCaption("  Physical   22(+)");
-  g.br_ind->Label6.SetCaption("  Emotional  27(-)");
-  g.br_ind->Label7.SetCaption("  Intellect  32(+)");
+  panel->BR_DB->DbAdd.Click();
+  panel->br_ind->Contents.SetListIndex(0);
+  panel->br_ind->cb_Graph.Click();
+  panel->br_grp->cb_Outlook.Click();
+  ASSERT_TRUE(panel->BR_DB->BR_FRM.Loaded() && panel->br_ind->br_curve.Loaded() &&
+              panel->br_grp->br_outlook.Loaded());
+  panel->br_ind->Label5.SetCaption("  Physical   22(+)");
+  panel->br_ind->Label6.SetCaption("  Emotional  27(-)");
+  panel->br_ind->Label7.SetCaption("  Intellect  32(+)");
 
   for (const Form* form : screen.desktop.LoadedForms()) {
     QWidget* window = screen.desktop.Window(*form);
@@ -169,19 +172,19 @@ TEST(WindowsOnScreen, EveryControlIsNamedInAPlaceOfItsOwnAndEveryWindowHasItsRol
     const char* control;
     std::string name;
   } names[] = {
-      {*g.br_grp.get(), "TmList1", "Team 1"},          {*g.BR_TM.get(), "cmdUp", "Move up"},
-      {*g.br_ind.get(), "cb_Graph", "Graph"},          {*g.br_grp.get(), "cb_Outlook", "Outlook"},
-      {*g.br_ind->br_curve.get(), "Chart", g.br_ind->br_curve->Label1.Caption()},
-      {*g.br_ind->br_curve.get(), "CriticalDays", "Critical Days"},
-      {*g.br_grp->br_outlook.get(), "Days", "Outlook by day"},
-      {*g.br_ind.get(), "Contents", "Persons"},
+      {*panel->br_grp.get(), "TmList1", "Team 1"},      {*panel->BR_TM.get(), "cmdUp", "Move up"},
+      {*panel->br_ind.get(), "cb_Graph", "Graph"},      {*panel->br_grp.get(), "cb_Outlook", "Outlook"},
+      {*panel->br_ind->br_curve.get(), "Chart", panel->br_ind->br_curve->Label1.Caption()},
+      {*panel->br_ind->br_curve.get(), "CriticalDays", "Critical Days"},
+      {*panel->br_grp->br_outlook.get(), "Days", "Outlook by day"},
+      {*panel->br_ind.get(), "Contents", "Persons"},
   };
   for (const auto& c : names) {
     auto* widget = screen.Child<QWidget>(c.form, c.control);
     EXPECT_EQ(QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name).toStdString(), c.name);
   }
   // A drop-down tells what it shows.
-  auto* team1 = screen.Child<QComboBox>(*g.br_grp.get(), "TmList1");
+  auto* team1 = screen.Child<QComboBox>(*panel->br_grp.get(), "TmList1");
   EXPECT_EQ(QAccessible::queryAccessibleInterface(team1)->text(QAccessible::Value), team1->currentText());
 }
 
@@ -189,7 +192,8 @@ TEST(WindowsOnScreen, EveryControlIsNamedInAPlaceOfItsOwnAndEveryWindowHasItsRol
 // member list takes what is dropped below its rows as a new last member.
 TEST(TeamManagerOnScreen, AnyButtonPicksThePersonADropAddsIt) {
   Screen screen;
-  BR_TM& manager = screen.g.BR_TM.Open(screen.g);
+  WindowRef<BR_TM> window;
+  BR_TM& manager = window.Open(screen.g);
   ASSERT_TRUE(manager.TmList.SetText("COMETS.BTM"));
   auto* people = screen.Child<ListView>(manager, "DbContents");
   auto* members = screen.Child<ListView>(manager, "TmContents");
@@ -219,7 +223,8 @@ TEST(TeamManagerOnScreen, AnyButtonPicksThePersonADropAddsIt) {
 // other characters that cleaning would keep.
 TEST(DetailsDialogOnScreen, TypedLettersTheProgramCannotHoldAreLeftOut) {
   Screen screen;
-  BR_DB& manager = screen.g.BR_DB.Open(screen.g);
+  WindowRef<BR_DB> window;
+  BR_DB& manager = window.Open(screen.g);
   const int count = screen.g.ManagerDatabase.Count;
   manager.DbAdd.Click();
   BR_FRM& dialog = *manager.BR_FRM.get();
