@@ -10,7 +10,6 @@
 #include <QSignalBlocker>
 #include <QStyle>
 
-#include "platform/qt/biorhythm_picture.h"
 #include "platform/qt/drawing_widget.h"
 #include "platform/qt/fonts.h"
 #include "platform/qt/item_list_model.h"
@@ -215,7 +214,7 @@ class ComboBinding : public ControlBinding {
   ItemListModel* rows_;
 };
 
-// Lines and pictures show nothing that changes.
+// Lines show nothing that changes.
 class FixedBinding : public ControlBinding {
  public:
   using ControlBinding::ControlBinding;
@@ -230,11 +229,6 @@ QWidget* LineWidget(QWidget* window) {
   frame->setFrameShadow(QFrame::Plain);
   frame->setLineWidth(1);
   return frame;
-}
-
-QWidget* PictureWidget(const Image& image, QWidget* window) {
-  if (image.Picture() == "biorhythm") return new BiorhythmPicture(window);
-  return new QWidget(window);
 }
 
 std::unique_ptr<ControlBinding> MakeBinding(Control& control, QWidget* window) {
@@ -254,8 +248,6 @@ std::unique_ptr<ControlBinding> MakeBinding(Control& control, QWidget* window) {
       return std::make_unique<ComboBinding>(static_cast<ComboBox&>(control), window);
     case Control::Kind::Line:
       return std::make_unique<FixedBinding>(control, LineWidget(window));
-    case Control::Kind::Image:
-      return std::make_unique<FixedBinding>(control, PictureWidget(static_cast<Image&>(control), window));
     case Control::Kind::PictureBox:
       return BindPicture(static_cast<PictureBox&>(control), window);
   }
