@@ -7,6 +7,7 @@
 #include <fstream>
 
 #include "platform/files.h"
+#include "support/case_blind_folder.h"
 #include "support/test_data.h"
 
 namespace fs = std::filesystem;
@@ -109,6 +110,21 @@ TEST(DataFolder, SeedingRefreshesOnlyOlderTablesAndNeverTouchesTheUsersFiles) {
   installed.Release("BR_PHY.SYM", "newer table", lastMonth + std::chrono::hours(1));
   ChooseDataFolder(installed.folder.path(), user.path());
   EXPECT_EQ(user.Read("BR_PHY.SYM"), "newer table");
+}
+
+// On a user folder that ignores letter case, a table the user holds under a lower-case name is
+// refreshed in place, never lost.
+TEST(DataFolder, SeedingRefreshesATableStoredInLowerCaseOnAFolderThatIgnoresCase) {
+  Installed installed;
+  TempFolder user;
+  const CaseBlindFolder blind(user.path());
+  if (!blind.Mounted()) return;
+  user.Write("br_phy.sym", "old table");
+  fs::last_write_time(fs::path(user.path()) / "br_phy.sym",
+                      fs::file_time_type::clock::now() - std::chrono::hours(24 * 365));
+
+  ASSERT_EQ(ChooseDataFolder(installed.folder.path(), user.path()), user.path());
+  EXPECT_EQ(files::Read(user.path(), "BR_PHY.SYM"), installed.folder.Read("BR_PHY.SYM"));
 }
 
 // Nothing is made in the user's home when the program folder can be written, or when no folder

@@ -2,6 +2,7 @@
 
 #include <stdlib.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -40,5 +41,14 @@ std::string TempFolder::Read(const std::string& name) const {
 }
 
 bool TempFolder::Has(const std::string& name) const { return fs::exists(fs::path(path_) / name); }
+
+std::vector<std::string> TempFolder::Names() const {
+  std::vector<std::string> names;
+  for (const auto& entry : fs::directory_iterator(path_)) {
+    names.push_back(entry.path().filename().string());
+  }
+  std::sort(names.begin(), names.end());
+  return names;
+}
 
 void TempFolder::Remove(const std::string& name) const { fs::remove(fs::path(path_) / name); }

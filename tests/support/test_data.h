@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 class TempFolder {
  public:
@@ -18,6 +19,8 @@ class TempFolder {
   void Write(const std::string& name, const std::string& contents) const;
   std::string Read(const std::string& name) const;
   bool Has(const std::string& name) const;
+  // The names the folder holds, as stored, sorted.
+  std::vector<std::string> Names() const;
   void Remove(const std::string& name) const;
 
  private:
