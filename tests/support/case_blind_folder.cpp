@@ -48,7 +48,7 @@ std::string CaseBlindFolder::Mount() {
 #ifndef CASE_BLIND_FOLDER
   return "no case-blind folder tool was built (libfuse3-dev is missing)";
 #else
-  if (access("/dev/fuse", R_OK | W_OK) != 0) return "no /dev/fuse to mount a case-blind folder";
+  if (access("/dev/fuse", R_OK | W_OK) != 0) return "cannot open /dev/fuse";
   for (const auto& entry : fs::directory_iterator(folder_)) {
     fs::rename(entry.path(), fs::path(backing_.path()) / entry.path().filename());
   }
