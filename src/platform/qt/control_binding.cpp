@@ -26,13 +26,6 @@ std::vector<ControlBinding*>& Pending() {
   return bindings;
 }
 
-// Runs what the user did inside one action.
-template <class F>
-void AsUser(F&& f) {
-  const UserAction action;
-  f();
-}
-
 int Pixels(int twips) { return twips / 15; }
 
 QColor ToQColor(const Colour& colour) { return QColor(colour.Red, colour.Green, colour.Blue); }
@@ -160,11 +153,10 @@ class ListBinding : public ControlBinding {
   void Picked() {
     if (showing_) return;
     const QModelIndexList rows = widget_->selectionModel()->selectedRows();
-    AsUser([&] {
-      if (!rows.isEmpty()) list_.SetListIndex(rows.front().row());
-      // A row the user deselected, or one the program chose otherwise, shows as the control has it.
-      Refresh();
-    });
+    const int row = rows.isEmpty() ? -1 : rows.front().row();
+    // A row the user deselected, or one the program chose otherwise, shows as the control has
+    // it, unless the pick closed the window.
+    if (AsUser([&] { if (row >= 0) list_.SetListIndex(row); })) Refresh();
   }
 
   void ShowContent() override {
@@ -279,6 +271,15 @@ void ControlBinding::Detach() {
   control_.Attach(nullptr);
   std::erase(Pending(), this);
   pending_ = false;
+}
+
+bool ControlBinding::AsUser(const std::function<void()>& act) {
+  const std::weak_ptr<void> alive = alive_;
+  {
+    const UserAction action;
+    act();
+  }
+  return !alive.expired();
 }
 
 void ControlBinding::Refresh() {
