@@ -153,28 +153,61 @@ TEST_F(ListsWindow, SortedListKeepsEachRowsNumberAndShowsOneRefillAtOnce) {
   EXPECT_FALSE(widget->currentIndex().isValid());
 }
 
-TEST_F(ListsWindow, DropBetweenListsReachesTheTargetWithSourceAndRow) {
-  for (const char* name : {"ANN", "BOB", "CY"}) {
-    form.Left.AddItem(name, 1);
-    form.Right.AddItem(name, 1);
+// The two lists on a platform that carries drags.
+class ListsDrag : public ListsWindow {
+ public:
+  void SetUp() override {
+    if (!PlatformCarriesDrags()) GTEST_SKIP() << "the platform ends every drag at once";
+    ListsWindow::SetUp();
+    for (const char* name : {"ANN", "BOB", "CY"}) {
+      form.Left.AddItem(name, 1);
+      form.Right.AddItem(name, 1);
+    }
   }
+};
+
+TEST_F(ListsDrag, ARowDraggedOntoTheOtherListReachesItWithItsSourceAndTheRowUnder) {
+  ListView* source = View("Left");
+  ListView* target = View("Right");
+  ASSERT_TRUE(source && target);
+  const struct {
+    QPoint at;
+    int row;
+  } drops[] = {{RowCentre(*target, 1), 1}, {QPoint(5, target->viewport()->height() - 5), -1}};
+  for (const auto& drop : drops) {
+    form.dropSource = nullptr;
+    DragRow(*source, 2, *target, drop.at);
+    EXPECT_EQ(form.dropSource, &form.Left) << drop.row;
+    EXPECT_EQ(form.dropRow, drop.row);
+    EXPECT_EQ(form.Left.ListIndex(), 2);
+  }
+}
+
+// Data of another program is no row of these lists, even in their own form: nothing is dropped.
+TEST_F(ListsWindow, DataOfAnotherProgramIsNotTakenForARow) {
+  form.Right.AddItem("ANN", 1);
   ListView* target = View("Right");
   ASSERT_NE(target, nullptr);
-  const std::unique_ptr<QMimeData> data(View("Left")->DragData());
-
-  DropOn(target, data.get(), RowCentre(*target, 1));
-  EXPECT_EQ(form.dropSource, &form.Left);
-  EXPECT_EQ(form.dropRow, 1);
-
-  DropOn(target, data.get(), QPoint(5, target->viewport()->height() - 5));
-  EXPECT_EQ(form.dropRow, -1);
-
-  // What did not come from one of the program's lists is not taken.
-  form.dropSource = nullptr;
-  QMimeData foreign;
-  foreign.setText(QStringLiteral("ANN"));
-  DropOn(target, &foreign, RowCentre(*target, 0));
-  EXPECT_EQ(form.dropSource, nullptr);
+  const std::function<QMimeData*()> payloads[] = {
+      [] {
+        auto* data = new QMimeData;
+        data->setText(QStringLiteral("ANN"));
+        return data;
+      },
+      // What a list's own drag carries, and the same with the address of a list of this program.
+      [] { return ListView::DragData(); },
+      [this] {
+        QMimeData* data = ListView::DragData();
+        data->setData(data->formats().front(), QByteArray::number(reinterpret_cast<quintptr>(View("Left"))));
+        return data;
+      },
+  };
+  for (const auto& payload : payloads) {
+    const std::unique_ptr<QMimeData> data(payload());
+    DropOn(target, data.get(), RowCentre(*target, 0));
+    EXPECT_EQ(form.dropSource, nullptr) << data->formats().join(' ').toStdString();
+  }
+  EXPECT_EQ(form.Right.ListCount(), 1);
 }
 
 TEST_F(ListsWindow, TheWindowShowsTheFormsStateAndItsCloseBoxUnloadsIt) {
