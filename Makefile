@@ -21,7 +21,7 @@ run: build
 	tools/run-ondulix $(BUILD)/ondulix
 
 test: deps
-	cmake -S . -B $(TEST_BUILD) -DCMAKE_BUILD_TYPE=Debug -DONDULIX_SANITIZE=ON
+	cmake -S . -B $(TEST_BUILD) -DCMAKE_BUILD_TYPE=Debug -DONDULIX_SANITIZE=ON -DONDULIX_WERROR=ON
 	cmake --build $(TEST_BUILD) -j $(JOBS)
 	tools/start-printer
 	cd $(TEST_BUILD) && ctest --output-on-failure -j $(JOBS)

@@ -44,16 +44,20 @@ TEST(AddPerson, CleansReformatsAndRefusesWhatTheFileCannotHold) {
   EXPECT_EQ(database.Count, 32767);
 }
 
+// The name of the k-th of many persons. The letter goes before the number as a character:
+// GCC 12 sees a false overlap in a text put before a number's text (a -Wrestrict false alarm).
+std::string Numbered(int k) { return 'P' + std::to_string(k); }
+
 std::vector<std::string> FirstPersons(int count) {
   std::vector<std::string> persons;
-  for (int k = 0; k < count; ++k) persons.push_back("P" + std::to_string(k) + "|01/01/2000");
+  for (int k = 0; k < count; ++k) persons.push_back(Numbered(k) + "|01/01/2000");
   return persons;
 }
 
 // Each file read, then saved and read back with every person still there.
 TEST(LoadDatabase, ReadsPairsOfFieldsOrAsManyAsItCan) {
   std::string big;  // more persons than a database holds
-  for (int k = 0; k <= 32767; ++k) big += "P" + std::to_string(k) + "\r\n01/01/2000\r\n";
+  for (int k = 0; k <= 32767; ++k) big += Numbered(k) + "\r\n01/01/2000\r\n";
   const struct {
     std::string contents;
     bool loaded;
