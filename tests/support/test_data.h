@@ -26,3 +26,8 @@ class TempFolder {
  private:
   std::string path_;
 };
+
+// Many made-up persons, P0, P1 and on, all born on the date: as the lines of a file, and as the
+// "NAME|date" entries a test compares a loaded list with.
+std::string NumberedPersonLines(int count, const std::string& dob);
+std::vector<std::string> NumberedPersonEntries(int count, const std::string& dob);
