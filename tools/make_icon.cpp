@@ -28,8 +28,8 @@ class SvgDrawing : public Drawing {
     Polyline({from, to}, colour, width);
   }
   void Polyline(const std::vector<Point>& points, Colour colour, int width) override {
-    svg += "  <polyline fill=\"none\" stroke=\"" + Ink(colour) + "\" stroke-width=\"" + Number(width) +
-           "\" stroke-linecap=\"round\" stroke-linejoin=\"round\" points=\"";
+    svg += "  <polyline fill=\"none\" stroke=\"" + Ink(colour) + "\" stroke-width=\"" +
+           Number(width) + "\" stroke-linecap=\"round\" stroke-linejoin=\"round\" points=\"";
     for (size_t k = 0; k < points.size(); ++k) {
       svg += (k ? " " : "") + Number(points[k].X) + "," + Number(points[k].Y);
     }
@@ -51,10 +51,10 @@ int main(int argc, char** argv) {
   // A white tile with a grey frame, the curves across it about the middle line, as in the About
   // window.
   SvgDrawing drawing;
-  drawing.svg = "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"256\" height=\"256\" viewBox=\"0 0 " +
-                Number(Size) + " " + Number(Size) + "\">\n"
-                "  <rect x=\"180\" y=\"180\" width=\"3480\" height=\"3480\" rx=\"420\" fill=\"#ffffff\" "
-                "stroke=\"#969696\" stroke-width=\"120\"/>\n";
+  drawing.svg = "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"256\" height=\"256\" "
+                "viewBox=\"0 0 " + Number(Size) + " " + Number(Size) + "\">\n"
+                "  <rect x=\"180\" y=\"180\" width=\"3480\" height=\"3480\" rx=\"420\" "
+                "fill=\"#ffffff\" stroke=\"#969696\" stroke-width=\"120\"/>\n";
   DrawFirstMonth(drawing, Rect{510, 870, 2820, 2100}, 90, 240);
   drawing.svg += "</svg>\n";
   std::FILE* out = std::fopen(argv[1], "w");

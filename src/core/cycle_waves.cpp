@@ -14,8 +14,9 @@ constexpr Colour MiddleLine{150, 150, 150};
 Point PointOf(const LifeSpan& span, double t, double value) {
   const Rect& area = span.Area;
   const double across = (t - span.From) * area.Width / (span.To - span.From);
+  const double up = value * area.Height / 2.0;
   return Point{area.Left + static_cast<int>(std::lround(across)),
-               area.Top + area.Height / 2 - static_cast<int>(std::lround(value * area.Height / 2.0))};
+               area.Top + area.Height / 2 - static_cast<int>(std::lround(up))};
 }
 
 }  // namespace
