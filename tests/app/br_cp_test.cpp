@@ -104,42 +104,28 @@ TEST(MainPanel, ClosingUnloadsEveryWindowThenEndsWhateverTheAnswer) {
 // A window goes with the window that opened it, so that opening that one again starts afresh
 // and closing the panel leaves nothing behind.
 TEST(MainPanel, AWindowClosesWithTheWindowThatOpenedIt) {
-  const struct {
-    const char* child;
-    // Opens the child from the panel; gives the window that opened it.
-    Form& (*open)(Panel& world);
-  } cases[] = {
-      {"BR_FRM",
-       [](Panel& world) -> Form& {
-         world.panel->Command3.Click();
-         world.panel->BR_DB->DbAdd.Click();
-         return *world.panel->BR_DB.get();
-       }},
-      {"br_curve",
-       [](Panel& world) -> Form& {
-         br_ind& individual = world.OpenIndividual();
-         individual.Contents.SetListIndex(0);
-         individual.cb_Graph.Click();
-         return individual;
-       }},
-      {"br_outlook",
-       [](Panel& world) -> Form& {
-         br_grp& comparison = world.OpenComparison("HARBOR OFF.BTM", "SUMMIT DEF.BTM");
-         comparison.cb_Outlook.Click();
-         return comparison;
-       }},
+  Panel world;
+  const auto open = [&world] {
+    world.panel->Command3.Click();
+    world.panel->BR_DB->DbAdd.Click();
+    br_ind& individual = world.OpenIndividual();
+    individual.Contents.SetListIndex(0);
+    individual.cb_Graph.Click();
+    world.OpenComparison("HARBOR OFF.BTM", "SUMMIT DEF.BTM").cb_Outlook.Click();
   };
-  for (const auto& c : cases) {
-    Panel world;
-    Form& parent = c.open(world);
-    ASSERT_EQ(world.Loaded(c.child), 1) << c.child;
-    ASSERT_TRUE(parent.Unload()) << c.child;
-    EXPECT_EQ(world.Loaded(c.child), 0) << c.child;
-    c.open(world);
-    EXPECT_EQ(world.Loaded(c.child), 1) << c.child;
-    world.panel->Unload();
-    EXPECT_TRUE(world.desktop.LoadedForms().empty()) << c.child;
+  open();
+  const std::pair<Form*, const char*> children[] = {{world.panel->BR_DB.get(), "BR_FRM"},
+                                                    {world.panel->br_ind.get(), "br_curve"},
+                                                    {world.panel->br_grp.get(), "br_outlook"}};
+  for (const auto& [parent, child] : children) {
+    ASSERT_EQ(world.Loaded(child), 1) << child;
+    ASSERT_TRUE(parent->Unload()) << child;
+    EXPECT_EQ(world.Loaded(child), 0) << child;
   }
+  open();
+  for (const auto& child : children) EXPECT_EQ(world.Loaded(child.second), 1) << child.second;
+  world.panel->Unload();
+  EXPECT_TRUE(world.desktop.LoadedForms().empty());
 }
 
 // The hidden files of the folder, by name.
