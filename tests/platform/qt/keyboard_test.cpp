@@ -28,14 +28,15 @@ void Press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
   QTest::keyClick(static_cast<QWidget*>(nullptr), key, modifiers);
 }
 
+// The control the keys go to, by name.
 std::string Focused() {
   const QWidget* widget = QApplication::focusWidget();
   return widget ? widget->objectName().toStdString() : "";
 }
 
 // The details dialog from the keyboard alone: the name box takes the first keys, Tab walks on to
-// the date, OK and Cancel and round again, Shift+Tab walks back; Alt+O presses OK, Alt+C and
-// Escape press Cancel wherever the focus is, and the manager lists what OK kept and nothing else.
+// the date, OK and Cancel and round again, Shift+Tab walks back. Typing in a box, Alt+O presses
+// OK, Alt+C and Escape press Cancel; the manager lists what OK kept and nothing else.
 TEST(KeyboardOnScreen, TabOrderAccessKeysAndEscapeInTheDetailsDialog) {
   Screen screen;
   BR_DB& manager = screen.g.BR_DB.Open(screen.g);
