@@ -10,7 +10,6 @@
 #include "charts/br_outlook.h"
 #include "support/world.h"
 
-using testing::Contains;
 using testing::ElementsAre;
 using testing::ElementsAreArray;
 using testing::IsEmpty;
@@ -92,18 +91,6 @@ TEST_F(Reports, TeamReportPrintsTheComparisonAsShown) {
   window.Command3.Click();
   EXPECT_THAT(printer.calls, ElementsAreArray(TeamReport(window).calls));
   EXPECT_THAT(dialogs.boxes, IsEmpty());
-}
-
-TEST_F(Reports, TwoEmptyTeamsPrintZeroTotals) {
-  folder.Write("BLUE OFF.BTM", "PEOPLE.BDB\r\n");
-  folder.Write("RED DEF.BTM", "PEOPLE.BDB\r\n");
-  br_grp& window = OpenTeams();
-  window.Command3.Click();
-  const Calls& lines = printer.calls;
-  EXPECT_EQ(std::count(lines.begin(), lines.end(), "line " + M + "Team Totals : 0 0 =  0 "), 2);
-  EXPECT_THAT(lines, Contains("line " + M + "  " + window.Label4.Caption()));
-  EXPECT_EQ(lines.end()[-2], "line " + M + "Grand Totals : 0");
-  EXPECT_EQ(lines.back(), "end");
 }
 
 TEST_F(Reports, IndividualReportPrintsTheChartOnShow) {

@@ -98,27 +98,6 @@ TEST_F(BrDb, ModifyAndDeleteActOnThePersonOfTheRow) {
   EXPECT_FALSE(db().DbSave.Visible());
 }
 
-// "*" and "?" are characters of the name like any other: never patterns that find other files.
-TEST_F(BrDb, NamesWithWildcardsNameTheirOwnFiles) {
-  folder.Write("KEEP?.BDB", "KEPT\r\n01/01/1990\r\n");
-  folder.Write("KEEP1.BDB", "OTHER\r\n01/01/1990\r\n");
-  dialogs.inputs = {"keep?", "what*"};
-  dialogs.answers = {Answer::Cancel};
-  db().DbNew.Click();
-  EXPECT_THAT(dialogs.Questions(), ElementsAre("Database KEEP?.BDB already exists ! Overwrite ?"));
-  EXPECT_THAT(Saved("KEEP?.BDB"), ElementsAre("KEPT"));
-  db().DbNew.Click();
-  EXPECT_EQ(db().DbList.Text(), "WHAT*.BDB");
-  EXPECT_EQ(folder.Read("WHAT*.BDB"), "");
-  db().DbList.SetText("KEEP?.BDB");
-  EXPECT_THAT(Listed(), ElementsAre("KEPT"));
-  dialogs.boxes.clear();
-  db().DbRemove.Click();
-  EXPECT_THAT(dialogs.Texts(), ElementsAre("Delete database : KEEP?.BDB ? "));
-  EXPECT_FALSE(folder.Has("KEEP?.BDB"));
-  EXPECT_THAT(Saved("KEEP1.BDB"), ElementsAre("OTHER"));
-}
-
 TEST_F(BrDb, ADatabaseTheListDoesNotShowIsStillShownAndSaved) {
   dialogs.inputs = {"x.txt"};
   db().DbNew.Click();

@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include "support/file_size_limit.h"
 #include "support/test_data.h"
 #include "support/world.h"
 
@@ -51,40 +50,10 @@ TEST(LoadTeam, ReadsTheDatabaseLineThenPairs) {
   }
 }
 
-TEST(LoadTeam, AnEmptyNameLoadsNothingSilently) {
+TEST(SaveTeam, WritesTheDatabaseLineAsOneFileName) {
   World world(false);
+  world.folder.Write("A.BTM", "NFL.BDB\r\n");
   TeamRecord team;
-  EXPECT_FALSE(LoadTeam(world.g, "", team));
-  EXPECT_EQ(team.FileName, ".BTM");
-  EXPECT_TRUE(world.dialogs.boxes.empty());
-}
-
-TEST(SaveTeam, AFailedSaveKeepsTheOldFile) {
-  World world(false);
-  const std::string old = "NFL.BDB\r\nADAMS JOE\r\n07/04/1970\r\n";
-  world.folder.Write("NFL.BTM", old);
-  TeamRecord team;
-  team.Database.FileName = "NFL.BDB";
-  AddMember(world.g, "COLE RAY", "12/01/1968", team);
-  {
-    const FileSizeLimit limit(8);
-    EXPECT_FALSE(SaveTeam(world.g, "NFL", team));
-  }
-  EXPECT_EQ(world.folder.Read("NFL.BTM"), old);
-  EXPECT_EQ(world.dialogs.Texts(),
-            std::vector<std::string>{"Error saving team : " + world.folder.path() + "/NFL.BTM"});
-}
-
-TEST(SaveTeam, RoundTripsAndNormalisesTheDatabaseName) {
-  World world(false);
-  world.folder.Write("NFL.BDB", "");
-  const std::string file = "NFL.BDB\r\nADAMS JOE\r\n07/04/1970\r\nADAMS JOE\r\n07/04/1970\r\n";
-  world.folder.Write("A.BTM", file);
-  TeamRecord team;
-  ASSERT_TRUE(LoadTeam(world.g, "A", team));
-  ASSERT_TRUE(SaveTeam(world.g, "b", team));
-  EXPECT_EQ(world.folder.Read("B.BTM"), file);
-  team.Count = 0;
   team.Database.FileName = "nfl";
   ASSERT_TRUE(SaveTeam(world.g, "A", team));
   EXPECT_EQ(world.folder.Read("A.BTM"), "NFL.BDB\r\n");

@@ -1,11 +1,8 @@
 #include <QCoreApplication>
 #include <QMimeData>
-#include <QPushButton>
 #include <QTest>
 #include <gtest/gtest.h>
 
-#include "app/br_cp.h"
-#include "charts/br_ind.h"
 #include "platform/qt/control_binding.h"
 #include "platform/qt/list_view.h"
 #include "platform/qt/screen.h"
@@ -70,18 +67,6 @@ class ListsWindow : public testing::Test {
   QtDesktop desktop;
   ListsForm form{desktop};
 };
-
-TEST(QtBinding, PanelButtonPressedOnScreenOpensItsWindow) {
-  Screen screen;
-  screen.panel.Open(screen.g);
-  auto* button = screen.Child<QPushButton>(*screen.panel.get(), "Command1");
-  ASSERT_NE(button, nullptr);
-  EXPECT_EQ(button->text(), QStringLiteral("&Bio Calendar"));
-  ASSERT_FALSE(screen.panel->br_ind.Loaded());
-  QTest::mouseClick(button, Qt::LeftButton);
-  EXPECT_TRUE(screen.panel->br_ind.Loaded());
-  EXPECT_NE(screen.desktop.Window(*screen.panel->br_ind.get()), nullptr);
-}
 
 // Whatever the control, the action ends without touching what the window took away with it.
 TEST(QtBinding, AHandlerMayCloseTheWindowItRunsIn) {

@@ -1,7 +1,9 @@
 // The program on the offscreen screen: real windows and real message boxes over a data folder
-// of the test's own, with today fixed. Boxes that come up are answered OK and remembered.
+// of the test's own, with today fixed. Boxes that come up are remembered and answered with the
+// buttons the test scripts, in turn, then OK.
 #pragma once
 
+#include <QAbstractButton>
 #include <QAbstractItemView>
 #include <QDropEvent>
 #include <QApplication>
@@ -9,6 +11,7 @@
 #include <QTest>
 #include <QTimer>
 #include <QWidget>
+#include <deque>
 #include <string>
 #include <vector>
 
@@ -32,13 +35,18 @@ struct Screen {
     folder.AddShippedData(true);
     InitGlobals(g, folder.path());
     LoadCycleTables(g);
-    // A box that comes up is read and answered OK, as the user would.
+    // A box that comes up is read and its button pressed, as the user would.
     answerer.setInterval(5);
     QObject::connect(&answerer, &QTimer::timeout, [this] {
       auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
       if (!box) return;
       boxes.push_back(box->text().toStdString());
-      box->button(QMessageBox::Ok)->click();
+      QMessageBox::StandardButton answer = QMessageBox::Ok;
+      if (!answers.empty()) {
+        answer = answers.front();
+        answers.pop_front();
+      }
+      box->button(answer)->click();
     });
     answerer.start();
   }
@@ -56,6 +64,7 @@ struct Screen {
   GLOBAL g{Platform{desktop, dialogs, printer, clock, folder.path()}};
   WindowRef<br_cp> panel;
   std::vector<std::string> boxes;
+  std::deque<QMessageBox::StandardButton> answers;
   QTimer answerer;
 };
 
