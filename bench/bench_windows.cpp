@@ -17,10 +17,10 @@
 #include <memory>
 #include <random>
 
+#include "app/br_cp.h"
 #include "charts/br_ind.h"
 #include "charts/br_match.h"
 #include "charts/compatibility.h"
-#include "core/br_cp.h"
 #include "core/cycle_tables.h"
 #include "people/br_db.h"
 #include "people/database_file.h"
@@ -77,7 +77,7 @@ struct League {
     }
     SaveTeam(g, "TEAM", team);
     for (const Person& person : big.Persons) rows << QString::fromLatin1(PersonListEntry(person).c_str());
-    g.br_cp.Open(g);
+    panel.Open(g);
     bare = BareSeconds();
   }
 
@@ -121,6 +121,7 @@ struct League {
   RecordingPrinter printer;
   FixedClock clock{Date{std::chrono::year{2005}, std::chrono::June, std::chrono::day{15}}};
   GLOBAL g;
+  WindowRef<br_cp> panel;
   QStringList rows;
   // The persons of the big database, as the compatibility window ranks them.
   std::vector<Candidate> candidates;
@@ -157,37 +158,37 @@ void BareList(benchmark::State& state) {
 }
 
 void OpenBioCalendar(benchmark::State& state) {
-  AgainstBare(state, Nothing, [](League& l) { l.Press(*l.g.br_cp.get(), "Command1"); },
-              [](League& l) { l.g.br_ind->Unload(); });
+  AgainstBare(state, Nothing, [](League& l) { l.Press(*l.panel.get(), "Command1"); },
+              [](League& l) { l.panel->br_ind->Unload(); });
 }
 
 // The window of `ref`, opened by the panel's `button` when it is not open yet.
 template <class W>
 W& Opened(League& l, WindowRef<W>& ref, const char* button) {
-  if (!ref.Loaded()) l.Press(*l.g.br_cp.get(), button);
+  if (!ref.Loaded()) l.Press(*l.panel.get(), button);
   return *ref.get();
 }
 
 // Picks the big database in a window's list after the small one.
 template <class W>
-void PickBigDatabase(benchmark::State& state, WindowRef<W> GLOBAL::*ref, const char* button) {
+void PickBigDatabase(benchmark::State& state, WindowRef<W> br_cp::*ref, const char* button) {
   AgainstBare(
-      state, [=](League& l) { l.Pick(Opened(l, l.g.*ref, button), "DbList", "SMALL.BDB"); },
-      [=](League& l) { l.Pick(*(l.g.*ref).get(), "DbList", "BIG.BDB"); }, Nothing);
+      state, [=](League& l) { l.Pick(Opened(l, l.panel.get()->*ref, button), "DbList", "SMALL.BDB"); },
+      [=](League& l) { l.Pick(*(l.panel.get()->*ref).get(), "DbList", "BIG.BDB"); }, Nothing);
 }
 
-void PickInBioCalendar(benchmark::State& state) { PickBigDatabase(state, &GLOBAL::br_ind, "Command1"); }
-void PickInDatabaseManager(benchmark::State& state) { PickBigDatabase(state, &GLOBAL::BR_DB, "Command3"); }
+void PickInBioCalendar(benchmark::State& state) { PickBigDatabase(state, &br_cp::br_ind, "Command1"); }
+void PickInDatabaseManager(benchmark::State& state) { PickBigDatabase(state, &br_cp::BR_DB, "Command3"); }
 
 void DeleteInDatabaseManager(benchmark::State& state) {
   AgainstBare(
       state,
       [](League& l) {
-        BR_DB& manager = Opened(l, l.g.BR_DB, "Command3");
+        BR_DB& manager = Opened(l, l.panel->BR_DB, "Command3");
         if (manager.DbList.Text() != "BIG.BDB") l.Pick(manager, "DbList", "BIG.BDB");
         manager.Contents.SetListIndex(manager.Contents.ListCount() / 2);
       },
-      [](League& l) { l.Press(*l.g.BR_DB.get(), "DbDelete"); }, Nothing);
+      [](League& l) { l.Press(*l.panel->BR_DB.get(), "DbDelete"); }, Nothing);
 }
 
 // The ranking alone: every person of the big database against one date of birth, the top 25.
@@ -199,13 +200,13 @@ void RankBestMatches(benchmark::State& state) {
 
 // The compatibility window of the first person of the big database, opened from Bio Calendar.
 br_match& MatchWindow(League& l) {
-  if (!l.g.br_match.Loaded()) {
-    br_ind& calendar = Opened(l, l.g.br_ind, "Command1");
+  br_ind& calendar = Opened(l, l.panel->br_ind, "Command1");
+  if (!calendar.br_match.Loaded()) {
     if (calendar.DbList.Text() != "BIG.BDB") l.Pick(calendar, "DbList", "BIG.BDB");
     calendar.Contents.SetListIndex(0);
     l.Press(calendar, "cb_Match");
   }
-  return *l.g.br_match.get();
+  return *calendar.br_match.get();
 }
 
 // The whole pick in the compatibility window: the database read, listed, its dates checked and
@@ -213,26 +214,26 @@ br_match& MatchWindow(League& l) {
 void PickInCompatibility(benchmark::State& state) {
   AgainstBare(
       state, [](League& l) { l.Pick(MatchWindow(l), "DbList", "SMALL.BDB"); },
-      [](League& l) { l.Pick(*l.g.br_match.get(), "DbList", "BIG.BDB"); }, Nothing);
+      [](League& l) { l.Pick(MatchWindow(l), "DbList", "BIG.BDB"); }, Nothing);
 }
 
 void OpenTeamManager(benchmark::State& state) {
-  AgainstBare(state, Nothing, [](League& l) { l.Press(*l.g.br_cp.get(), "Command2"); },
-              [](League& l) { l.g.BR_TM->Unload(); });
+  AgainstBare(state, Nothing, [](League& l) { l.Press(*l.panel.get(), "Command2"); },
+              [](League& l) { l.panel->BR_TM->Unload(); });
 }
 
 // The heap the open Bio Calendar takes on when the big database is picked in it (counted from
 // the small one, with nothing else held), against what a bare list of the same rows takes.
 void MemoryWithDatabaseOpen(benchmark::State& state) {
   League& league = LeagueOf(static_cast<int>(state.range(0)));
-  Opened(league, league.g.br_ind, "Command1");
+  Opened(league, league.panel->br_ind, "Command1");
   size_t added = 0;
   size_t bare = 0;
   for (auto _ : state) {
-    league.Pick(*league.g.br_ind.get(), "DbList", "SMALL.BDB");
+    league.Pick(*league.panel->br_ind.get(), "DbList", "SMALL.BDB");
     league.g.IndividualDatabase.Persons.shrink_to_fit();
     const size_t before = HeapInUse();
-    league.Pick(*league.g.br_ind.get(), "DbList", "BIG.BDB");
+    league.Pick(*league.panel->br_ind.get(), "DbList", "BIG.BDB");
     added = HeapInUse() - before;
 
     const size_t empty = HeapInUse();

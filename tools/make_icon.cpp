@@ -3,37 +3,42 @@
 //
 // Usage: make-icon FILE
 #include <cstdio>
+#include <sstream>
 #include <string>
 
-#include "core/cycle_inks.h"
-#include "core/cycle_sine.h"
-#include "core/globals.h"
+#include "core/cycle_waves.h"
 
 namespace {
 
-// On a 256-unit square: a white tile with a grey frame, the curves across it about the
-// middle line, as in the About window.
-constexpr double Left = 34, Right = 222, Middle = 128, Amplitude = 70;
-constexpr int Steps = 96;
-// The first month of a life: every cycle once round, the longest just so.
-constexpr double DaysShown = IntellectualLength;
+// The icon is 256 pixels square; its drawing counts in twips, 15 to the pixel, as every
+// picture of the program does.
+constexpr int Size = 256 * 15;
 
-std::string Polyline(int length, const Colour& ink) {
-  std::string points;
-  char point[32];
-  for (int step = 0; step <= Steps; ++step) {
-    const double x = Left + (Right - Left) * step / Steps;
-    const double y = Middle - Amplitude * CycleSine(DaysShown * step / Steps, length);
-    std::snprintf(point, sizeof point, "%s%.1f,%.1f", step ? " " : "", x, y);
-    points += point;
-  }
-  char line[160];
-  std::snprintf(line, sizeof line,
-                "  <polyline fill=\"none\" stroke=\"#%02x%02x%02x\" stroke-width=\"16\" "
-                "stroke-linecap=\"round\" stroke-linejoin=\"round\" points=\"",
-                ink.Red, ink.Green, ink.Blue);
-  return line + points + "\"/>\n";
+std::string Ink(const Colour& colour) {
+  char hex[8];
+  std::snprintf(hex, sizeof hex, "#%02x%02x%02x", colour.Red, colour.Green, colour.Blue);
+  return hex;
 }
+
+// A drawing written out as SVG elements, with round ends and joins as on the screen.
+class SvgDrawing : public Drawing {
+ public:
+  void Line(Point from, Point to, Colour colour, int width) override {
+    Polyline({from, to}, colour, width);
+  }
+  void Polyline(const std::vector<Point>& points, Colour colour, int width) override {
+    svg << "  <polyline fill=\"none\" stroke=\"" << Ink(colour) << "\" stroke-width=\"" << width
+        << "\" stroke-linecap=\"round\" stroke-linejoin=\"round\" points=\"";
+    for (size_t k = 0; k < points.size(); ++k) {
+      svg << (k ? " " : "") << points[k].X << ',' << points[k].Y;
+    }
+    svg << "\"/>\n";
+  }
+  // The icon has no lettering.
+  void Text(Point, const std::string&, const Font&, Colour, Align) override {}
+
+  std::ostringstream svg;
+};
 
 }  // namespace
 
@@ -42,19 +47,17 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "usage: make-icon FILE\n");
     return 2;
   }
-  char frame[400];
-  std::snprintf(frame, sizeof frame,
-                "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"256\" height=\"256\" "
-                "viewBox=\"0 0 256 256\">\n"
-                "  <rect x=\"12\" y=\"12\" width=\"232\" height=\"232\" rx=\"28\" fill=\"#ffffff\" "
-                "stroke=\"#969696\" stroke-width=\"8\"/>\n"
-                "  <line x1=\"%g\" y1=\"%g\" x2=\"%g\" y2=\"%g\" stroke=\"#969696\" stroke-width=\"6\"/>\n",
-                Left, Middle, Right, Middle);
-  std::string svg = frame;
-  for (int cycle = 0; cycle < 3; ++cycle) svg += Polyline(CycleLengths[cycle], CycleInks[cycle]);
-  svg += "</svg>\n";
+  // A white tile with a grey frame, the curves across it about the middle line, as in the About
+  // window.
+  SvgDrawing drawing;
+  drawing.svg << "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"256\" height=\"256\" "
+              << "viewBox=\"0 0 " << Size << ' ' << Size << "\">\n"
+              << "  <rect x=\"180\" y=\"180\" width=\"3480\" height=\"3480\" rx=\"420\" "
+              << "fill=\"#ffffff\" stroke=\"#969696\" stroke-width=\"120\"/>\n";
+  DrawFirstMonth(drawing, Rect{510, 870, 2820, 2100}, 90, 240);
+  drawing.svg << "</svg>\n";
   std::FILE* out = std::fopen(argv[1], "w");
   if (!out) return 1;
-  const bool written = std::fputs(svg.c_str(), out) >= 0;
+  const bool written = std::fputs(drawing.svg.str().c_str(), out) >= 0;
   return std::fclose(out) == 0 && written ? 0 : 1;
 }

@@ -139,6 +139,12 @@ br_grp::Side br_grp::Team2() {
 
 void br_grp::Form_Load() { FillTeamLists(); }
 
+// The outlook is the comparison's: it goes with the window that compares.
+void br_grp::Form_Unload() {
+  br_outlook.Unload();
+  br_chem.Unload();
+}
+
 void br_grp::FillTeamLists() {
   EvDate.SetText(g.EventDate);
   for (const Side& side : {Team1(), Team2()}) {
@@ -216,9 +222,9 @@ void br_grp::UpDate_Click() { DateStepper(g.GroupStepDate, 1, EvDate); }
 void br_grp::DownDate_Click() { DateStepper(g.GroupStepDate, -1, EvDate); }
 void br_grp::Command3_Click() { PrintTeamReport(g, *this); }
 void br_grp::cb_Outlook_Click() {
-  g.br_outlook.Open(g).ShowTeams(g.GroupTeam1, g.GroupTeam2, chartedDate_);
+  br_outlook.Open(g).ShowTeams(g.GroupTeam1, g.GroupTeam2, chartedDate_);
 }
 void br_grp::cb_Chemistry_Click() {
-  g.br_chem.Open(g).ShowTeams(g.GroupTeam1, g.GroupTeam2, chartedDate_);
+  br_chem.Open(g).ShowTeams(g.GroupTeam1, g.GroupTeam2, chartedDate_);
 }
 void br_grp::Command4_Click() { Unload(); }

@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <string>
 
+#include "charts/br_chem.h"
+#include "charts/br_outlook.h"
 #include "core/globals.h"
 #include "platform/form.h"
 
@@ -37,6 +39,10 @@ class br_grp : public Form {
   Label Label12;          // the grand total; shown in the "NFL" league only
   Label Label11;          // team 2's emotional balance
 
+  // The outlook and the chemistry of the teams charted; both close with this window.
+  WindowRef<::br_outlook> br_outlook;
+  WindowRef<::br_chem> br_chem;
+
   // Charts both teams for the date in the box; a text that fails the date check is replaced
   // by today, in the box too. The step buttons then count from the date the box held, when it
   // held one.
@@ -55,6 +61,7 @@ class br_grp : public Form {
 
  protected:
   void Form_Load() override;
+  void Form_Unload() override;
 
  private:
   // EventDate from the box, checked; a text that fails the check is replaced by today, in the

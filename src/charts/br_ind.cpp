@@ -104,6 +104,12 @@ void br_ind::Form_Load() {
   if (const auto date = ReadDate(g.EventDate)) g.IndividualStepDate = *date;
 }
 
+// The curves are the chart's: they go with the window that charts.
+void br_ind::Form_Unload() {
+  br_curve.Unload();
+  br_match.Unload();
+}
+
 void br_ind::ResetForm() {
   Contents.SetListIndex(-1);
   Desc1.SetText("");
@@ -176,8 +182,8 @@ void br_ind::EvDate_Change() {
 void br_ind::UpDate_Click() { DateStepper(g.IndividualStepDate, 1, EvDate); }
 void br_ind::DownDate_Click() { DateStepper(g.IndividualStepDate, -1, EvDate); }
 void br_ind::cb_Match_Click() {
-  g.br_match.Open(g).ShowPerson(ChartName, ChartDob, g.IndividualDatabase.FileName);
+  br_match.Open(g).ShowPerson(ChartName, ChartDob, g.IndividualDatabase.FileName);
 }
-void br_ind::cb_Graph_Click() { g.br_curve.Open(g).ShowPerson(ChartName, ChartDob, ChartEventDate); }
+void br_ind::cb_Graph_Click() { br_curve.Open(g).ShowPerson(ChartName, ChartDob, ChartEventDate); }
 void br_ind::cb_Print_Click() { PrintIndividualReport(g, *this); }
 void br_ind::cb_close_Click() { Unload(); }

@@ -4,6 +4,8 @@
 
 #include <string>
 
+#include "charts/br_curve.h"
+#include "charts/br_match.h"
 #include "core/globals.h"
 #include "platform/form.h"
 
@@ -27,6 +29,10 @@ class br_ind : public Form {
   Button cb_Graph;  // enabled while a chart is shown
   Button cb_Print;
   Button cb_close;
+
+  // The curves and the matches of the person charted; both close with this window.
+  WindowRef<::br_curve> br_curve;
+  WindowRef<::br_match> br_match;
 
   // The chart on show, as printed; ChartName is empty while no chart is shown.
   std::string ChartName;
@@ -54,6 +60,7 @@ class br_ind : public Form {
 
  protected:
   void Form_Load() override;
+  void Form_Unload() override;
 
  private:
   void ShowChart();

@@ -6,6 +6,7 @@
 #include "charts/day_plot.h"
 #include "charts/team_chart.h"
 #include "core/cycle_sine.h"
+#include "core/cycle_waves.h"
 
 namespace {
 
@@ -112,16 +113,16 @@ void DrawCycles(Drawing& drawing, const CycleCurves& curves, int width, int heig
   drawing.Text(Point{next + 120, 60}, "Critical day", DayPlot::Lettering, Ink, Drawing::Align::Left);
 
   plot.Frame(drawing, 7, "+", "-", static_cast<int>(DaysBetween(curves.First, curves.Event)));
-  // The day of birth starts at t = 0 on the left edge of its column.
-  const double born = -0.5 - static_cast<double>(DaysBetween(curves.Dob, curves.First));
+  // A day's column covers that day of the life: the period's first day starts its days after
+  // birth at the left edge. No curve runs before birth.
+  const double first = static_cast<double>(DaysBetween(curves.Dob, curves.First));
+  const LifeSpan period{plot.Area(), first, first + CurveDays};
   for (int cycle = 0; cycle < 3; ++cycle) {
-    if (!curves.FollowsSine[cycle]) {
+    if (curves.FollowsSine[cycle]) {
+      DrawCycleWave(drawing, period, cycle, std::max(0.0, period.From), period.To, 30);
+    } else {
       plot.Series(drawing, curves.Heights[cycle], CycleInks[cycle], true);
-      continue;
     }
-    const int length = CycleLengths[cycle];
-    const auto sine = [born, length](double day) { return CycleSine(day - born, length); };
-    plot.Curve(drawing, std::max(born, -0.5), CurveDays - 0.5, sine, CycleInks[cycle]);
   }
   for (size_t day = 0; day < curves.States.size(); ++day) {
     if (!curves.States[day]) continue;

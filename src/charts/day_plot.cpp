@@ -83,6 +83,8 @@ int DayPlot::Y(double value) const {
 
 int DayPlot::MarkY(int row) const { return bottom_ + 2 * Tick + row * MarkStep; }
 
+Rect DayPlot::Area() const { return Rect{left_, top_, right_ - left_, bottom_ - top_}; }
+
 int DayPlot::Legend(Drawing& drawing, const std::vector<Entry>& entries) const {
   int x = left_;
   const int middle = LegendTop + HalfLine;
@@ -145,17 +147,6 @@ void DayPlot::Series(Drawing& drawing, const std::vector<std::optional<double>>&
     }
     drawing.Polyline(points, ink, 30);
   }
-}
-
-// Filled with lines a pixel apart, the thinnest the screen shows.
-void DayPlot::Curve(Drawing& drawing, double from, double to,
-                    const std::function<double(double)>& value, Colour ink) const {
-  std::vector<Point> points;
-  for (double step = std::ceil(from * Steps); step <= to * Steps; ++step) {
-    const double day = step / Steps;
-    points.push_back(Point{X(day), Y(value(day))});
-  }
-  if (points.size() > 1) drawing.Polyline(points, ink, 30);
 }
 
 void DayPlot::Mark(Drawing& drawing, Point tip, Colour ink) {

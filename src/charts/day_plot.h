@@ -3,7 +3,6 @@
 // 0, and a legend across the top.
 #pragma once
 
-#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -28,6 +27,9 @@ class DayPlot {
   int Y(double value) const;
   // The top of a row of marks under the days, row 0 the highest.
   int MarkY(int row) const;
+  // Where the values are drawn: from the left edge of the first day's column to the right edge
+  // of the last day's, from the value 1 at the top to -1 at the bottom.
+  Rect Area() const;
 
   // The legend: a stroke of each entry's colour and its text, left to right along the top.
   // Gives where the next entry would start.
@@ -40,10 +42,6 @@ class DayPlot {
   // is curved through the days without swinging past any two neighbours' values.
   void Series(Drawing& drawing, const std::vector<std::optional<double>>& values, Colour ink,
               bool smooth) const;
-  // A curve given at every moment from one day to another (as X counts them), drawn through
-  // points an eighth of a day apart that include the middle of every day.
-  void Curve(Drawing& drawing, double from, double to, const std::function<double(double)>& value,
-             Colour ink) const;
   // A small triangle pointing up, its tip at the point.
   static void Mark(Drawing& drawing, Point tip, Colour ink);
 

@@ -1,6 +1,7 @@
 #include "charts/print_job.h"
 
 #include "platform/dialogs.h"
+#include "platform/form.h"
 #include "platform/printer.h"
 
 void PrintJob::FontName(const std::string& name) {

@@ -1,22 +1,8 @@
 #include "core/globals.h"
 
-#include "charts/br_chem.h"
-#include "charts/br_curve.h"
-#include "charts/br_grp.h"
-#include "charts/br_ind.h"
-#include "charts/br_match.h"
-#include "charts/br_outlook.h"
-#include "core/br_about.h"
-#include "core/br_cp.h"
-#include "people/br_db.h"
-#include "people/br_frm.h"
 #include "platform/calendar.h"
-#include "teams/br_tm.h"
 
 GLOBAL::GLOBAL(Platform platform) : platform(std::move(platform)) {}
-
-// Out of line: destroying the window references needs every window's class.
-GLOBAL::~GLOBAL() = default;
 
 void InitDatabase(PeopleDatabase& database) {
   database.FileName = "PERSONAL.BDB";

@@ -1,5 +1,6 @@
 // The program-wide state: the records every window works on, the cycle tables, the event
-// dates, the hand-over values between windows and the one reference to each kind of window.
+// dates and the hand-over values between windows. The windows themselves are held by the
+// window that opens them.
 #pragma once
 
 #include <array>
@@ -8,23 +9,10 @@
 #include <vector>
 
 #include "platform/calendar.h"
-#include "platform/form.h"
 
 class Desktop;
 class Dialogs;
 class Printer;
-
-class br_cp;
-class BR_ABOUT;
-class BR_DB;
-class BR_FRM;
-class br_curve;
-class br_grp;
-class br_ind;
-class br_match;
-class br_chem;
-class br_outlook;
-class BR_TM;
 
 struct Person {
   std::string Name;  // upper case, cleaned
@@ -72,7 +60,6 @@ struct Platform {
 
 struct GLOBAL {
   explicit GLOBAL(Platform platform);
-  ~GLOBAL();
   GLOBAL(const GLOBAL&) = delete;
   GLOBAL& operator=(const GLOBAL&) = delete;
 
@@ -110,18 +97,6 @@ struct GLOBAL {
   std::int16_t EntryIndex = 0;
 
   std::int16_t InsertRow = 0;
-
-  WindowRef<::br_cp> br_cp;
-  WindowRef<::BR_ABOUT> BR_ABOUT;
-  WindowRef<::BR_DB> BR_DB;
-  WindowRef<::BR_FRM> BR_FRM;
-  WindowRef<::br_grp> br_grp;
-  WindowRef<::br_ind> br_ind;
-  WindowRef<::BR_TM> BR_TM;
-  WindowRef<::br_curve> br_curve;
-  WindowRef<::br_outlook> br_outlook;
-  WindowRef<::br_match> br_match;
-  WindowRef<::br_chem> br_chem;
 };
 
 // Gives every record and variable its starting value: the data folder, empty personal

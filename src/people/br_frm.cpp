@@ -1,7 +1,6 @@
 #include "people/br_frm.h"
 
 #include "core/dates.h"
-#include "people/br_db.h"
 #include "people/database_file.h"
 #include "platform/dialogs.h"
 
@@ -45,10 +44,7 @@ void BR_FRM::Form_Load() {
 }
 
 void BR_FRM::Form_Unload() {
-  // However the dialog closes, the manager takes input again and hears how it ended.
-  if (!g.BR_DB.Loaded()) return;
-  g.BR_DB->SetEnabled(true);
-  g.BR_DB->EntryReturn();
+  if (OnClosed) OnClosed();
 }
 
 bool BR_FRM::NameAccepted() {

@@ -2,6 +2,8 @@
 // the database manager and handed back to it when the dialog closes.
 #pragma once
 
+#include <functional>
+
 #include "core/globals.h"
 #include "platform/form.h"
 
@@ -15,6 +17,10 @@ class BR_FRM : public Form {
   TextBox tb_dob;
   Button Command1;  // "&OK"
   Button cb_close;  // "&Cancel"
+
+  // Told when the dialog has closed, however it closed; the entry itself is in EntryAccepted,
+  // EntryName and EntryDob.
+  std::function<void()> OnClosed;
 
   void Command1_Click();
   void cb_close_Click();

@@ -161,6 +161,3 @@ bool ComboBox::SetText(const std::string& text) {
 
 Line::Line(Form& owner, std::string name, int x1, int x2, int y)
     : Control(owner, Kind::Line, std::move(name), Rect{x1, y, x2 - x1, 15}) {}
-
-Image::Image(Form& owner, std::string name, Rect place, std::string picture)
-    : Control(owner, Kind::Image, std::move(name), place), picture_(std::move(picture)) {}

@@ -45,7 +45,7 @@ class ControlView {
 
 class Control {
  public:
-  enum class Kind { Label, Button, TextBox, ListBox, ComboBox, Line, Image, PictureBox };
+  enum class Kind { Label, Button, TextBox, ListBox, ComboBox, Line, PictureBox };
 
   Control(Form& owner, Kind kind, std::string name, Rect place);
   virtual ~Control() = default;
@@ -204,14 +204,4 @@ class ComboBox : public ItemList {
 class Line : public Control {
  public:
   Line(Form& owner, std::string name, int x1, int x2, int y);
-};
-
-// A picture drawn by the binding; the name says which.
-class Image : public Control {
- public:
-  Image(Form& owner, std::string name, Rect place, std::string picture);
-  const std::string& Picture() const { return picture_; }
-
- private:
-  std::string picture_;
 };

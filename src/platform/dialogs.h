@@ -23,3 +23,9 @@ class Dialogs {
     MsgBox(text, Buttons::OK, Icon::Exclamation, title);
   }
 };
+
+// The question asked before anything is overwritten or dropped: OK goes on, Cancel (or Escape)
+// keeps things as they are.
+inline bool Confirm(Dialogs& dialogs, const std::string& question) {
+  return dialogs.MsgBox(question, Buttons::OKCancel, Icon::None, "Confirm") == Answer::OK;
+}

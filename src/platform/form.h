@@ -82,8 +82,8 @@ class Form {
   bool unloadCancelled_ = false;
 };
 
-// The one reference each kind of window has: it creates the window on first use and afresh
-// after it was unloaded, so each kind of window exists at most once.
+// The one reference to a kind of window, held by the window that opens it: it creates the window
+// on first use and afresh after it was unloaded, so each kind of window exists at most once.
 template <class T>
 class WindowRef {
  public:
@@ -96,6 +96,8 @@ class WindowRef {
     form_->Show();
     return *form_;
   }
+  // Unloads the window if it is loaded; false when it stays (see Form::Unload).
+  bool Unload() { return !Loaded() || form_->Unload(); }
   bool Loaded() const { return form_ && form_->Loaded(); }
   T* get() const { return form_.get(); }
   T* operator->() const { return form_.get(); }

@@ -2,7 +2,7 @@
 // by drop, deleting members and moving them up and down. Edits stay in memory until saved.
 #include <algorithm>
 
-#include "core/file_names.h"
+#include "platform/dialogs.h"
 #include "teams/br_tm.h"
 #include "teams/team_file.h"
 
@@ -71,7 +71,7 @@ void BR_TM::DbDelete_Click() {
   if (t < 0) return;
   ClearMemberSelection();
   const int n = TmContents.ItemData(t);
-  if (!Confirm(g, "Are you sure you want to delete  " + team.Members[n].Name + " ? ")) return;
+  if (!Confirm(g.platform.dialogs, "Are you sure you want to delete  " + team.Members[n].Name + " ? ")) return;
   const auto first = team.Members.begin();
   std::move(first + n + 1, first + team.Count + 1, first + n);
   --team.Count;

@@ -5,7 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "charts/br_grp.h"
-#include "core/br_cp.h"
+#include "app/br_cp.h"
 #include "support/world.h"
 
 using testing::ElementsAre;
@@ -22,7 +22,7 @@ class BrChem : public testing::Test, public World {
                  "PEOPLE.BDB\r\nAL\r\n01/01/1980\r\nLATE LU\r\n06/16/2005\r\nBO\r\n01/01/1980\r\n"
                  "CY\r\n01/15/1980\r\n");
     folder.Write("RED DEF.BTM", "PEOPLE.BDB\r\nKID KAY\r\n03/03/2003\r\nAL\r\n01/01/1980\r\n");
-    g.br_cp.Open(g);
+    panel.Open(g);
     g.EventDate = "06/15/2005";
   }
   static std::vector<std::string> Side(const Label& chemistry, const Label& counted,
@@ -44,7 +44,7 @@ TEST_F(BrChem, ShowsBothTeamsLeavingOutTheMembersTheComparisonRefused) {
   const size_t told = dialogs.boxes.size();
   ASSERT_GT(told, 0u);  // LATE LU, born after today
   comparison.cb_Chemistry.Click();
-  br_chem& window = *g.br_chem.get();
+  br_chem& window = *panel->br_grp->br_chem.get();
   EXPECT_EQ(window.Caption(), "Team Chemistry");
   EXPECT_EQ(dialogs.boxes.size(), told);
   EXPECT_EQ(window.Team1.Caption(), "Team 1 : BLUE OFF.BTM");
@@ -66,14 +66,14 @@ TEST_F(BrChem, ShowsBothTeamsLeavingOutTheMembersTheComparisonRefused) {
   comparison.EvDate.SetText("01/01/2000");
   comparison.compute.Click();
   comparison.cb_Chemistry.Click();
-  EXPECT_EQ(g.br_chem.get(), &window);
+  EXPECT_EQ(panel->br_grp->br_chem.get(), &window);
   EXPECT_THAT(Right(window), ElementsAre("No chemistry : fewer than two members counted",
                                          "1 of 2 members counted, 0 pairs. Left out : KID KAY",
                                          "", "", "", "", "", ""));
   EXPECT_THAT(Painted(window.Bars2).strokes, IsEmpty());
   EXPECT_EQ(window.Chemistry1.Caption(), "Chemistry : 46.01");
   window.cb_close.Click();
-  EXPECT_FALSE(g.br_chem.Loaded());
+  EXPECT_FALSE(panel->br_grp->br_chem.Loaded());
 }
 
 }  // namespace

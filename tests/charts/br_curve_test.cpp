@@ -7,8 +7,8 @@
 
 #include <set>
 
+#include "app/br_cp.h"
 #include "charts/br_ind.h"
-#include "core/br_cp.h"
 #include "core/cycle_tables.h"
 #include "support/world.h"
 
@@ -20,17 +20,17 @@ class BrCurve : public testing::Test, public World {
  public:
   void SetUp() override {
     folder.Write("PEOPLE.BDB", "ADAMS JOE\r\n01/01/2000\r\nNEW ANN\r\n02/09/2005\r\nOLD BEN\r\n07/04/1950\r\n");
-    g.br_cp.Open(g);
+    panel.Open(g);
   }
   // The person's chart in the individual window, opened afresh on the event date, then Graph.
   br_curve& Graph(const std::string& name, const char* eventDate) {
-    if (g.br_ind.Loaded()) g.br_ind->cb_close.Click();
+    if (panel->br_ind.Loaded()) panel->br_ind->cb_close.Click();
     g.EventDate = eventDate;
     br_ind& individual = OpenIndividual();
     EXPECT_FALSE(individual.cb_Graph.Enabled());
     EXPECT_TRUE(PickPerson(individual, name)) << name;
     individual.cb_Graph.Click();
-    return *g.br_curve.get();
+    return *individual.br_curve.get();
   }
   static DayPlot Plot(const br_curve& window) {
     return CurvePlot(window.Curves, window.Chart.Place.Width, window.Chart.Place.Height);
@@ -86,7 +86,7 @@ class BrCurve : public testing::Test, public World {
 
 TEST_F(BrCurve, GraphOpensTheCurvesOfTheChartedPersonOnlyWhileAChartIsShown) {
   br_curve& window = Graph("NEW ANN", "06/15/2005");
-  br_ind& individual = *g.br_ind.get();
+  br_ind& individual = *panel->br_ind.get();
   EXPECT_TRUE(individual.cb_Graph.Enabled());
   EXPECT_EQ(window.Caption(), "Biorhythm Curves");
   EXPECT_EQ(window.Label1.Caption(), "Biorhythm Curves for NEW ANN, born 02/09/2005");
@@ -102,12 +102,12 @@ TEST_F(BrCurve, GraphOpensTheCurvesOfTheChartedPersonOnlyWhileAChartIsShown) {
   // Graph again with another person shows that person in the same window.
   ASSERT_TRUE(PickPerson(individual, "OLD BEN"));
   individual.cb_Graph.Click();
-  EXPECT_EQ(g.br_curve.get(), &window);
+  EXPECT_EQ(individual.br_curve.get(), &window);
   EXPECT_EQ(window.Label1.Caption(), "Biorhythm Curves for OLD BEN, born 07/04/1950");
   EXPECT_EQ(WriteDate(window.Curves.Event), "06/16/2005");
   EXPECT_THAT(dialogs.boxes, IsEmpty());
   window.cb_close.Click();
-  EXPECT_FALSE(g.br_curve.Loaded());
+  EXPECT_FALSE(individual.br_curve.Loaded());
 }
 
 TEST_F(BrCurve, ListsEachCriticalDayWithItsCyclesDoubleAndTriple) {
@@ -174,12 +174,34 @@ TEST_F(BrCurve, StepsAWeekAtATimeAndStopsAtTheDayOfBirth) {
   EXPECT_EQ(WriteDate(window.Curves.First), "02/06/2005");
   EXPECT_EQ(Rows(window.CriticalDays).front(), "02/09/2005  Physical + Emotional + Intellectual (triple)");
 
-  // The last week that can be written with a four-digit year.
-  window.ShowPerson("NEW ANN", "02/09/2005", "11/26/9999");
-  EXPECT_TRUE(window.cb_Later.Enabled());
-  window.cb_Later.Click();
-  EXPECT_EQ(WriteDate(AddDays(window.Curves.First, CurveDays - 1)), "12/31/9999");
-  EXPECT_FALSE(window.cb_Later.Enabled());
+  // The periods stop where the date boxes do, on the last day a four-digit year can write: a
+  // period that would run past it ends on it, with the event date still in it, and Later
+  // steps less than a week to reach it.
+  const struct {
+    const char* eventDate;
+    const char* first;
+    std::vector<std::string> later;  // the first day after each press of Later
+  } ends[] = {
+      {"11/26/9999", "11/19/9999", {"11/26/9999"}},
+      {"11/22/9999", "11/15/9999", {"11/22/9999", "11/26/9999"}},
+      {"12/28/9999", "11/26/9999", {}},
+      {"12/31/9999", "11/26/9999", {}},
+  };
+  for (const auto& c : ends) {
+    window.ShowPerson("NEW ANN", "02/09/2005", c.eventDate);
+    EXPECT_EQ(WriteDate(window.Curves.First), c.first) << c.eventDate;
+    for (const std::string& first : c.later) {
+      EXPECT_TRUE(window.cb_Later.Enabled()) << c.eventDate;
+      window.cb_Later.Click();
+      EXPECT_EQ(WriteDate(window.Curves.First), first) << c.eventDate;
+    }
+    EXPECT_EQ(WriteDate(AddDays(window.Curves.First, CurveDays - 1)), "12/31/9999") << c.eventDate;
+    EXPECT_FALSE(window.cb_Later.Enabled()) << c.eventDate;
+    EXPECT_LT(DaysBetween(window.Curves.First, window.Curves.Event), CurveDays) << c.eventDate;
+    std::vector<std::string> dates = Painted(window.Chart).Texts();
+    for (const std::string& row : Rows(window.CriticalDays)) dates.push_back(row);
+    EXPECT_THAT(dates, testing::Not(testing::Contains(testing::HasSubstr("/10000")))) << c.eventDate;
+  }
 }
 
 }  // namespace

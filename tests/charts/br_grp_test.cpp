@@ -5,8 +5,8 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include "app/br_cp.h"
 #include "charts/team_chart.h"
-#include "core/br_cp.h"
 #include "support/world.h"
 #include "teams/team_file.h"
 
@@ -20,15 +20,15 @@ class BrGrp : public testing::Test, public World {
  public:
   void SetUp() override {
     folder.Write("PEOPLE.BDB", "ADAMS JOE\r\n01/01/2000\r\nCOLE RAY\r\n03/01/1990\r\n");
-    g.br_cp.Open(g);
+    panel.Open(g);
     g.EventDate = "01/01/2000";
   }
   void Team(const std::string& file, const std::string& members) {
     folder.Write(file, "PEOPLE.BDB\r\n" + members);
   }
   br_grp& Open(const char* league) {
-    (std::string(league) == "NFL" ? g.br_cp->Command6 : g.br_cp->Command7).Click();
-    return *g.br_grp.get();
+    (std::string(league) == "NFL" ? panel->Command6 : panel->Command7).Click();
+    return *panel->br_grp.get();
   }
 };
 

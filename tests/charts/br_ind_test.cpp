@@ -5,8 +5,8 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include "app/br_cp.h"
 #include "charts/day_description.h"
-#include "core/br_cp.h"
 #include "support/world.h"
 
 using testing::ElementsAre;
@@ -24,7 +24,7 @@ class BrInd : public testing::Test, public World {
   }
   // The panel starts on today; the window opens on the event date given.
   br_ind& Open(const char* eventDate = "01/01/2000") {
-    g.br_cp.Open(g);
+    panel.Open(g);
     g.EventDate = eventDate;
     return OpenIndividual();
   }
@@ -57,7 +57,7 @@ TEST_F(BrInd, OpensTheFirstDatabaseWithItsPersonsSortedAndNumbered) {
   folder.Remove("PEOPLE.BDB");
   folder.Remove("ZOO.BDB");
   EXPECT_EQ(OpenIndividual().DbList.ListCount(), 0);
-  EXPECT_EQ(g.br_ind->Contents.ListCount(), 0);
+  EXPECT_EQ(panel->br_ind->Contents.ListCount(), 0);
 }
 
 TEST_F(BrInd, ChartsThePersonPickedWithThePositionsAndTheDescriptionOfTheDay) {

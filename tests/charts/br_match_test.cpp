@@ -8,7 +8,7 @@
 #include <map>
 
 #include "charts/br_ind.h"
-#include "core/br_cp.h"
+#include "app/br_cp.h"
 #include "core/cycle_inks.h"
 #include "support/world.h"
 
@@ -30,18 +30,18 @@ class BrMatch : public testing::Test, public World {
     for (int k = 0; k < 30; ++k) wide += "WIDE " + std::to_string(100 + k) + "\r\n01/" + std::to_string(k % 28 + 1) + "/1991\r\n";
     for (int k = 0; k < 7; ++k) wide += "LATE " + std::to_string(k) + "\r\n12/0" + std::to_string(k + 1) + "/2005\r\n";
     folder.Write("WIDE.BDB", wide);
-    g.br_cp.Open(g);
+    panel.Open(g);
     // Compatibility does not depend on the event date.
     g.EventDate = "01/01/2000";
   }
   // The person charted in a fresh individual window, then Match.
   br_match& Match(const std::string& name) {
-    if (g.br_ind.Loaded()) g.br_ind->cb_close.Click();
+    if (panel->br_ind.Loaded()) panel->br_ind->cb_close.Click();
     br_ind& individual = OpenIndividual();
     EXPECT_FALSE(individual.cb_Match.Enabled());
     EXPECT_TRUE(PickPerson(individual, name)) << name;
     individual.cb_Match.Click();
-    return *g.br_match.get();
+    return *panel->br_ind->br_match.get();
   }
   static std::vector<std::string> Figures(br_match& window) {
     std::vector<std::string> captions;
@@ -82,10 +82,10 @@ TEST_F(BrMatch, ShowsThePairPickedAsFiguresAndBars) {
   EXPECT_THAT(dialogs.boxes, IsEmpty());
 
   // Match again, with another person: the same window, the pair picked compared afresh.
-  br_ind& individual = *g.br_ind.get();
+  br_ind& individual = *panel->br_ind.get();
   ASSERT_TRUE(PickPerson(individual, "NEAR NED"));
   individual.cb_Match.Click();
-  EXPECT_EQ(g.br_match.get(), &window);
+  EXPECT_EQ(panel->br_ind->br_match.get(), &window);
   EXPECT_EQ(window.Label1.Caption(), "Compatibility of NEAR NED, born 06/16/1990");
   EXPECT_EQ(window.Pair.Caption(), "NEAR NED and SEPT TWO, born 09/20/1992, 827 days apart");
   EXPECT_EQ(window.Overall.Caption(), "Overall         69.49");
@@ -93,7 +93,7 @@ TEST_F(BrMatch, ShowsThePairPickedAsFiguresAndBars) {
   individual.EvDate.SetText("01/02/2000");
   EXPECT_FALSE(individual.cb_Match.Enabled());
   window.cb_close.Click();
-  EXPECT_FALSE(g.br_match.Loaded());
+  EXPECT_FALSE(panel->br_ind->br_match.Loaded());
 }
 
 TEST_F(BrMatch, BestMatchesRankTheDatabaseAndLeaveOutWhomTheDateChecksRefuse) {

@@ -8,9 +8,9 @@
 #include <set>
 #include <sstream>
 
+#include "app/br_cp.h"
 #include "charts/br_chem.h"
 #include "charts/br_grp.h"
-#include "core/br_cp.h"
 #include "support/world.h"
 
 using testing::IsEmpty;
@@ -48,13 +48,13 @@ class BrOutlook : public testing::Test, public World {
  public:
   BrOutlook() : World(true, true) {}
   void SetUp() override {
-    g.br_cp.Open(g);
+    panel.Open(g);
     g.EventDate = "06/15/2005";
   }
   br_grp& Comparison() { return OpenComparison("HARBOR OFF.BTM", "SUMMIT DEF.BTM"); }
   br_outlook& Outlook(br_grp& comparison) {
     comparison.cb_Outlook.Click();
-    return *g.br_outlook.get();
+    return *comparison.br_outlook.get();
   }
 };
 
@@ -145,10 +145,34 @@ TEST_F(BrOutlook, TakesTheLastComputedDateAndLeavesBadDatesOutSilently) {
 
   comparison.compute.Click();
   comparison.cb_Outlook.Click();
-  EXPECT_EQ(g.br_outlook.get(), &window);
+  EXPECT_EQ(comparison.br_outlook.get(), &window);
   EXPECT_EQ(Table(window)[0].date, "07/01/2005");
   window.cb_close.Click();
-  EXPECT_FALSE(g.br_outlook.Loaded());
+  EXPECT_FALSE(comparison.br_outlook.Loaded());
+}
+
+// The outlook stops on the last day a four-digit year can write, as the date boxes do: it
+// looks ahead from the event date, so it holds fewer days rather than days before it.
+TEST_F(BrOutlook, StopsOnTheLastDayADateCanBeWritten) {
+  br_grp& comparison = Comparison();
+  const struct {
+    const char* eventDate;
+    size_t days;
+  } cases[] = {{"12/04/9999", 28}, {"12/28/9999", 4}, {"12/31/9999", 1}};
+  for (const auto& c : cases) {
+    comparison.EvDate.SetText(c.eventDate);
+    comparison.compute.Click();
+    br_outlook& window = Outlook(comparison);
+    const std::vector<Row> rows = Table(window);
+    ASSERT_EQ(rows.size(), c.days) << c.eventDate;
+    EXPECT_EQ(rows.front().date, c.eventDate);
+    EXPECT_EQ(rows.back().date, "12/31/9999");
+    std::vector<std::string> texts = Painted(window.Chart).Texts();
+    texts.push_back(window.Label3.Caption());
+    texts.push_back(window.Label4.Caption());
+    EXPECT_THAT(texts, testing::Not(testing::Contains(testing::HasSubstr("/10000")))) << c.eventDate;
+  }
+  EXPECT_THAT(dialogs.boxes, IsEmpty());
 }
 
 // The chemistry of the teams too.
@@ -160,8 +184,8 @@ TEST_F(BrOutlook, ComesOnlyAfterAComputation) {
   EXPECT_FALSE(comparison.cb_Chemistry.Enabled());
   comparison.cb_Outlook.Click();
   comparison.cb_Chemistry.Click();
-  EXPECT_FALSE(g.br_outlook.Loaded());
-  EXPECT_FALSE(g.br_chem.Loaded());
+  EXPECT_FALSE(comparison.br_outlook.Loaded());
+  EXPECT_FALSE(comparison.br_chem.Loaded());
 }
 
 }  // namespace

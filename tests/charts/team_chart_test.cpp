@@ -94,13 +94,4 @@ TEST(ChartTeam, SumsScalesAndSkipsMembersThatFailTheDateChecks) {
                                       "Invalid date of birth : NO DATE(soon) !"}));
 }
 
-TEST(GrandTotal, AddsTheFourCounters) {
-  World world(false);
-  world.g.GroupEmoUp1 = 3;
-  world.g.GroupEmoDown1 = -1;
-  world.g.GroupEmoUp2 = 2;
-  world.g.GroupEmoDown2 = -4;
-  EXPECT_EQ(GrandTotal(world.g), "  Total = 0");
-}
-
 }  // namespace

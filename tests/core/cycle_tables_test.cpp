@@ -27,18 +27,6 @@ TEST(CyclePosition, PlacesTheDayInEachCycle) {
   }
 }
 
-TEST(CycleTables, StateOnReadsTheEntriesOfTheDay) {
-  World world;
-  const Date dob = *ReadDate("01/01/2000");
-  const DayState state = StateOn(world.g, dob, *ReadDate("01/24/2000"));
-  EXPECT_EQ(state.Physical.Entry, 2);
-  EXPECT_EQ(state.Emotional.Entry, 25);
-  EXPECT_EQ(state.PhysicalSymbol, world.g.PhysicalSymbols[2]);
-  EXPECT_EQ(state.EmotionalScale, world.g.EmotionalScale[25]);
-  EXPECT_EQ(state.StateKey(), std::string({world.g.PhysicalSymbols[2], world.g.EmotionalSymbols[25],
-                                           world.g.IntellectualSymbols[25]}));
-}
-
 // The machine set to a language that writes numbers with a decimal comma, as the window system
 // sets it from the user's settings. Built for the test: the machine need not have it.
 class DecimalCommaLocale {

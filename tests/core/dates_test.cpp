@@ -65,14 +65,4 @@ TEST(CheckDates, NormalisesTheDateOfBirthOrTellsWhyItIsRefused) {
   }
 }
 
-TEST(Calendar, StepsOverLeapDays) {
-  Date date = *ReadDate("03/01/2004");
-  Texts shown;
-  for (int i = 0; i < 3; ++i) {
-    date = AddDays(date, -1);
-    shown.push_back(WriteDate(date));
-  }
-  EXPECT_EQ(shown, (Texts{"02/29/2004", "02/28/2004", "02/27/2004"}));
-}
-
 }  // namespace

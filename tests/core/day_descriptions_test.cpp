@@ -6,14 +6,13 @@
 #include <cstdlib>
 #include <fstream>
 #include <numbers>
-#include <optional>
 #include <set>
 #include <span>
 #include <sstream>
 #include <string>
 
+#include "charts/day_description.h"
 #include "core/cycle_tables.h"
-#include "core/field_reader.h"
 #include "support/world.h"
 
 namespace {
@@ -23,16 +22,6 @@ std::string ReadShipped(const std::string& name) {
   std::ostringstream contents;
   contents << in.rdbuf();
   return contents.str();
-}
-
-// The description the window shows for a state: the text after the header field up to the
-// next "[", or nothing when no field equals the header.
-std::optional<std::string> Description(const std::string& file, const std::string& key) {
-  FieldReader reader(file);
-  while (!reader.AtEnd()) {
-    if (reader.Next() == "[" + key + "]") return std::string(reader.Until('['));
-  }
-  return std::nullopt;
 }
 
 // All states over one full period of the three cycles: 23 * 28 * 33 days from birth.
@@ -51,10 +40,10 @@ TEST(DayDescriptions, EveryOccurringStateHasAWrittenDescriptionInLinesThatFit) {
   const std::set<std::string> keys = OccurringKeys(world.g);
   EXPECT_EQ(keys.size(), 27u);
   for (const std::string& key : keys) {
-    const auto description = Description(file, key);
-    ASSERT_TRUE(description.has_value()) << "no section for " << key;
-    EXPECT_GE(description->size(), 100u) << key;
-    EXPECT_TRUE(description->ends_with("\r\n")) << key;
+    const std::string description = DayDescription(world.g, key);
+    ASSERT_NE(description, NoDescription) << "no section for " << key;
+    EXPECT_GE(description.size(), 100u) << key;
+    EXPECT_TRUE(description.ends_with("\r\n")) << key;
   }
   std::istringstream lines(file);
   int count = 0;

@@ -23,15 +23,4 @@ TEST(FileNames, NamesThatLeaveTheFolderAreUnsafeAndLetterCaseNeverCounts) {
   EXPECT_EQ(TeamPath(world.g, "pga"), world.folder.path() + "/PGA.BTM");
 }
 
-TEST(Confirm, AnswersTrueOnlyForOK) {
-  World world(false);
-  world.dialogs.answers = {Answer::OK, Answer::Cancel};
-  EXPECT_TRUE(Confirm(world.g, "Go on ?"));
-  EXPECT_FALSE(Confirm(world.g, "Go on ?"));
-  ASSERT_EQ(world.dialogs.boxes.size(), 2u);
-  EXPECT_EQ(world.dialogs.boxes[0].title, "Confirm");
-  EXPECT_EQ(world.dialogs.boxes[0].buttons, Buttons::OKCancel);
-  EXPECT_EQ(world.dialogs.boxes[0].icon, Icon::None);
-}
-
 }  // namespace

@@ -1,6 +1,5 @@
 #include "support/world.h"
 
-#include "core/br_cp.h"
 #include "core/cycle_tables.h"
 
 World::World(bool shippedData, bool samples) : World(nullptr, nullptr, shippedData, samples) {}
@@ -21,13 +20,13 @@ World::World(Printer* paper, Desktop* screen, bool shippedData, bool samples)
 br_grp& World::OpenComparison(const std::string& team1, const std::string& team2) {
   g.GroupTeam1.FileName = team1;
   g.GroupTeam2.FileName = team2;
-  g.br_cp->Command6.Click();
-  return *g.br_grp.get();
+  panel->Command6.Click();
+  return *panel->br_grp.get();
 }
 
 br_ind& World::OpenIndividual() {
-  g.br_cp->Command1.Click();
-  return *g.br_ind.get();
+  panel->Command1.Click();
+  return *panel->br_ind.get();
 }
 
 bool World::PickPerson(br_ind& window, const std::string& name) { return PickRow(window.Contents, name); }

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "app/br_cp.h"
 #include "charts/br_grp.h"
 #include "charts/br_ind.h"
 #include "core/globals.h"
@@ -41,6 +42,8 @@ struct World {
   RecordingPrinter printer;
   FixedClock clock{TestToday};
   GLOBAL g;
+  // The main panel, opened by the tests that go through it as the user does.
+  WindowRef<br_cp> panel;
 
  private:
   World(Printer* paper, Desktop* screen, bool shippedData, bool samples);

@@ -42,13 +42,14 @@ struct CompatibilityScreen : Screen {
 TEST(CompatibilityOnScreen, MatchComparesThePersonsClickedAndShowsTheFigures) {
   CompatibilityScreen screen;
   screen.folder.Write("AAA.BDB", "JUNE ONE\r\n06/15/1990\r\nSEPT TWO\r\n09/20/1992\r\nNEAR NED\r\n06/16/1990\r\n");
-  br_ind& individual = screen.g.br_ind.Open(screen.g);
+  WindowRef<br_ind> individualRef;
+  br_ind& individual = individualRef.Open(screen.g);
   ASSERT_EQ(individual.DbList.Text(), "AAA.BDB");
   screen.ClickRow(individual, "Contents", "JUNE ONE");
   ASSERT_EQ(individual.ChartName, "JUNE ONE");
   screen.Press(individual, "cb_Match");
-  ASSERT_TRUE(screen.g.br_match.Loaded());
-  const br_match& window = *screen.g.br_match.get();
+  ASSERT_TRUE(individual.br_match.Loaded());
+  const br_match& window = *individual.br_match.get();
   EXPECT_EQ(screen.desktop.Window(window)->windowTitle(), QStringLiteral("Compatibility"));
   auto* matches = screen.Child<ListView>(window, "BestMatches");
   ASSERT_NE(matches, nullptr);
@@ -77,10 +78,11 @@ TEST(CompatibilityOnScreen, ChemistryShowsBothTeamsOfTheComparison) {
   screen.g.LeaguePreset = "NFL";
   screen.g.GroupTeam1.FileName = "HARBOR OFF.BTM";
   screen.g.GroupTeam2.FileName = "SUMMIT DEF.BTM";
-  br_grp& comparison = screen.g.br_grp.Open(screen.g);
+  WindowRef<br_grp> comparisonRef;
+  br_grp& comparison = comparisonRef.Open(screen.g);
   screen.Press(comparison, "cb_Chemistry");
-  ASSERT_TRUE(screen.g.br_chem.Loaded());
-  const br_chem& window = *screen.g.br_chem.get();
+  ASSERT_TRUE(comparison.br_chem.Loaded());
+  const br_chem& window = *comparison.br_chem.get();
   EXPECT_EQ(screen.Text(window, "Team1"), "Team 1 : HARBOR OFF.BTM");
   EXPECT_EQ(screen.Text(window, "Team2"), "Team 2 : SUMMIT DEF.BTM");
   const struct {

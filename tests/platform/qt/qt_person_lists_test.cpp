@@ -4,19 +4,19 @@
 #include <QInputMethodEvent>
 #include <QLabel>
 #include <QComboBox>
-#include <QMimeData>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
+#include <QWheelEvent>
 #include <gtest/gtest.h>
 
+#include "app/br_cp.h"
 #include "charts/br_chem.h"
 #include "charts/br_curve.h"
 #include "charts/br_grp.h"
 #include "charts/br_ind.h"
 #include "charts/br_match.h"
 #include "charts/br_outlook.h"
-#include "core/br_cp.h"
 #include "people/br_db.h"
 #include "people/br_frm.h"
 #include "platform/qt/list_view.h"
@@ -33,7 +33,7 @@ struct Individual : Screen {
   Individual() {
     for (const char* name : {"LEAGUE.BDB", "PERSONAL.BDB"}) folder.Remove(name);
     folder.Write("PEOPLE.BDB", People);
-    window = &g.br_ind.Open(g);
+    window = &individual.Open(g);
     contents = Child<ListView>(*window, "Contents");
     evDate = Child<QLineEdit>(*window, "EvDate");
   }
@@ -47,10 +47,26 @@ struct Individual : Screen {
     EXPECT_TRUE(contents->selectionModel()->selectedRows().isEmpty());
   }
 
+  WindowRef<br_ind> individual;
   br_ind* window = nullptr;
   ListView* contents = nullptr;
   QLineEdit* evDate = nullptr;
 };
+
+// What a screen reader finds of a closed drop-down: its value, its text and the selected row of
+// its list all give the entry the control shows.
+void ExpectReadsTheEntryShown(const ComboBox& control, QComboBox* widget) {
+  const int row = control.ListIndex();
+  const std::string shown = row >= 0 ? control.List(row) : "";
+  QAccessibleInterface* reader = QAccessible::queryAccessibleInterface(widget);
+  EXPECT_EQ(reader->text(QAccessible::Value).toStdString(), shown) << control.Name();
+  QAccessibleTextInterface* text = reader->textInterface();
+  ASSERT_NE(text, nullptr) << control.Name();
+  EXPECT_EQ(text->text(0, text->characterCount()).toStdString(), shown) << control.Name();
+  QAccessibleTableInterface* rows = reader->child(0)->tableInterface();
+  ASSERT_NE(rows, nullptr) << control.Name();
+  EXPECT_EQ(rows->selectedRows(), row >= 0 ? QList<int>{row} : QList<int>{}) << control.Name();
+}
 
 // The mouse, the arrow keys and a screen reader pick a row; the reader types a date too, which
 // clears the chart until the next pick.
@@ -123,28 +139,31 @@ TEST(PersonListOnScreen, ABoxInTheMiddleOfAPickLeavesNoChartAndNoPick) {
 // However the window system draws them, every window is a frame (the details dialog a dialog)
 // and every control has a place of its own. A label's longest text fits it: the individual
 // window's "Biorhythm" above its cycle lines, the three lines side by side; so does a button's
-// caption, with room for its frame (the comparison's row of five). Every other control
-// but a drawn line or picture tells a screen reader what it is.
+// caption, with room for its frame (the comparison's row of five). Every other control but a
+// drawn line, pictures included, tells a screen reader what it is.
 TEST(WindowsOnScreen, EveryControlIsNamedInAPlaceOfItsOwnAndEveryWindowHasItsRole) {
   Screen screen;
   GLOBAL& g = screen.g;
-  g.br_cp.Open(g);
-  for (Button* open : {&g.br_cp->Command1, &g.br_cp->Command6, &g.br_cp->Command2, &g.br_cp->Command3}) {
+  WindowRef<br_cp>& panel = screen.panel;
+  panel.Open(g);
+  for (Button* open : {&panel->Command1, &panel->Command6, &panel->Command2, &panel->Command3}) {
     open->Click();
   }
-  g.BR_DB->DbAdd.Click();
-  g.br_ind->Contents.SetListIndex(0);
-  g.br_ind->cb_Graph.Click();
-  g.br_ind->cb_Match.Click();
-  g.br_grp->cb_Outlook.Click();
-  g.br_grp->cb_Chemistry.Click();
-  ASSERT_TRUE(g.BR_FRM.Loaded() && g.br_curve.Loaded() && g.br_outlook.Loaded() && g.br_match.Loaded() &&
-              g.br_chem.Loaded());
-  g.br_match->Contents.SetListIndex(0);
-  ASSERT_TRUE(g.br_match->Shown);
-  g.br_ind->Label5.SetCaption("  Physical   22(+)");
-  g.br_ind->Label6.SetCaption("  Emotional  27(-)");
-  g.br_ind->Label7.SetCaption("  Intellect  32(+)");
+  panel->BR_DB->DbAdd.Click();
+  panel->br_ind->Contents.SetListIndex(0);
+  panel->br_ind->cb_Graph.Click();
+  panel->br_ind->cb_Match.Click();
+  panel->br_grp->cb_Outlook.Click();
+  panel->br_grp->cb_Chemistry.Click();
+  br_match& match = *panel->br_ind->br_match.get();
+  ASSERT_TRUE(panel->BR_DB->BR_FRM.Loaded() && panel->br_ind->br_curve.Loaded() &&
+              panel->br_grp->br_outlook.Loaded() && panel->br_ind->br_match.Loaded() &&
+              panel->br_grp->br_chem.Loaded());
+  match.Contents.SetListIndex(0);
+  ASSERT_TRUE(match.Shown);
+  panel->br_ind->Label5.SetCaption("  Physical   22(+)");
+  panel->br_ind->Label6.SetCaption("  Emotional  27(-)");
+  panel->br_ind->Label7.SetCaption("  Intellect  32(+)");
 
   for (const Form* form : screen.desktop.LoadedForms()) {
     QWidget* window = screen.desktop.Window(*form);
@@ -173,8 +192,11 @@ TEST(WindowsOnScreen, EveryControlIsNamedInAPlaceOfItsOwnAndEveryWindowHasItsRol
         EXPECT_LE(button->fontMetrics().horizontalAdvance(caption) + 8, button->width())
             << where << " cuts \"" << caption.toStdString() << "\"";
       }
-      if (kind == Control::Kind::Label || kind == Control::Kind::Image) continue;
+      if (kind == Control::Kind::Label) continue;
       EXPECT_FALSE(QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name).trimmed().isEmpty()) << where;
+      if (kind == Control::Kind::ComboBox) {
+        ExpectReadsTheEntryShown(*static_cast<const ComboBox*>(control), qobject_cast<QComboBox*>(widget));
+      }
     }
   }
   const struct {
@@ -182,29 +204,73 @@ TEST(WindowsOnScreen, EveryControlIsNamedInAPlaceOfItsOwnAndEveryWindowHasItsRol
     const char* control;
     std::string name;
   } names[] = {
-      {*g.br_grp.get(), "TmList1", "Team 1"},          {*g.BR_TM.get(), "cmdUp", "Move up"},
-      {*g.br_ind.get(), "cb_Graph", "Graph"},          {*g.br_grp.get(), "cb_Outlook", "Outlook"},
-      {*g.br_curve.get(), "Chart", g.br_curve->Label1.Caption()},
-      {*g.br_curve.get(), "CriticalDays", "Critical Days"}, {*g.br_outlook.get(), "Days", "Outlook by day"},
-      {*g.br_ind.get(), "Contents", "Persons"},       {*g.br_ind.get(), "cb_Match", "Match"},
-      {*g.br_grp.get(), "cb_Chemistry", "Chemistry"}, {*g.br_match.get(), "Contents", "Compare with"},
-      {*g.br_match.get(), "BestMatches", "Best matches"}, {*g.br_match.get(), "Bars", g.br_match->Pair.Caption()},
-      {*g.br_chem.get(), "Bars2", g.br_chem->Chemistry2.Caption()},
+      {*panel->br_grp.get(), "TmList1", "Team 1"},      {*panel->BR_TM.get(), "cmdUp", "Move up"},
+      {*panel->br_ind.get(), "cb_Graph", "Graph"},      {*panel->br_grp.get(), "cb_Outlook", "Outlook"},
+      {*panel->br_ind->br_curve.get(), "Chart", panel->br_ind->br_curve->Label1.Caption()},
+      {*panel->br_ind->br_curve.get(), "CriticalDays", "Critical Days"},
+      {*panel->br_grp->br_outlook.get(), "Days", "Outlook by day"},
+      {*panel->br_ind.get(), "Contents", "Persons"},    {*panel->br_ind.get(), "cb_Match", "Match"},
+      {*panel->br_grp.get(), "cb_Chemistry", "Chemistry"}, {match, "Contents", "Compare with"},
+      {match, "BestMatches", "Best matches"},           {match, "Bars", match.Pair.Caption()},
+      {*panel->br_grp->br_chem.get(), "Bars2", panel->br_grp->br_chem->Chemistry2.Caption()},
   };
   for (const auto& c : names) {
     auto* widget = screen.Child<QWidget>(c.form, c.control);
     EXPECT_EQ(QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name).toStdString(), c.name);
   }
-  // A drop-down tells what it shows.
-  auto* team1 = screen.Child<QComboBox>(*g.br_grp.get(), "TmList1");
-  EXPECT_EQ(QAccessible::queryAccessibleInterface(team1)->text(QAccessible::Value), team1->currentText());
+  // The team drop-down is read "Team 1", then the team it shows.
+  ASSERT_EQ(panel->br_grp->TmList1.ListIndex(), 0);
+  EXPECT_EQ(panel->br_grp->TmList1.List(0), "HARBOR OFF.BTM");
+}
+
+// A wheel turned over a drop-down the user has not gone to picks nothing, so asks nothing; once
+// the drop-down has the focus, each step is a pick, as from the arrow keys.
+TEST(DropDownOnScreen, AWheelPicksOnlyInTheDropDownThatHasTheFocus) {
+  Screen screen;
+  WindowRef<BR_TM> window;
+  BR_TM& manager = window.Open(screen.g);
+  ASSERT_TRUE(manager.TmList.SetText("COMETS.BTM"));
+  // A changed team: picking another one asks first.
+  manager.DbContents.SetListIndex(0);
+  manager.DbAdd.Click();
+  auto* teams = screen.Child<QComboBox>(manager, "TmList");
+  auto* people = screen.Child<ListView>(manager, "DbContents");
+  ASSERT_TRUE(teams && people);
+  const int shown = manager.TmList.ListIndex();
+  // One step down, handed over as the window system hands it: a wheel may bring the focus.
+  const auto turn = [teams] {
+    const QPointF at = QRectF(teams->rect()).center();
+    QWheelEvent wheel(at, teams->mapToGlobal(at), {}, QPoint(0, -120), Qt::NoButton, Qt::NoModifier,
+                      Qt::NoScrollPhase, false);
+    QSpontaneKeyEvent::setSpontaneous(&wheel);
+    QApplication::instance()->notify(teams, &wheel);
+  };
+  const auto focus = [](QWidget* widget) {
+    widget->setFocus(Qt::TabFocusReason);
+    QApplication::processEvents();
+    ASSERT_TRUE(widget->hasFocus());
+  };
+  focus(people);
+  turn();
+  EXPECT_FALSE(teams->hasFocus());
+  EXPECT_EQ(manager.TmList.ListIndex(), shown);
+  EXPECT_EQ(teams->currentIndex(), shown);
+  EXPECT_TRUE(screen.boxes.empty());
+
+  focus(teams);
+  turn();
+  EXPECT_EQ(manager.TmList.ListIndex(), shown + 1);
+  EXPECT_EQ(screen.boxes, std::vector<std::string>{"Team COMETS.BTM modified ! Save changes ?"});
+  ExpectReadsTheEntryShown(manager.TmList, teams);
 }
 
 // Any mouse button on a person of the team's database picks the row a drag will carry; the
-// member list takes what is dropped below its rows as a new last member.
-TEST(TeamManagerOnScreen, AnyButtonPicksThePersonADropAddsIt) {
+// member list takes a person dragged below its rows as a new last member.
+TEST(TeamManagerDrag, AnyButtonPicksThePersonADropAddsIt) {
+  if (!PlatformCarriesDrags()) GTEST_SKIP() << "the platform ends every drag at once";
   Screen screen;
-  BR_TM& manager = screen.g.BR_TM.Open(screen.g);
+  WindowRef<BR_TM> window;
+  BR_TM& manager = window.Open(screen.g);
   ASSERT_TRUE(manager.TmList.SetText("COMETS.BTM"));
   auto* people = screen.Child<ListView>(manager, "DbContents");
   auto* members = screen.Child<ListView>(manager, "TmContents");
@@ -214,10 +280,8 @@ TEST(TeamManagerOnScreen, AnyButtonPicksThePersonADropAddsIt) {
   QTest::mouseClick(people->viewport(), Qt::RightButton, {}, RowCentre(*people, row));
   EXPECT_EQ(manager.DbContents.ListIndex(), row);
   EXPECT_EQ(people->currentIndex().row(), row);
-  EXPECT_FALSE(ListView::DragIcon().isNull());
 
-  const std::unique_ptr<QMimeData> data(people->DragData());
-  DropOn(members, data.get(), QPoint(5, members->viewport()->height() - 5));
+  DragRow(*people, row, *members, QPoint(5, members->viewport()->height() - 5));
   ASSERT_EQ(manager.TmContents.ListCount(), count + 1);
   EXPECT_EQ(manager.TmContents.List(count), manager.DbContents.List(row));
   EXPECT_EQ(members->model()->rowCount(), count + 1);
@@ -234,10 +298,11 @@ TEST(TeamManagerOnScreen, AnyButtonPicksThePersonADropAddsIt) {
 // other characters that cleaning would keep.
 TEST(DetailsDialogOnScreen, TypedLettersTheProgramCannotHoldAreLeftOut) {
   Screen screen;
-  BR_DB& manager = screen.g.BR_DB.Open(screen.g);
+  WindowRef<BR_DB> window;
+  BR_DB& manager = window.Open(screen.g);
   const int count = screen.g.ManagerDatabase.Count;
   manager.DbAdd.Click();
-  BR_FRM& dialog = *screen.g.BR_FRM.get();
+  BR_FRM& dialog = *manager.BR_FRM.get();
   // Typed as an input method hands over letters a key press cannot name.
   QInputMethodEvent typed;
   typed.setCommitString(QStringLiteral("\u0141ukasz \u00d6st"));

@@ -13,7 +13,7 @@
 #include <string>
 #include <vector>
 
-#include "core/br_cp.h"
+#include "app/br_cp.h"
 #include "platform/qt/pdf_tools.h"
 #include "support/world.h"
 
@@ -63,7 +63,7 @@ struct Paper {
 class Reports : public Paper, public World {
  public:
   explicit Reports(QtPrinter::Target target = {}) : Paper(std::move(target)), World(paper) {
-    g.br_cp.Open(g);
+    panel.Open(g);
     g.EventDate = "11/20/2026";
   }
 };

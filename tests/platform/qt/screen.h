@@ -1,16 +1,21 @@
 // The program on the offscreen screen: real windows and real message boxes over a data folder
-// of the test's own, with today fixed. Boxes that come up are answered OK and remembered.
+// of the test's own, with today fixed. Boxes that come up are remembered and answered with the
+// buttons the test scripts, in turn, then OK.
 #pragma once
 
+#include <QAbstractButton>
 #include <QAbstractItemView>
 #include <QDropEvent>
 #include <QApplication>
 #include <QMessageBox>
+#include <QTest>
 #include <QTimer>
 #include <QWidget>
+#include <deque>
 #include <string>
 #include <vector>
 
+#include "app/br_cp.h"
 #include "core/cycle_tables.h"
 #include "core/globals.h"
 #include "platform/qt/qt_desktop.h"
@@ -30,13 +35,18 @@ struct Screen {
     folder.AddShippedData(true);
     InitGlobals(g, folder.path());
     LoadCycleTables(g);
-    // A box that comes up is read and answered OK, as the user would.
+    // A box that comes up is read and its button pressed, as the user would.
     answerer.setInterval(5);
     QObject::connect(&answerer, &QTimer::timeout, [this] {
       auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
       if (!box) return;
       boxes.push_back(box->text().toStdString());
-      box->button(QMessageBox::Ok)->click();
+      QMessageBox::StandardButton answer = QMessageBox::Ok;
+      if (!answers.empty()) {
+        answer = answers.front();
+        answers.pop_front();
+      }
+      box->button(answer)->click();
     });
     answerer.start();
   }
@@ -52,7 +62,9 @@ struct Screen {
   RecordingPrinter printer;
   FixedClock clock{Date{std::chrono::year{2005}, std::chrono::June, std::chrono::day{15}}};
   GLOBAL g{Platform{desktop, dialogs, printer, clock, folder.path()}};
+  WindowRef<br_cp> panel;
   std::vector<std::string> boxes;
+  std::deque<QMessageBox::StandardButton> answers;
   QTimer answerer;
 };
 
@@ -61,7 +73,23 @@ inline QPoint RowCentre(const QAbstractItemView& view, int row) {
   return view.visualRect(view.model()->index(row, 0)).center();
 }
 
-// What the window system sends while a drag crosses a list and ends on it.
+// Whether the platform carries a drag inside the program, as a desktop does; the offscreen one
+// ends every drag at once. The tests of real drags run on one that does (suites named *Drag).
+inline bool PlatformCarriesDrags() { return QGuiApplication::platformName() != QStringLiteral("offscreen"); }
+
+// A row of one list dragged with the left button and let go over a point of another list. The
+// move and the release come while the drag runs, as a real mouse's do.
+inline void DragRow(QAbstractItemView& from, int row, QAbstractItemView& to, QPoint at) {
+  QTest::mousePress(from.viewport(), Qt::LeftButton, {}, RowCentre(from, row));
+  // Queued behind the start of the drag, which the press has asked for.
+  QTimer::singleShot(0, to.viewport(), [&to, at] {
+    QTest::mouseMove(to.viewport(), at);
+    QTest::mouseRelease(to.viewport(), Qt::LeftButton, {}, at);
+  });
+  QCoreApplication::processEvents();
+}
+
+// What the window system sends while data of another program crosses a list and ends on it.
 inline void DropOn(QAbstractItemView* target, const QMimeData* data, QPoint at) {
   QDragEnterEvent enter(at, Qt::CopyAction, data, Qt::LeftButton, Qt::NoModifier);
   QCoreApplication::sendEvent(target->viewport(), &enter);

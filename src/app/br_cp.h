@@ -5,9 +5,16 @@
 #include "core/globals.h"
 #include "platform/form.h"
 
+class BR_ABOUT;
+class BR_DB;
+class br_grp;
+class br_ind;
+class BR_TM;
+
 class br_cp : public Form {
  public:
   explicit br_cp(GLOBAL& g);
+  ~br_cp() override;
 
   Button Command1;  // "&Bio Calendar"
   Button Command6;  // "&NFL"
@@ -15,6 +22,13 @@ class br_cp : public Form {
   Button Command2;  // "&Team Manager"
   Button Command3;  // "&Database"
   Button Command4;  // "Ab&out"
+
+  // The windows the buttons open, each at most once.
+  WindowRef<::br_ind> br_ind;
+  WindowRef<::br_grp> br_grp;
+  WindowRef<::BR_TM> BR_TM;
+  WindowRef<::BR_DB> BR_DB;
+  WindowRef<::BR_ABOUT> BR_ABOUT;
 
   void Command1_Click();
   void Command2_Click();

@@ -1,10 +1,10 @@
-#include "core/br_cp.h"
+#include "app/br_cp.h"
 
 #include <algorithm>
 
+#include "app/br_about.h"
 #include "charts/br_grp.h"
 #include "charts/br_ind.h"
-#include "core/br_about.h"
 #include "core/cycle_tables.h"
 #include "people/br_db.h"
 #include "platform/desktop.h"
@@ -38,6 +38,9 @@ br_cp::br_cp(GLOBAL& g)
   Command7.OnClick = [this] { Command7_Click(); };
 }
 
+// Out of line: destroying the window references needs the windows' classes.
+br_cp::~br_cp() = default;
+
 void br_cp::Form_Load() {
   const Desktop& screen = desktop();
   // Computed in single precision, centred across and 3000 twips above the middle.
@@ -69,14 +72,14 @@ void br_cp::Form_Unload() {
   desktop().EndProgram();
 }
 
-void br_cp::Command1_Click() { g.br_ind.Open(g); }
-void br_cp::Command2_Click() { g.BR_TM.Open(g); }
-void br_cp::Command3_Click() { g.BR_DB.Open(g); }
-void br_cp::Command4_Click() { g.BR_ABOUT.Open(g); }
+void br_cp::Command1_Click() { br_ind.Open(g); }
+void br_cp::Command2_Click() { BR_TM.Open(g); }
+void br_cp::Command3_Click() { BR_DB.Open(g); }
+void br_cp::Command4_Click() { BR_ABOUT.Open(g); }
 void br_cp::Command6_Click() { OpenLeague("NFL"); }
 void br_cp::Command7_Click() { OpenLeague("NBA"); }
 
 void br_cp::OpenLeague(const char* preset) {
   g.LeaguePreset = preset;
-  g.br_grp.Open(g);
+  br_grp.Open(g);
 }
