@@ -3,6 +3,8 @@
 #include <QIcon>
 
 #include <cstdlib>
+#include <optional>
+#include <string>
 
 #include "core/br_cp.h"
 #include "core/br_about.h"
@@ -23,10 +25,15 @@ int main(int argc, char** argv) {
   QtDialogs dialogs;
   QtPrinter printer;
   SystemClock clock;
-  // Installed for everyone, the program's folder is read-only: the data go to the user's own.
-  const std::string dataFolder = ChooseDataFolder(
-      files::ProgramFolder(), UserDataFolder(std::getenv("XDG_DATA_HOME"), std::getenv("HOME")));
-  GLOBAL g(Platform{desktop, dialogs, printer, clock, dataFolder});
+  // The installed program is built knowing where its shipped files lie; the build tree's is
+  // not, and keeps its data beside it.
+  const std::optional<std::string> dataFolder = ReadyDataFolder(
+      DataPlaces{files::ProgramFolder(), ONDULIX_SHIPPED_DATA,
+                 UserDataFolder(std::getenv("XDG_DATA_HOME"), std::getenv("HOME"))},
+      dialogs);
+  // No folder to keep the data in: the program has said which and why, before any window.
+  if (!dataFolder) return EXIT_FAILURE;
+  GLOBAL g(Platform{desktop, dialogs, printer, clock, *dataFolder});
   g.br_cp.Open(g);
   // The data files could not be read: the program has already said so and ended.
   if (desktop.Ended()) return 0;

@@ -1,15 +1,8 @@
-# Puts the data files beside the program: the cycle tables and descriptions always, the
-# sample databases and teams only when no file of that name (in any letter case) is there.
+# Puts the data files beside the built program: the cycle tables and descriptions always, the
+# sample databases and teams only when the folder gets its first tables, so that a sample the
+# user removed stays removed through later builds.
 file(GLOB program_files "${SOURCE}/BR_*" "${SOURCE}/biodesc.ini")
-file(COPY ${program_files} DESTINATION "${TARGET}")
-file(GLOB user_files "${SOURCE}/*.BDB" "${SOURCE}/*.BTM")
-file(GLOB present RELATIVE "${TARGET}" "${TARGET}/*")
-string(TOUPPER "${present}" present_upper)
-foreach(sample ${user_files})
-  get_filename_component(name "${sample}" NAME)
-  string(TOUPPER "${name}" name_upper)
-  list(FIND present_upper "${name_upper}" at)
-  if(at EQUAL -1)
-    file(COPY "${sample}" DESTINATION "${TARGET}")
-  endif()
-endforeach()
+if(NOT EXISTS "${TARGET}/BR_PHY.SYM")
+  file(GLOB samples "${SOURCE}/*.BDB" "${SOURCE}/*.BTM")
+endif()
+file(COPY ${program_files} ${samples} DESTINATION "${TARGET}")

@@ -16,7 +16,8 @@ constexpr int ButtonTop = ListTop + ListHeight + 150;
 constexpr int WindowHeight = ButtonTop + RowHeight + Margin;
 
 constexpr int Week = 7;
-constexpr Date LastDate{std::chrono::year{9999}, std::chrono::December, std::chrono::day{31}};
+// The latest period ends on the last day a date can be written.
+constexpr Date LatestFirst{std::chrono::sys_days{LastDate} - std::chrono::days{CurveDays - 1}};
 
 }  // namespace
 
@@ -60,11 +61,14 @@ void br_curve::ShowPerson(const std::string& name, const std::string& dob,
 }
 
 void br_curve::ShowPeriod(Date first) {
+  // A period that would run past the last day ends on it instead, as the date boxes stop on it:
+  // the picture keeps its days and the event date stays in it, near its right edge.
+  if (DaysBetween(LatestFirst, first) > 0) first = LatestFirst;
   Curves = ChartCycles(g, Curves.Dob, Curves.Event, first);
   CriticalDays.Clear();
   for (const std::string& row : CriticalDayRows(Curves)) CriticalDays.AddItem(row, 0);
   cb_Earlier.SetEnabled(DaysBetween(Curves.Dob, first) > 0);
-  cb_Later.SetEnabled(DaysBetween(AddDays(first, CurveDays - 1 + Week), LastDate) >= 0);
+  cb_Later.SetEnabled(DaysBetween(first, LatestFirst) > 0);
   Chart.Repaint();
 }
 

@@ -35,8 +35,8 @@ class br_curve : public Form {
   void cb_close_Click();
 
  private:
-  // Shows the period that starts on the day; the steps stop at the day of birth and at the
-  // last day a date can be written with four digits.
+  // Shows the period that starts on the day, or the one that ends on the last day a date can be
+  // written when it would pass it; the steps stop at the day of birth and at that last day.
   void ShowPeriod(Date first);
 
   GLOBAL& g;

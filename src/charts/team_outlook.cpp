@@ -45,7 +45,10 @@ TeamOutlook Outlook(GLOBAL& g, const TeamRecord& team1, const TeamRecord& team2,
   const std::vector<ChartedMember> members1 = ChartedMembers(g, team1, eventDate, false);
   const std::vector<ChartedMember> members2 = ChartedMembers(g, team2, eventDate, false);
   const Date first = *ReadDate(eventDate);
-  for (int day = 0; day < OutlookDays; ++day) {
+  // The outlook looks ahead from the event date: near the last day a date can be written it
+  // holds the days up to it, rather than days before the event date.
+  const int days = static_cast<int>(std::min<long>(OutlookDays, DaysBetween(first, LastDate) + 1));
+  for (int day = 0; day < days; ++day) {
     const Date date = AddDays(first, day);
     const SideDay side1 = ChartSide(g, members1, date);
     const SideDay side2 = ChartSide(g, members2, date);

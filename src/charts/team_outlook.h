@@ -26,7 +26,8 @@ struct TeamOutlook {
   const OutlookDay& BestFor2() const;
 };
 
-// Charts both teams on each day from the event date, which is a date. Members whose dates fail
+// Charts both teams on each of the four weeks from the event date, which is a date, or on the
+// days up to the last day a date can be written when they end sooner. Members whose dates fail
 // the checks are left out without a word: the comparison has told of them already.
 TeamOutlook Outlook(GLOBAL& g, const TeamRecord& team1, const TeamRecord& team2,
                     const std::string& eventDate);

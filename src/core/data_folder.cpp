@@ -1,28 +1,21 @@
 #include "core/data_folder.h"
 
-#include <sys/stat.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <filesystem>
-#include <optional>
+#include <system_error>
 
 #include "core/file_names.h"
+#include "platform/dialogs.h"
 #include "platform/files.h"
 
 namespace fs = std::filesystem;
 
 namespace {
 
-// The samples a new user starts from; once copied, they are the user's.
+// The samples a new user starts from; once copied, they are the user's to keep or remove.
 constexpr const char* SampleFiles[] = {"*.BDB", "*.BTM"};
-
-// The superuser may write anywhere; a folder whose mode lets no one write still counts as
-// read-only to it.
-bool Writable(const std::string& folder) {
-  struct stat info {};
-  return stat(folder.c_str(), &info) == 0 && S_ISDIR(info.st_mode) &&
-         (info.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) != 0 && access(folder.c_str(), W_OK) == 0;
-}
 
 std::optional<fs::file_time_type> ModifiedAt(const std::string& folder, const std::string& name) {
   const auto stored = files::Find(folder, name);
@@ -44,30 +37,54 @@ void Copy(const std::string& from, const std::string& to, const std::string& nam
   }
 }
 
-void Seed(const std::string& program, const std::string& user) {
-  // The program only reads its own files: a newer release's are copied over older ones.
+// The program only reads its own files: a newer release's are copied over older ones.
+void RefreshProgramFiles(const std::string& shipped, const std::string& user) {
   for (const char* file : ProgramFiles) {
-    const auto name = files::Find(program, file);
+    const auto name = files::Find(shipped, file);
     if (!name) continue;
     const auto ours = ModifiedAt(user, *name);
-    const auto theirs = ModifiedAt(program, *name);
-    if (!ours || (theirs && *ours < *theirs)) Copy(program, user, *name);
-  }
-  for (const char* pattern : SampleFiles) {
-    for (const std::string& name : files::List(program, pattern)) {
-      if (!files::Find(user, name)) Copy(program, user, name);
-    }
+    const auto theirs = ModifiedAt(shipped, *name);
+    if (!ours || (theirs && *ours < *theirs)) Copy(shipped, user, *name);
   }
 }
 
-bool Created(const std::string& folder) {
-  if (folder.empty()) return false;
-  std::error_code error;
-  if (fs::create_directories(folder, error)) {
-    // Birth dates are nobody else's business.
-    fs::permissions(folder, fs::perms::owner_all, error);
+void CopySamples(const std::string& shipped, const std::string& user) {
+  for (const char* pattern : SampleFiles) {
+    for (const std::string& name : files::List(shipped, pattern)) Copy(shipped, user, name);
   }
-  return fs::is_directory(folder, error);
+}
+
+void Refuse(Dialogs& dialogs, const std::string& cannot, const std::string& folder,
+            const std::error_code& reason, const std::string& advice) {
+  dialogs.Error(std::string(ProgramName) + " cannot " + cannot +
+                    " its data folder, where your databases and teams are kept:\n\n" + folder +
+                    "\n\n" + reason.message() + ". " + advice + ", then start " + ProgramName +
+                    " again.",
+                "Error");
+}
+
+// Every save writes a new file in the folder and renames it over the old one, so the folder
+// itself must be writable by the user who runs the program. When it is not, says why.
+bool Writable(const std::string& folder, Dialogs& dialogs) {
+  if (access(folder.c_str(), R_OK | W_OK | X_OK) == 0) return true;
+  Refuse(dialogs, "write to", folder, std::error_code(errno, std::generic_category()),
+         "Make sure that you own that folder and may write to it");
+  return false;
+}
+
+// Made when missing, for the user's eyes only; true when this call made it.
+std::optional<bool> Made(const std::string& folder, Dialogs& dialogs) {
+  std::error_code error;
+  const bool made = fs::create_directories(folder, error);
+  if (error) {
+    Refuse(dialogs, "make", folder, error,
+           "Make sure that nothing else stands in its place and that you may write to the "
+           "folder above it");
+    return std::nullopt;
+  }
+  // Birth dates are nobody else's business.
+  if (made) fs::permissions(folder, fs::perms::owner_all, error);
+  return made;
 }
 
 }  // namespace
@@ -79,8 +96,25 @@ std::string UserDataFolder(const char* xdgDataHome, const char* home) {
   return "";
 }
 
-std::string ChooseDataFolder(const std::string& programFolder, const std::string& userFolder) {
-  if (Writable(programFolder) || !Created(userFolder)) return programFolder;
-  Seed(programFolder, userFolder);
-  return userFolder;
+std::optional<std::string> ReadyDataFolder(const DataPlaces& places, Dialogs& dialogs) {
+  if (places.shippedData.empty()) {
+    if (!Writable(places.programFolder, dialogs)) return std::nullopt;
+    return places.programFolder;
+  }
+  const std::string& user = places.userFolder;
+  if (user.empty()) {
+    dialogs.Error(std::string(ProgramName) +
+                      " finds no folder of yours to keep your databases and teams in: HOME "
+                      "names none. Set HOME to your home folder, then start " +
+                      ProgramName + " again.",
+                  "Error");
+    return std::nullopt;
+  }
+  const std::optional<bool> made = Made(user, dialogs);
+  if (!made || !Writable(user, dialogs)) return std::nullopt;
+  const std::string shipped =
+      (fs::path(places.programFolder) / places.shippedData).lexically_normal().string();
+  RefreshProgramFiles(shipped, user);
+  if (*made) CopySamples(shipped, user);
+  return user;
 }

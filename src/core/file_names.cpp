@@ -17,12 +17,13 @@ std::string WithExtension(const std::string& name, const char* extension) {
 
 bool IsControl(unsigned char c) { return c < 32 || c == 127; }
 
-const char* Noun(FileKind kind) { return kind == FileKind::Database ? "database" : "team"; }
 // The extension that marks the files of the other kind.
 const char* OtherExtension(FileKind kind) { return kind == FileKind::Database ? ".BTM" : ".BDB"; }
 const char* OtherNoun(FileKind kind) { return kind == FileKind::Database ? "team" : "database"; }
 
 }  // namespace
+
+const char* KindNoun(FileKind kind) { return kind == FileKind::Database ? "database" : "team"; }
 
 std::string DatabaseFileName(const std::string& name) { return WithExtension(name, ".BDB"); }
 std::string TeamFileName(const std::string& name) { return WithExtension(name, ".BTM"); }
@@ -49,7 +50,7 @@ bool SafeFileName(const std::string& fileName) {
 }
 
 std::string NameFault(FileKind kind, const std::string& fileName) {
-  const std::string name = std::string(" ! A ") + Noun(kind) + " name may not ";
+  const std::string name = std::string(" ! A ") + KindNoun(kind) + " name may not ";
   if (fileName.find_first_of("/\\") != std::string::npos) return name + "hold / or \\";
   if (std::any_of(fileName.begin(), fileName.end(), IsControl)) {
     return name + "hold a control character";
@@ -64,20 +65,6 @@ std::string NameFault(FileKind kind, const std::string& fileName) {
     if (fileName == file) return name + "be " + file + ", one of the program's own files";
   }
   return {};
-}
-
-std::optional<std::string> AskFileName(GLOBAL& g, FileKind kind, const std::string& prompt,
-                                       const std::string& title, const std::string& refusal,
-                                       const std::string& errorTitle) {
-  Dialogs& dialogs = g.platform.dialogs;
-  const std::string answer = dialogs.InputBox(prompt, title);
-  if (answer.empty()) return std::nullopt;
-  const std::string name = KindFileName(kind, answer);
-  if (const std::string fault = NameFault(kind, name); !fault.empty()) {
-    dialogs.Error(refusal + name + fault, errorTitle);
-    return std::nullopt;
-  }
-  return name;
 }
 
 bool Confirm(GLOBAL& g, const std::string& question) {

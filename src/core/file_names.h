@@ -2,7 +2,6 @@
 // and the OK/Cancel question asked before anything is overwritten or dropped.
 #pragma once
 
-#include <optional>
 #include <string>
 
 #include "core/globals.h"
@@ -15,6 +14,8 @@ inline constexpr const char* ProgramFiles[] = {"BR_PHY.SYM", "BR_EMO.SYM", "BR_I
 // What the user keeps in the data folder: people databases and teams.
 enum class FileKind { Database, Team };
 
+// How the messages name the kind: "database", "team".
+const char* KindNoun(FileKind kind);
 std::string DatabaseFileName(const std::string& name);
 std::string TeamFileName(const std::string& name);
 // The file name of that kind: DatabaseFileName or TeamFileName.
@@ -31,11 +32,5 @@ bool SafeFileName(const std::string& fileName);
 // what SafeFileName refuses, a saved file is never hidden, never one of the other kind's and
 // never one of the program's own data files.
 std::string NameFault(FileKind kind, const std::string& fileName);
-// Asks for a name in an input box and gives its file name; nothing when the answer is empty or
-// cannot name a file of that kind, which is refused with the command's own words (`refusal`,
-// the name, the fault) under the title.
-std::optional<std::string> AskFileName(GLOBAL& g, FileKind kind, const std::string& prompt,
-                                       const std::string& title, const std::string& refusal,
-                                       const std::string& errorTitle);
 
 bool Confirm(GLOBAL& g, const std::string& question);

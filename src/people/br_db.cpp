@@ -26,7 +26,8 @@ constexpr int BottomRowTop = BottomLabelTop + LabelHeight + 30;
 constexpr int WindowWidth = ColumnLeft + ButtonWidth + Margin;
 constexpr int WindowHeight = BottomRowTop + ButtonHeight + Margin;
 
-constexpr const char* PersonalDatabase = "PERSONAL.BDB";
+constexpr CommandWords DatabaseWords{"Enter then name of the database to create.", "Error", "",
+                                     "Error"};
 constexpr int MaxPersons = std::numeric_limits<std::int16_t>::max();
 
 Rect ColumnButton(int place) {
@@ -54,7 +55,9 @@ BR_DB::BR_DB(GLOBAL& g)
       DbSaveAs(*this, "DbSaveAs", BottomButton(Margin + 2 * (ButtonWidth + 120)), "Save &As"),
       DbClose(*this, "DbClose", BottomButton(ColumnLeft), "&Close"),
       g(g),
-      db(g.ManagerDatabase) {
+      db(g.ManagerDatabase),
+      fileCommands_(g, FileKind::Database, DatabaseWords, db.FileName, db.Modified, DbList, DbSave,
+                    *this) {
   Contents.TextFont = Font{"Courier New", 9, false};
   DbList.Buddy = &Label2;
   Contents.Buddy = &Label1;
@@ -78,7 +81,7 @@ BR_DB::BR_DB(GLOBAL& g)
 void BR_DB::Form_Load() { RefreshForm(); }
 
 void BR_DB::Form_Unload() {
-  if (!OfferSave()) CancelUnload();
+  if (!fileCommands_.OfferSave()) CancelUnload();
 }
 
 void BR_DB::Entry(const std::string& name, const std::string& dob) {
@@ -118,7 +121,7 @@ void BR_DB::RefreshForm() {
   for (std::string& name : files::List(g.DataFolder, "*.BDB")) DbList.AddItem(std::move(name), 0);
   // A database kept under another extension is not listed, but it is still the one shown:
   // showing it empty would let the next save write only what was added since.
-  if (!DbList.SetText(db.FileName) && FileExists(g, db.FileName)) SelectDatabase(db.FileName);
+  if (!DbList.SetText(db.FileName) && FileExists(g, db.FileName)) fileCommands_.Open(db.FileName);
 }
 
 void BR_DB::FillContents() {
@@ -134,55 +137,29 @@ void BR_DB::MarkChanged() {
   FillContents();
 }
 
-bool BR_DB::OfferSave() {
-  if (db.Modified && Confirm(g, "Database " + db.FileName + " modified ! Save changes ?") &&
-      !SaveUnderName(db.FileName)) {
-    return false;
-  }
-  db.Modified = false;
-  return true;
-}
-
-bool BR_DB::SaveUnderName(const std::string& name) {
-  const std::string file = DatabaseFileName(name);
-  // A file cut short at loading (more persons than a database holds, a broken end) keeps what
-  // could not be read unless the user agrees to lose it.
-  const bool agreed =
-      file != partlyRead_ ||
-      Confirm(g, "Database " + file + " could not be read whole ! Saving keeps only the " +
-                     std::to_string(db.Count) + " persons shown. Save anyway ?");
-  const std::string previous = db.FileName;
-  const bool saved = agreed && SaveDatabase(g, name, db);
-  if (saved) {
-    if (file == partlyRead_) partlyRead_.clear();
-  } else {
-    // The old file is untouched; keep the changes and their Save button for another try.
-    db.FileName = previous;
-    db.Modified = true;
-  }
-  DbSave.SetVisible(!saved);
-  return saved;
-}
-
-void BR_DB::SaveAndRefresh(const std::string& name) {
-  if (SaveUnderName(name)) RefreshForm();
-}
-
-void BR_DB::SelectDatabase(const std::string& name) {
-  if (!OfferSave()) {
-    ShowCurrentInList();
-    return;
-  }
-  DbSave.SetVisible(false);
-  const bool whole = LoadDatabase(g, name, db);
+void BR_DB::ReadFile(const std::string& fileName) {
+  const bool whole = LoadDatabase(g, fileName, db);
   partlyRead_ = whole || !FileExists(g, db.FileName) ? "" : db.FileName;
   FillContents();
 }
 
-void BR_DB::ShowCurrentInList() {
-  reselecting_ = true;
-  if (!DbList.SetText(db.FileName)) DbList.SetListIndex(-1);
-  reselecting_ = false;
+bool BR_DB::WriteFile(const std::string& fileName) {
+  const std::string file = DatabaseFileName(fileName);
+  // A file cut short at loading (more persons than a database holds, a broken end) keeps what
+  // could not be read unless the user agrees to lose it.
+  if (file == partlyRead_ &&
+      !Confirm(g, "Database " + file + " could not be read whole ! Saving keeps only the " +
+                      std::to_string(db.Count) + " persons shown. Save anyway ?")) {
+    return false;
+  }
+  if (!SaveDatabase(g, fileName, db)) return false;
+  if (file == partlyRead_) partlyRead_.clear();
+  return true;
+}
+
+bool BR_DB::CreateFile(const std::string& fileName) {
+  PeopleDatabase created;
+  return SaveDatabase(g, fileName, created);
 }
 
 std::optional<int> BR_DB::SelectedPerson() const {
@@ -190,18 +167,7 @@ std::optional<int> BR_DB::SelectedPerson() const {
   return Contents.ItemData(Contents.ListIndex());
 }
 
-std::optional<std::string> BR_DB::AskNewName(const std::string& prompt, const std::string& title,
-                                             const std::string& refusal) {
-  const auto n = AskFileName(g, FileKind::Database, prompt, title, refusal, "Error");
-  if (n && FileExists(g, *n) && !Confirm(g, "Database " + *n + " already exists ! Overwrite ?")) {
-    return std::nullopt;
-  }
-  return n;
-}
-
-void BR_DB::DbList_Click() {
-  if (!reselecting_) SelectDatabase(DbList.Text());
-}
+void BR_DB::DbList_Click() { fileCommands_.OpenPicked(); }
 
 void BR_DB::DbAdd_Click() {
   if (db.Count >= MaxPersons) {
@@ -233,50 +199,12 @@ void BR_DB::DbDelete_Click() {
   MarkChanged();
 }
 
-void BR_DB::DbSave_Click() {
-  // The database shown is saved where it came from, also when its file is not in the list
-  // (it was never written, or its name does not end in ".BDB").
-  SaveAndRefresh(db.FileName);
-}
+void BR_DB::DbSave_Click() { fileCommands_.Save(); }
 
-void BR_DB::DbNew_Click() {
-  if (!OfferSave()) return;
-  const auto n = AskNewName("Enter then name of the database to create.", "New Database",
-                            "Cannot create database : ");
-  // The new database is written before it replaces the one shown, which stays as it is when
-  // the new file cannot be written.
-  PeopleDatabase created;
-  if (!n || !SaveDatabase(g, *n, created)) return;
-  db.FileName = *n;
-  RefreshForm();
-}
+void BR_DB::DbNew_Click() { fileCommands_.New(); }
 
-void BR_DB::DbSaveAs_Click() {
-  const auto n =
-      AskNewName("Save " + db.FileName + " As", "Save Database As", "Cannot save database as : ");
-  if (n) SaveAndRefresh(*n);
-}
+void BR_DB::DbSaveAs_Click() { fileCommands_.SaveAs(); }
 
-void BR_DB::DbRemove_Click() {
-  Dialogs& dialogs = g.platform.dialogs;
-  const std::string n = DatabaseFileName(db.FileName);
-  if (n == PersonalDatabase) {
-    dialogs.Error("Cannot remove personal database : " + db.FileName, "Error");
-    return;
-  }
-  if (!FileExists(g, n)) {
-    dialogs.Error("Error removing database : " + n + " not found ! ", "Error");
-    return;
-  }
-  if (!Confirm(g, "Delete database : " + n + " ? ")) return;
-  if (!files::Remove(g.DataFolder, n)) {
-    dialogs.Error("Error removing database : " + db.FileName, "Error");
-    return;
-  }
-  // The removed database's unsaved changes go with it: RefreshForm drops them before the
-  // personal database is opened, so they are never offered for saving under its name.
-  db.FileName = PersonalDatabase;
-  RefreshForm();
-}
+void BR_DB::DbRemove_Click() { fileCommands_.Remove(); }
 
 void BR_DB::DbClose_Click() { Unload(); }

@@ -6,9 +6,10 @@
 #include <string>
 
 #include "core/globals.h"
+#include "people/file_commands.h"
 #include "platform/form.h"
 
-class BR_DB : public Form {
+class BR_DB : public Form, private FileCommands::Window {
  public:
   explicit BR_DB(GLOBAL& g);
 
@@ -49,34 +50,24 @@ class BR_DB : public Form {
   void Form_Unload() override;
 
  private:
+  // How the file commands read, write and create a database, and list them again.
+  void ReadFile(const std::string& fileName) override;
+  // False also when the user would not replace a file read only in part with what was read of
+  // it.
+  bool WriteFile(const std::string& fileName) override;
+  bool CreateFile(const std::string& fileName) override;
+  void ListFiles() override { RefreshForm(); }
+
   void FillContents();
-  // Offers to save unsaved changes; false when the user wanted them saved and they could not
-  // be, so that what would drop them does not go on.
-  bool OfferSave();
-  // Saves under the name; false when the save failed or the user would not replace a file read
-  // only in part with what was read of it. A database that is not saved keeps its name, its
-  // changes and the Save button.
-  bool SaveUnderName(const std::string& name);
-  void SelectDatabase(const std::string& name);
-  // The database list shows the database in memory again, after another pick was refused.
-  void ShowCurrentInList();
-  // Saves under the name and, once saved, shows the database list with it.
-  void SaveAndRefresh(const std::string& name);
   // Puts the accepted entry into the database; false when there was nothing to put.
   bool ApplyEntry();
   void MarkChanged();
   // The person number of the selected row; nothing when no row is selected.
   std::optional<int> SelectedPerson() const;
-  // Asks for a database name and gives its file name; nothing when the user gave none, when
-  // no database may be saved under it (told with the refusal text), or when the user keeps the
-  // file of that name.
-  std::optional<std::string> AskNewName(const std::string& prompt, const std::string& title,
-                                        const std::string& refusal);
 
   GLOBAL& g;
   PeopleDatabase& db;
+  FileCommands fileCommands_;
   // The file of the database shown when it could be read only in part; empty otherwise.
   std::string partlyRead_;
-  // Set while the list is made to show the database in memory, which is no pick of the user's.
-  bool reselecting_ = false;
 };

@@ -26,6 +26,8 @@ class SystemClock : public Clock {
 std::optional<Date> ReadDate(std::string_view text);
 // "mm/dd/yyyy" with leading zeros.
 std::string WriteDate(Date date);
+// The last day "mm/dd/yyyy" can write: the date steps and the charted periods stop there.
+inline constexpr Date LastDate{std::chrono::year{9999}, std::chrono::December, std::chrono::day{31}};
 // Whole days from one date to another (negative when the second is earlier).
 long DaysBetween(Date from, Date to);
 Date AddDays(Date date, int days);

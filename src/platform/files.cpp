@@ -104,6 +104,13 @@ bool WriteAll(int file, std::string_view contents) {
   return true;
 }
 
+// True when the path leads to a file other than that one (device and inode tell them apart).
+bool NamesOtherFile(const std::string& path, const struct stat& file) {
+  struct stat status {};
+  return lstat(path.c_str(), &status) == 0 &&
+         (status.st_dev != file.st_dev || status.st_ino != file.st_ino);
+}
+
 // The rename itself reaches the disk, so the new file is there after a power cut too.
 void SyncFolder(const std::string& folder) {
   const int handle = open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
@@ -168,16 +175,21 @@ bool Replace(const std::string& folder, const std::string& name, const std::stri
   std::string temporary;
   const int out = CreateTemporary(folder, temporary);
   if (out < 0) return false;
-  bool written = KeepMode(out, folder, old) && WriteAll(out, contents) && fsync(out) == 0;
-  written = close(out) == 0 && written;
+  struct stat written {};
+  bool whole = KeepMode(out, folder, old) && WriteAll(out, contents) && fsync(out) == 0 &&
+               fstat(out, &written) == 0;
+  whole = close(out) == 0 && whole;
   const std::string target = Join(folder, name);
-  if (!written || std::rename(temporary.c_str(), target.c_str()) != 0) {
+  if (!whole || std::rename(temporary.c_str(), target.c_str()) != 0) {
     unlink(temporary.c_str());
     return false;
   }
   SyncFolder(folder);
-  // The same file stored under other letter case is now replaced by the upper-case one.
-  if (old && *old != name) std::remove(Join(folder, *old).c_str());
+  // The old file stored under other letter case is still there beside the new one, unless the
+  // folder ignores letter case: there the old name now leads to the file just written.
+  if (old && *old != name && NamesOtherFile(Join(folder, *old), written)) {
+    std::remove(Join(folder, *old).c_str());
+  }
   return true;
 }
 

@@ -23,7 +23,8 @@ std::optional<std::string> Find(const std::string& folder, const std::string& na
 std::optional<std::string> Read(const std::string& folder, const std::string& name);
 // Writes the contents to a new temporary file in the folder (never one that was there before,
 // never waiting), gives it the old file's permissions, flushes it to the disk and renames it
-// over the file of that name; on failure the old file is left as it was.
+// over the file of that name; on failure the old file is left as it was. An old file stored
+// under other letter case goes, unless the folder ignores case: its name is then the new file's.
 bool Replace(const std::string& folder, const std::string& name, const std::string& contents);
 // Removes the temporary files that saves of programs no longer running left in the folder.
 void RemoveStaleTemporaries(const std::string& folder);

@@ -12,14 +12,9 @@
 
 namespace {
 
-constexpr const char* PersonalTeam = "PERSONAL.BTM";
 constexpr const char* CreateError = "Team Create Error";
+constexpr CommandWords TeamWords{"Enter the name of the new team.", CreateError, " ", "Team Error"};
 const Font ListFont{"Courier New", 11.25, false};
-
-// True when a team of that name is on disk and the user keeps it.
-bool KeepsExistingTeam(GLOBAL& g, const std::string& name) {
-  return FileExists(g, name) && !Confirm(g, "Team " + name + " already exists ! Overwrite ?");
-}
 
 }  // namespace
 
@@ -46,7 +41,9 @@ BR_TM::BR_TM(GLOBAL& g)
       DbSaveAs(*this, "DbSaveAs", {3240, 5040, 1332, 372}, "Save &As"),
       DbClose(*this, "DbClose", {4800, 5040, 1452, 372}, "&Close"),
       g(g),
-      team(g.ManagerTeam) {
+      team(g.ManagerTeam),
+      fileCommands_(g, FileKind::Team, TeamWords, team.FileName, team.Modified, TmList, DbSave,
+                    *this) {
   TmList.TextFont = Font{"Arial", 10.5, false};
   DbContents.TextFont = ListFont;
   TmContents.TextFont = ListFont;
@@ -83,7 +80,7 @@ void BR_TM::Form_Load() {
 }
 
 void BR_TM::Form_Unload() {
-  if (!OfferTeamSave()) CancelUnload();
+  if (!fileCommands_.OfferSave()) CancelUnload();
 }
 
 void BR_TM::Form_Click() { ClearMemberSelection(); }
@@ -93,117 +90,59 @@ void BR_TM::RefreshTmForm() {
   TmContents.Clear();
   const std::vector<std::string> names = files::List(g.DataFolder, "*.BTM");
   if (team.FileName.empty() && !names.empty()) team.FileName = names.front();
-  listing_ = true;
   TmList.Clear();
   for (const std::string& name : names) TmList.AddItem(name, 0);
-  const bool listed = TmList.SetText(team.FileName);
+  const bool listed = fileCommands_.ShowInList(team.FileName);
   // A team kept under another extension is not listed, but it is still the one shown, as a
   // team saved under such a name is the one the user goes on with.
   const bool unlisted = !listed && FileExists(g, team.FileName);
-  if (!listed && !unlisted && TmList.ListCount() > 0) TmList.SetListIndex(0);
-  listing_ = false;
-  SelectTeam(unlisted ? team.FileName : TmList.Text());
+  if (!listed && !unlisted && TmList.ListCount() > 0) fileCommands_.ShowInList(TmList.List(0));
+  fileCommands_.Open(unlisted ? team.FileName : TmList.Text());
 }
 
-bool BR_TM::OfferTeamSave() {
-  if (team.Modified && Confirm(g, "Team " + team.FileName + " modified ! Save changes ?") &&
-      !SaveTeamUnderName(team.FileName)) {
-    return false;
-  }
-  team.Modified = false;
-  return true;
-}
-
-bool BR_TM::SaveTeamUnderName(const std::string& name) {
-  const std::string previous = team.FileName;
-  team.FileName = name;
-  const bool saved = SaveTeam(g, name, team);
-  if (!saved) team.FileName = previous;
-  team.Modified = team.Modified && !saved;
-  DbSave.SetVisible(team.Modified);
-  return saved;
-}
-
-void BR_TM::SelectTeam(const std::string& name) {
-  if (!OfferTeamSave()) {
-    ShowCurrentInList();
-    return;
-  }
-  DbSave.SetVisible(false);
-  LoadTeam(g, name, team);
+void BR_TM::ReadFile(const std::string& fileName) {
+  LoadTeam(g, fileName, team);
   FillLists();
 }
 
-void BR_TM::ShowCurrentInList() {
-  listing_ = true;
-  if (!TmList.SetText(team.FileName)) TmList.SetListIndex(-1);
-  listing_ = false;
-}
+bool BR_TM::WriteFile(const std::string& fileName) { return SaveTeam(g, fileName, team); }
 
-void BR_TM::TmList_Click() {
-  if (!listing_) SelectTeam(TmList.Text());
-}
-
-void BR_TM::DbNew_Click() {
-  ClearMemberSelection();
-  if (!OfferTeamSave()) return;
-  const auto name = AskFileName(g, FileKind::Team, "Enter the name of the new team.", "New Team",
-                                "Cannot create team : ", CreateError);
-  if (!name || KeepsExistingTeam(g, *name)) return;
-  const auto database = AskFileName(
-      g, FileKind::Database, "Enter the database name for team " + *name + " (e.g. NFL, PGA, etc.)",
-      "New Team", "Cannot create team : ", CreateError);
-  if (!database) return;
+bool BR_TM::CreateFile(const std::string& fileName) {
+  const auto database =
+      AskFileName(g, FileKind::Database,
+                  "Enter the database name for team " + fileName + " (e.g. NFL, PGA, etc.)",
+                  "New Team", "Cannot create team : ", CreateError);
+  if (!database) return false;
   if (!FileExists(g, *database)) {
     g.platform.dialogs.Error("Database " + *database + " not found !", CreateError);
-    return;
+    return false;
   }
-  // The new team is written before it replaces the one shown, which stays as it is when the
-  // new file cannot be written.
   TeamRecord created;
   InitTeam(created);
   created.Database.FileName = *database;
-  if (!SaveTeam(g, *name, created)) return;
-  team.FileName = *name;
-  RefreshTmForm();
+  return SaveTeam(g, fileName, created);
+}
+
+void BR_TM::TmList_Click() { fileCommands_.OpenPicked(); }
+
+void BR_TM::DbNew_Click() {
+  ClearMemberSelection();
+  fileCommands_.New();
 }
 
 void BR_TM::DbSave_Click() {
   ClearMemberSelection();
-  // The team shown is saved where it came from, also when its file is not in the list (its
-  // name does not end in ".BTM").
-  if (SaveTeamUnderName(team.FileName)) RefreshTmForm();
+  fileCommands_.Save();
 }
 
 void BR_TM::DbSaveAs_Click() {
   ClearMemberSelection();
-  const auto name = AskFileName(g, FileKind::Team, "Save " + team.FileName + " As ",
-                                "Save Team As", "Cannot save team as : ", "Team Error");
-  if (name && !KeepsExistingTeam(g, *name) && SaveTeamUnderName(*name)) RefreshTmForm();
+  fileCommands_.SaveAs();
 }
 
 void BR_TM::DbRemove_Click() {
   ClearMemberSelection();
-  Dialogs& dialogs = g.platform.dialogs;
-  if (team.FileName == PersonalTeam) {
-    dialogs.Error("Cannot remove personal team : " + team.FileName, "Error");
-    return;
-  }
-  const std::string name = TeamFileName(team.FileName);
-  if (!FileExists(g, name)) {
-    dialogs.Error("Error removing team : " + name + " not found ! ", "Error");
-    return;
-  }
-  if (!Confirm(g, "Delete team : " + name + " ? ")) return;
-  if (!files::Remove(g.DataFolder, name)) {
-    dialogs.Error("Error removing team : " + team.FileName, "Error");
-    return;
-  }
-  // The removed team's unsaved changes go with it: offered under the personal team's name
-  // they would overwrite the personal team with the removed team's members.
-  team.Modified = false;
-  team.FileName = PersonalTeam;
-  RefreshTmForm();
+  fileCommands_.Remove();
 }
 
 void BR_TM::DbClose_Click() {

@@ -5,9 +5,10 @@
 #include <string>
 
 #include "core/globals.h"
+#include "people/file_commands.h"
 #include "platform/form.h"
 
-class BR_TM : public Form {
+class BR_TM : public Form, private FileCommands::Window {
  public:
   explicit BR_TM(GLOBAL& g);
 
@@ -57,15 +58,13 @@ class BR_TM : public Form {
   void Form_Unload() override;
 
  private:
-  // Offers to save unsaved changes; false when the user wanted them saved and they could not
-  // be, so that what would drop them does not go on.
-  bool OfferTeamSave();
-  // Writes the team under the name. A team that could not be written keeps its name, its
-  // changes and the Save button, for another try.
-  bool SaveTeamUnderName(const std::string& name);
-  void SelectTeam(const std::string& name);
-  // The team list shows the team in memory again, after another pick was refused.
-  void ShowCurrentInList();
+  // How the file commands read, write and create a team, and list them again.
+  void ReadFile(const std::string& fileName) override;
+  bool WriteFile(const std::string& fileName) override;
+  // Asks for the new team's database, which must exist.
+  bool CreateFile(const std::string& fileName) override;
+  void ListFiles() override { RefreshTmForm(); }
+
   void FillLists();
   void FillMembers();
   void ClearMemberSelection();
@@ -79,7 +78,5 @@ class BR_TM : public Form {
 
   GLOBAL& g;
   TeamRecord& team;
-  // Set while the team list is rebuilt or made to show the team in memory again, so that
-  // selecting its entry does not open a team.
-  bool listing_ = false;
+  FileCommands fileCommands_;
 };

@@ -174,12 +174,34 @@ TEST_F(BrCurve, StepsAWeekAtATimeAndStopsAtTheDayOfBirth) {
   EXPECT_EQ(WriteDate(window.Curves.First), "02/06/2005");
   EXPECT_EQ(Rows(window.CriticalDays).front(), "02/09/2005  Physical + Emotional + Intellectual (triple)");
 
-  // The last week that can be written with a four-digit year.
-  window.ShowPerson("NEW ANN", "02/09/2005", "11/26/9999");
-  EXPECT_TRUE(window.cb_Later.Enabled());
-  window.cb_Later.Click();
-  EXPECT_EQ(WriteDate(AddDays(window.Curves.First, CurveDays - 1)), "12/31/9999");
-  EXPECT_FALSE(window.cb_Later.Enabled());
+  // The periods stop where the date boxes do, on the last day a four-digit year can write: a
+  // period that would run past it ends on it, with the event date still in it, and Later
+  // steps less than a week to reach it.
+  const struct {
+    const char* eventDate;
+    const char* first;
+    std::vector<std::string> later;  // the first day after each press of Later
+  } ends[] = {
+      {"11/26/9999", "11/19/9999", {"11/26/9999"}},
+      {"11/22/9999", "11/15/9999", {"11/22/9999", "11/26/9999"}},
+      {"12/28/9999", "11/26/9999", {}},
+      {"12/31/9999", "11/26/9999", {}},
+  };
+  for (const auto& c : ends) {
+    window.ShowPerson("NEW ANN", "02/09/2005", c.eventDate);
+    EXPECT_EQ(WriteDate(window.Curves.First), c.first) << c.eventDate;
+    for (const std::string& first : c.later) {
+      EXPECT_TRUE(window.cb_Later.Enabled()) << c.eventDate;
+      window.cb_Later.Click();
+      EXPECT_EQ(WriteDate(window.Curves.First), first) << c.eventDate;
+    }
+    EXPECT_EQ(WriteDate(AddDays(window.Curves.First, CurveDays - 1)), "12/31/9999") << c.eventDate;
+    EXPECT_FALSE(window.cb_Later.Enabled()) << c.eventDate;
+    EXPECT_LT(DaysBetween(window.Curves.First, window.Curves.Event), CurveDays) << c.eventDate;
+    std::vector<std::string> dates = Painted(window.Chart).Texts();
+    for (const std::string& row : Rows(window.CriticalDays)) dates.push_back(row);
+    EXPECT_THAT(dates, testing::Not(testing::Contains(testing::HasSubstr("/10000")))) << c.eventDate;
+  }
 }
 
 }  // namespace

@@ -150,6 +150,30 @@ TEST_F(BrOutlook, TakesTheLastComputedDateAndLeavesBadDatesOutSilently) {
   EXPECT_FALSE(g.br_outlook.Loaded());
 }
 
+// The outlook stops on the last day a four-digit year can write, as the date boxes do: it
+// looks ahead from the event date, so it holds fewer days rather than days before it.
+TEST_F(BrOutlook, StopsOnTheLastDayADateCanBeWritten) {
+  br_grp& comparison = Comparison();
+  const struct {
+    const char* eventDate;
+    size_t days;
+  } cases[] = {{"12/04/9999", 28}, {"12/28/9999", 4}, {"12/31/9999", 1}};
+  for (const auto& c : cases) {
+    comparison.EvDate.SetText(c.eventDate);
+    comparison.compute.Click();
+    br_outlook& window = Outlook(comparison);
+    const std::vector<Row> rows = Table(window);
+    ASSERT_EQ(rows.size(), c.days) << c.eventDate;
+    EXPECT_EQ(rows.front().date, c.eventDate);
+    EXPECT_EQ(rows.back().date, "12/31/9999");
+    std::vector<std::string> texts = Painted(window.Chart).Texts();
+    texts.push_back(window.Label3.Caption());
+    texts.push_back(window.Label4.Caption());
+    EXPECT_THAT(texts, testing::Not(testing::Contains(testing::HasSubstr("/10000")))) << c.eventDate;
+  }
+  EXPECT_THAT(dialogs.boxes, IsEmpty());
+}
+
 TEST_F(BrOutlook, ComesOnlyAfterAComputation) {
   folder.Remove("HARBOR OFF.BTM");
   folder.Remove("SUMMIT DEF.BTM");

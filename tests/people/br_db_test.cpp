@@ -11,7 +11,6 @@
 #include "support/world.h"
 
 using testing::ElementsAre;
-using testing::IsEmpty;
 using Names = std::vector<std::string>;
 
 namespace {
@@ -99,37 +98,6 @@ TEST_F(BrDb, ModifyAndDeleteActOnThePersonOfTheRow) {
   EXPECT_FALSE(db().DbSave.Visible());
 }
 
-const Names Smith{"ZED ANN", "COLE MAX"};
-const Names Personal{"BAKER LUCY", "ADAMS JOE"};
-
-// The commands both managers share are in the table run through both.
-// Save As under each kind of name is in the table of names run through both managers.
-TEST_F(BrDb, NewAsksANameAndRefusesOneNoDatabaseMayHave) {
-  const struct {
-    const char* typed;
-    std::string refusal;
-  } cases[] = {
-      {"../evil", "Cannot create database : ../EVIL ! A database name may not hold / or \\"},
-      {"team.btm", "Cannot create database : TEAM.BTM ! A database name may not end in .BTM, "
-                   "which marks a team file"},
-      {".", "Cannot create database : . ! A database name may not begin with ."},
-  };
-  for (const auto& c : cases) {
-    dialogs.inputs = {c.typed};
-    db().DbNew.Click();
-    EXPECT_EQ(dialogs.Last(), c.refusal);
-    EXPECT_EQ(dialogs.boxes.back().title, "Error");
-    EXPECT_EQ(g.ManagerDatabase.FileName, "PERSONAL.BDB");
-  }
-  EXPECT_THAT(dialogs.Questions(), IsEmpty());
-  EXPECT_EQ(db().DbList.ListCount(), 2);
-  db().DbSaveAs.Click();
-  EXPECT_EQ(dialogs.prompts[0].text, "Enter then name of the database to create.");
-  EXPECT_EQ(dialogs.prompts[0].title, "New Database");
-  EXPECT_EQ(dialogs.prompts.back().text, "Save PERSONAL.BDB As");
-  EXPECT_EQ(dialogs.prompts.back().title, "Save Database As");
-}
-
 // "*" and "?" are characters of the name like any other: never patterns that find other files.
 TEST_F(BrDb, NamesWithWildcardsNameTheirOwnFiles) {
   folder.Write("KEEP?.BDB", "KEPT\r\n01/01/1990\r\n");
@@ -165,27 +133,6 @@ TEST_F(BrDb, ADatabaseTheListDoesNotShowIsStillShownAndSaved) {
   EXPECT_FALSE(folder.Has(".BDB"));
 }
 
-// A name longer than a file name may be: New leaves the database shown as it was, Save As keeps
-// the changes for another try.
-TEST_F(BrDb, AFailedNewOrSaveAsLosesNothing) {
-  const std::string tooLong(300, 'L');
-  dialogs.inputs = {tooLong};
-  db().DbNew.Click();
-  EXPECT_EQ(dialogs.Last(), "Error saving database : " + folder.path() + "/" + tooLong + ".BDB");
-  EXPECT_EQ(db().DbList.Text(), "PERSONAL.BDB");
-  EXPECT_THAT(Listed(), ElementsAre("ADAMS JOE", "BAKER LUCY"));
-  EXPECT_FALSE(db().DbSave.Visible() || g.ManagerDatabase.Modified);
-  Add("ADDED");
-  dialogs.inputs = {tooLong};
-  db().DbSaveAs.Click();
-  EXPECT_EQ(dialogs.boxes.back().title, "Database Error");
-  EXPECT_EQ(g.ManagerDatabase.FileName, "PERSONAL.BDB");
-  EXPECT_TRUE(db().DbSave.Visible());
-  EXPECT_THAT(Listed(), ElementsAre("ADAMS JOE", "ADDED", "BAKER LUCY"));
-  db().DbSave.Click();
-  EXPECT_THAT(Saved("PERSONAL.BDB"), ElementsAre("BAKER LUCY", "ADAMS JOE", "ADDED"));
-}
-
 // A file that could be read only in part (here its end is broken; more persons than a database
 // holds do the same) is never saved away unasked.
 TEST_F(BrDb, AFileReadOnlyInPartIsNotCutDownUnasked) {
@@ -211,54 +158,13 @@ TEST_F(BrDb, AFileReadOnlyInPartIsNotCutDownUnasked) {
   EXPECT_THAT(Saved("BROKEN.BDB"), ElementsAre("BAKER LUCY", "AGREED"));
 }
 
-TEST_F(BrDb, AnAddToAFullDatabaseAndRemovingThePersonalOrAMissingOneAreRefusedInWords) {
+TEST_F(BrDb, AnAddToAFullDatabaseIsRefusedInWords) {
   g.ManagerDatabase.Persons.resize(32767);
   g.ManagerDatabase.Count = 32767;
   db().DbAdd.Click();
   EXPECT_EQ(dialogs.Last(), "Database full : Database size cannot exceed 32767.");
   EXPECT_FALSE(g.BR_FRM.Loaded());
   EXPECT_TRUE(db().Enabled());
-  db().DbRemove.Click();
-  EXPECT_EQ(dialogs.Last(), "Cannot remove personal database : PERSONAL.BDB");
-  db().DbList.SetText("SMITH.BDB");
-  folder.Remove("SMITH.BDB");
-  db().DbRemove.Click();
-  EXPECT_EQ(dialogs.Last(), "Error removing database : SMITH.BDB not found ! ");
-  EXPECT_THAT(dialogs.Questions(), IsEmpty());
-}
-
-// Every mix of answers to New, Remove and Close, each asked with unsaved changes: what was
-// saved before is still on disk, except in the database the user chose to remove.
-TEST_F(BrDb, NoAnswerLosesASavedPerson) {
-  for (int script = 0; script < 8; ++script) {
-    SCOPED_TRACE(script);
-    const bool saveOnNew = script & 1, remove = script & 2, saveOnClose = script & 4;
-    SetUp();
-    folder.Remove("FRESH.BDB");
-    dialogs.boxes.clear();
-    for (const bool ok : {saveOnNew, remove, saveOnClose}) {
-      dialogs.answers.push_back(ok ? Answer::OK : Answer::Cancel);
-    }
-    dialogs.inputs = {"fresh"};
-    db().DbList.SetText("SMITH.BDB");
-    Add("FIRST");
-    db().DbNew.Click();
-    db().DbList.SetText("SMITH.BDB");
-    Add("SECOND");
-    db().DbRemove.Click();
-    Add("THIRD");
-    db().DbClose.Click();
-
-    ASSERT_EQ(dialogs.Questions().size(), 3u);
-    const Names personal = Saved("PERSONAL.BDB"), smith = Saved("SMITH.BDB");
-    EXPECT_EQ(Names(personal.begin(), personal.begin() + 2), Personal);
-    EXPECT_EQ(personal.size(), 2u + (remove && saveOnClose));
-    if (!remove) {
-      EXPECT_EQ(Names(smith.begin(), smith.begin() + 2), Smith);
-      EXPECT_EQ(smith.size(), 2u + saveOnNew + 2 * saveOnClose);
-    }
-    EXPECT_EQ(folder.Has("SMITH.BDB"), !remove);
-  }
 }
 
 TEST_F(BrDb, DetailsDialogRefusesWhatCannotBeKept) {

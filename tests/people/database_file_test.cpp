@@ -5,6 +5,7 @@
 #include <filesystem>
 
 #include "support/file_size_limit.h"
+#include "support/test_data.h"
 #include "support/world.h"
 
 namespace {
@@ -50,16 +51,9 @@ TEST(AddPerson, CleansFoldsReformatsAndRefusesWhatTheFileCannotHold) {
   EXPECT_EQ(database.Count, 32767);
 }
 
-std::vector<std::string> FirstPersons(int count) {
-  std::vector<std::string> persons;
-  for (int k = 0; k < count; ++k) persons.push_back("P" + std::to_string(k) + "|01/01/2000");
-  return persons;
-}
-
 // Each file read, then saved and read back with every person still there.
 TEST(LoadDatabase, ReadsPairsOfFieldsOrAsManyAsItCan) {
-  std::string big;  // more persons than a database holds
-  for (int k = 0; k <= 32767; ++k) big += "P" + std::to_string(k) + "\r\n01/01/2000\r\n";
+  const std::string big = NumberedPersonLines(32768, "01/01/2000");  // more than a database holds
   const struct {
     std::string contents;
     bool loaded;
@@ -79,7 +73,7 @@ TEST(LoadDatabase, ReadsPairsOfFieldsOrAsManyAsItCan) {
       // A date of birth of blanks alone is kept as a text no date check passes.
       {"A\r\n\" \"\r\nB\r\n01/01/2000\r\n", true, {"A|--/--/----", "B|01/01/2000"}},
       {"BAKER LUCY\r\n03/14/1961\r\nCOLE RAY\r\n", false, {"BAKER LUCY|03/14/1961"}},
-      {big, false, FirstPersons(32767)},
+      {big, false, NumberedPersonEntries(32767, "01/01/2000")},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.contents.substr(0, 40));

@@ -1,19 +1,31 @@
 #include "support/team_manager.h"
 
 #include <algorithm>
+#include <cctype>
 #include <sstream>
 
 #include "core/br_cp.h"
 
-void TeamManager::SetUp() {
-  folder.Write("PERSONAL.BDB", "ZED\r\n05/05/1950\r\n");
-  folder.Write("PERSONAL.BTM", "PERSONAL.BDB\r\n");
-  folder.Write("PEOPLE.BDB",
-               "DIXON\r\n04/04/1970\r\nCLARK\r\n03/03/1970\r\nBROWN\r\n02/02/1970\r\n"
-               "ADAMS\r\n01/01/1970\r\n");
-  folder.Write("ABC.BTM",
-               "PEOPLE.BDB\r\nADAMS\r\n01/01/1970\r\nBROWN\r\n02/02/1970\r\nCLARK\r\n03/03/1970\r\n");
-  folder.Write("PGA.BDB", "PALMER\r\n09/10/1929\r\n");
+void TeamManager::SetUpOn(Disk disk) {
+  if (disk == Disk::CaseBlind) {
+    blind_.emplace(folder.path());
+    if (!blind_->Mounted()) return;
+  }
+  const auto store = [&](std::string name, const std::string& contents) {
+    if (disk == Disk::CaseBlind) {
+      std::transform(name.begin(), name.end(), name.begin(),
+                     [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    }
+    folder.Write(name, contents);
+  };
+  store("PERSONAL.BDB", "ZED\r\n05/05/1950\r\n");
+  store("PERSONAL.BTM", "PERSONAL.BDB\r\n");
+  store("PEOPLE.BDB",
+        "DIXON\r\n04/04/1970\r\nCLARK\r\n03/03/1970\r\nBROWN\r\n02/02/1970\r\n"
+        "ADAMS\r\n01/01/1970\r\n");
+  store("ABC.BTM",
+        "PEOPLE.BDB\r\nADAMS\r\n01/01/1970\r\nBROWN\r\n02/02/1970\r\nCLARK\r\n03/03/1970\r\n");
+  store("PGA.BDB", "PALMER\r\n09/10/1929\r\n");
   g.br_cp.Open(g);
   g.br_cp->Command2.Click();
 }

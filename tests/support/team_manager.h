@@ -5,9 +5,11 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "support/case_blind_folder.h"
 #include "support/world.h"
 #include "teams/br_tm.h"
 
@@ -15,7 +17,7 @@ using Names = std::vector<std::string>;
 
 class TeamManager : public testing::Test, public World {
  public:
-  void SetUp() override;
+  void SetUp() override { SetUpOn(Disk::CaseSensitive); }
   BR_TM& tm() const { return *g.BR_TM.get(); }
 
   // Makes current the row showing the text; no row when none does.
@@ -25,4 +27,12 @@ class TeamManager : public testing::Test, public World {
   Names Members() const;
   // A team file's database line, then its members' names.
   Names Saved(const std::string& file) const;
+
+ protected:
+  // On a disk that ignores letter case the files are stored under lower-case names, as another
+  // system wrote them.
+  void SetUpOn(Disk disk);
+
+ private:
+  std::optional<CaseBlindFolder> blind_;
 };

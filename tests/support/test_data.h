@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 class TempFolder {
  public:
@@ -18,8 +19,15 @@ class TempFolder {
   void Write(const std::string& name, const std::string& contents) const;
   std::string Read(const std::string& name) const;
   bool Has(const std::string& name) const;
+  // The names the folder holds, as stored, sorted.
+  std::vector<std::string> Names() const;
   void Remove(const std::string& name) const;
 
  private:
   std::string path_;
 };
+
+// Many made-up persons, P0, P1 and on, all born on the date: as the lines of a file, and as the
+// "NAME|date" entries a test compares a loaded list with.
+std::string NumberedPersonLines(int count, const std::string& dob);
+std::vector<std::string> NumberedPersonEntries(int count, const std::string& dob);

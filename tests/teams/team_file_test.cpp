@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "support/file_size_limit.h"
+#include "support/test_data.h"
 #include "support/world.h"
 
 namespace {
@@ -10,18 +11,6 @@ namespace {
 std::vector<std::string> Members(const TeamRecord& team) {
   std::vector<std::string> members;
   for (int i = 1; i <= team.Count; ++i) members.push_back(team.Members[i].Name + "|" + team.Members[i].Dob);
-  return members;
-}
-
-std::string ManyMembers(int count) {
-  std::string text = "NFL.BDB\r\n";
-  for (int i = 0; i < count; ++i) text += "P" + std::to_string(i) + "\r\n01/01/1990\r\n";
-  return text;
-}
-
-std::vector<std::string> FirstMembers(int count) {
-  std::vector<std::string> members;
-  for (int i = 0; i < count; ++i) members.push_back("P" + std::to_string(i) + "|01/01/1990");
   return members;
 }
 
@@ -39,7 +28,8 @@ TEST(LoadTeam, ReadsTheDatabaseLineThenPairs) {
       {"NFL.BDB\r\ncole, ray\r\nDEAN AL\r\n01/02/1980\r\n", true, {"COLE|ray", "DEAN AL|01/02/1980"}, {}},
       {"NFL.BDB\r\nADAMS JOE\r\n07/04/1970\r\nCOLE RAY\r\n", false, {"ADAMS JOE|07/04/1970"}, {"{team}"}},
       {"NBA.BDB\r\nADAMS JOE\r\n07/04/1970\r\n", false, {}, {"{db}", "{team}"}},
-      {ManyMembers(26), true, FirstMembers(25), {"Team full : Team size cannot exceed 25."}},
+      {"NFL.BDB\r\n" + NumberedPersonLines(26, "01/01/1990"), true,
+       NumberedPersonEntries(25, "01/01/1990"), {"Team full : Team size cannot exceed 25."}},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.contents.substr(0, 40));

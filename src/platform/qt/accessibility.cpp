@@ -10,16 +10,39 @@
 
 namespace {
 
-// A drop-down list named by its label; what it shows is its value, and its rows are the rows of
-// its pop-up list.
-class NamedComboBox : public QAccessibleWidget {
+// A drop-down list named by its label. What it shows is its value and its text, which can be
+// read but not changed, so that a screen reader tells the entry while the list is closed; its
+// rows are the rows of its pop-up list.
+class NamedComboBox : public QAccessibleWidget, public QAccessibleTextInterface {
  public:
   explicit NamedComboBox(QComboBox* combo) : QAccessibleWidget(combo, QAccessible::ComboBox), combo_(combo) {}
 
+  void* interface_cast(QAccessible::InterfaceType type) override {
+    if (type == QAccessible::TextInterface) return static_cast<QAccessibleTextInterface*>(this);
+    return QAccessibleWidget::interface_cast(type);
+  }
   QString text(QAccessible::Text t) const override {
     if (t == QAccessible::Name && !combo_->accessibleName().isEmpty()) return combo_->accessibleName();
     if (t == QAccessible::Name || t == QAccessible::Value) return combo_->currentText();
     return QAccessibleWidget::text(t);
+  }
+
+  QString text(int start, int end) const override { return combo_->currentText().mid(start, end - start); }
+  int characterCount() const override { return static_cast<int>(combo_->currentText().size()); }
+  // No selection and no cursor: the entry is chosen from the list, never edited.
+  void selection(int, int* start, int* end) const override { *start = *end = 0; }
+  int selectionCount() const override { return 0; }
+  void addSelection(int, int) override {}
+  void removeSelection(int) override {}
+  void setSelection(int, int, int) override {}
+  int cursorPosition() const override { return 0; }
+  void setCursorPosition(int) override {}
+  QRect characterRect(int) const override { return {}; }
+  int offsetAtPoint(const QPoint&) const override { return -1; }
+  void scrollToSubstring(int, int) override {}
+  QString attributes(int offset, int* start, int* end) const override {
+    *start = *end = offset;
+    return {};
   }
   int childCount() const override { return 1; }
   QAccessibleInterface* child(int index) const override {

@@ -1,6 +1,6 @@
 // How the program's windows, drop-down lists and pictures present themselves to a screen reader:
-// windows as frames, windows that ask as dialogs, a drop-down list by the label beside it rather
-// than by the entry it shows, a picture as a chart.
+// windows as frames, windows that ask as dialogs, a drop-down list by the label beside it with
+// the entry it shows as its value and text, a picture as a chart.
 #pragma once
 
 #include <QString>

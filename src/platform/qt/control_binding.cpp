@@ -1,7 +1,7 @@
 #include "platform/qt/control_binding.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
-#include <QComboBox>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
@@ -12,6 +12,7 @@
 
 #include "platform/qt/biorhythm_picture.h"
 #include "platform/qt/drawing_widget.h"
+#include "platform/qt/drop_down.h"
 #include "platform/qt/fonts.h"
 #include "platform/qt/item_list_model.h"
 #include "platform/qt/list_view.h"
@@ -24,13 +25,6 @@ int actionDepth = 0;
 std::vector<ControlBinding*>& Pending() {
   static std::vector<ControlBinding*> bindings;
   return bindings;
-}
-
-// Runs what the user did inside one action.
-template <class F>
-void AsUser(F&& f) {
-  const UserAction action;
-  f();
 }
 
 int Pixels(int twips) { return twips / 15; }
@@ -160,11 +154,10 @@ class ListBinding : public ControlBinding {
   void Picked() {
     if (showing_) return;
     const QModelIndexList rows = widget_->selectionModel()->selectedRows();
-    AsUser([&] {
-      if (!rows.isEmpty()) list_.SetListIndex(rows.front().row());
-      // A row the user deselected, or one the program chose otherwise, shows as the control has it.
-      Refresh();
-    });
+    const int row = rows.isEmpty() ? -1 : rows.front().row();
+    // A row the user deselected, or one the program chose otherwise, shows as the control has
+    // it, unless the pick closed the window.
+    if (AsUser([&] { if (row >= 0) list_.SetListIndex(row); })) Refresh();
   }
 
   void ShowContent() override {
@@ -195,12 +188,14 @@ Control* ListBinding::ControlOf(const ListView& widget) {
   return binding ? &binding->list_ : nullptr;
 }
 
+// A drop-down list: the widget shows the control's rows and the entry it has chosen, also as the
+// selected row of its closed list, where a screen reader looks for it.
 class ComboBinding : public ControlBinding {
  public:
-  ComboBinding(ComboBox& combo, QWidget* window) : ComboBinding(combo, new QComboBox(window)) {}
+  ComboBinding(ComboBox& combo, QWidget* window) : ComboBinding(combo, new DropDown(window)) {}
 
  private:
-  ComboBinding(ComboBox& combo, QComboBox* widget)
+  ComboBinding(ComboBox& combo, DropDown* widget)
       : ControlBinding(combo, widget), combo_(combo), widget_(widget), rows_(new ItemListModel(combo, widget)) {
     widget_->setModel(rows_);
     Keep(QObject::connect(widget_, &QComboBox::activated,
@@ -208,10 +203,12 @@ class ComboBinding : public ControlBinding {
   }
   void ShowContent() override {
     rows_->Follow();
-    widget_->setCurrentIndex(combo_.ListIndex());
+    const int row = combo_.ListIndex();
+    widget_->setCurrentIndex(row);
+    widget_->view()->selectionModel()->setCurrentIndex(rows_->index(row, 0), QItemSelectionModel::ClearAndSelect);
   }
   ComboBox& combo_;
-  QComboBox* widget_;
+  DropDown* widget_;
   ItemListModel* rows_;
 };
 
@@ -279,6 +276,15 @@ void ControlBinding::Detach() {
   control_.Attach(nullptr);
   std::erase(Pending(), this);
   pending_ = false;
+}
+
+bool ControlBinding::AsUser(const std::function<void()>& act) {
+  const std::weak_ptr<void> alive = alive_;
+  {
+    const UserAction action;
+    act();
+  }
+  return !alive.expired();
 }
 
 void ControlBinding::Refresh() {

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QMetaObject>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -33,6 +34,9 @@ class ControlBinding : public ControlView {
  protected:
   virtual void ShowContent() = 0;
   void Keep(QMetaObject::Connection connection) { connections_.push_back(connection); }
+  // Passes what the user did on to the control as one action. The control's handler may close
+  // the window and take this binding with it: false then, and the binding must not be touched.
+  bool AsUser(const std::function<void()>& act);
 
  private:
   void Show();
@@ -41,6 +45,8 @@ class ControlBinding : public ControlView {
   QWidget* widget_;
   std::vector<QMetaObject::Connection> connections_;
   bool pending_ = false;
+  // Expires with the binding.
+  const std::shared_ptr<void> alive_ = std::make_shared<bool>();
 };
 
 // What the user does with a widget reaches the program inside one of these. The controls the

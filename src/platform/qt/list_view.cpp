@@ -5,18 +5,11 @@
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QSet>
 #include <QTimer>
 
 namespace {
 
 const QString DragFormat = QStringLiteral("application/x-ondulix-list-row");
-
-// The lists alive now: a drop names its source by address, and only a live list is taken.
-QSet<const ListView*>& LiveLists() {
-  static QSet<const ListView*> lists;
-  return lists;
-}
 
 }  // namespace
 
@@ -26,14 +19,11 @@ ListView::ListView(QWidget* parent) : QListView(parent) {
   setUniformItemSizes(true);
   setAcceptDrops(true);
   viewport()->setAcceptDrops(true);
-  LiveLists().insert(this);
 }
 
-ListView::~ListView() { LiveLists().remove(this); }
-
-QMimeData* ListView::DragData() const {
+QMimeData* ListView::DragData() {
   auto* data = new QMimeData;
-  data->setData(DragFormat, QByteArray::number(reinterpret_cast<quintptr>(this)));
+  data->setData(DragFormat, QByteArray());
   return data;
 }
 
@@ -51,12 +41,10 @@ QPixmap ListView::DragIcon() {
   return icon;
 }
 
-ListView* ListView::Source(const QMimeData* data) {
-  if (!data || !data->hasFormat(DragFormat)) return nullptr;
-  bool ok = false;
-  const auto address = data->data(DragFormat).toULongLong(&ok);
-  auto* source = reinterpret_cast<ListView*>(static_cast<quintptr>(address));
-  return ok && LiveLists().contains(source) ? source : nullptr;
+// Only a drag this program runs has a source; one of another program has none.
+ListView* ListView::Source(const QDropEvent& event) {
+  if (!event.mimeData() || !event.mimeData()->hasFormat(DragFormat)) return nullptr;
+  return dynamic_cast<ListView*>(event.source());
 }
 
 int ListView::RowAt(QPoint point) const {
@@ -119,12 +107,12 @@ void ListView::StartDrag() {
 void ListView::dragEnterEvent(QDragEnterEvent* event) { dragMoveEvent(event); }
 
 void ListView::dragMoveEvent(QDragMoveEvent* event) {
-  if (onDrop && Source(event->mimeData())) event->acceptProposedAction();
+  if (onDrop && Source(*event)) event->acceptProposedAction();
   else event->ignore();
 }
 
 void ListView::dropEvent(QDropEvent* event) {
-  ListView* source = Source(event->mimeData());
+  ListView* source = Source(*event);
   if (!onDrop || !source) {
     event->ignore();
     return;

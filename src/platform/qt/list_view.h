@@ -2,19 +2,21 @@
 // passes on only what the user does: taking the focus picks no row, and the arrow keys step
 // from the row the window last acted on even when the window has deselected it since.
 // Rows of a drag source are dragged, with the list's own drag icon, as soon as a mouse button
-// goes down on one; a list that takes drops is told where they fell.
+// goes down on one; a list that takes drops is told where they fell. The drag itself names the
+// list it came from: what it carries says only that it is a row, so data of another program,
+// even in the same form, is never taken for one of these lists.
 #pragma once
 
 #include <QListView>
 #include <QPoint>
 #include <functional>
 
+class QDropEvent;
 class QMimeData;
 
 class ListView : public QListView {
  public:
   explicit ListView(QWidget* parent);
-  ~ListView() override;
 
   // Whether rows of this list may be dragged away.
   bool dragSource = false;
@@ -23,8 +25,8 @@ class ListView : public QListView {
   // Called with the list the rows came from and the row under the pointer (-1 below the last).
   std::function<void(ListView& source, int row)> onDrop;
 
-  // What a drag from this list carries: which list it came from.
-  QMimeData* DragData() const;
+  // What a drag of a row carries: that it is a row of one of these lists, and nothing else.
+  static QMimeData* DragData();
   // The pointer's picture while a row of this list is dragged.
   static QPixmap DragIcon();
 
@@ -39,7 +41,7 @@ class ListView : public QListView {
   void dropEvent(QDropEvent* event) override;
 
  private:
-  static ListView* Source(const QMimeData* data);
+  static ListView* Source(const QDropEvent& event);
   int RowAt(QPoint point) const;
   void StartDrag();
 

@@ -37,6 +37,30 @@ class ListsForm : public Form {
   int dropRow = -2;
 };
 
+// A window each of whose controls closes it: a row of its list, an entry of its drop-down, its
+// button and a letter typed in its box.
+class ClosingForm : public Form {
+ public:
+  explicit ClosingForm(Desktop& desktop)
+      : Form(desktop, "ClosingForm", "Closing", 6000, 3000),
+        Rows(*this, "Rows", Rect{120, 120, 2500, 2400}, false),
+        Choice(*this, "Choice", Rect{3000, 120, 2500, 315}, false),
+        Done(*this, "Done", Rect{3000, 600, 1215, 405}, "&Done"),
+        Note(*this, "Note", Rect{3000, 1200, 2500, 315}) {
+    for (ItemList* list : std::initializer_list<ItemList*>{&Rows, &Choice}) {
+      for (const char* name : {"ANN", "BOB"}) list->AddItem(name, 1);
+      list->OnClick = [this] { Unload(); };
+    }
+    Done.OnClick = [this] { Unload(); };
+    Note.OnChange = [this] { Unload(); };
+  }
+
+  ListBox Rows;
+  ComboBox Choice;
+  Button Done;
+  TextBox Note;
+};
+
 // The two lists shown on the offscreen screen.
 class ListsWindow : public testing::Test {
  public:
@@ -57,6 +81,35 @@ TEST(QtBinding, PanelButtonPressedOnScreenOpensItsWindow) {
   QTest::mouseClick(button, Qt::LeftButton);
   EXPECT_TRUE(screen.g.br_ind.Loaded());
   EXPECT_NE(screen.desktop.Window(*screen.g.br_ind.get()), nullptr);
+}
+
+// Whatever the control, the action ends without touching what the window took away with it.
+TEST(QtBinding, AHandlerMayCloseTheWindowItRunsIn) {
+  QtDesktop desktop;
+  ClosingForm form(desktop);
+  const struct {
+    const char* control;
+    std::function<void(QWidget*)> act;
+  } cases[] = {
+      {"Rows",
+       [](QWidget* widget) {
+         auto* rows = static_cast<ListView*>(widget);
+         QTest::mouseClick(rows->viewport(), Qt::LeftButton, {}, RowCentre(*rows, 1));
+       }},
+      {"Choice", [](QWidget* widget) { QTest::keyClick(widget, Qt::Key_Down); }},
+      {"Done", [](QWidget* widget) { QTest::mouseClick(widget, Qt::LeftButton); }},
+      {"Note", [](QWidget* widget) { QTest::keyClick(widget, Qt::Key_A); }},
+  };
+  for (const auto& c : cases) {
+    form.Show();
+    QWidget* widget = Child<QWidget>(desktop, form, c.control);
+    ASSERT_NE(widget, nullptr) << c.control;
+    c.act(widget);
+    EXPECT_FALSE(form.Loaded()) << c.control;
+    EXPECT_EQ(desktop.Window(form), nullptr) << c.control;
+    // The window itself goes once the event loop is back.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  }
 }
 
 TEST_F(ListsWindow, SortedListKeepsEachRowsNumberAndShowsOneRefillAtOnce) {
@@ -100,28 +153,60 @@ TEST_F(ListsWindow, SortedListKeepsEachRowsNumberAndShowsOneRefillAtOnce) {
   EXPECT_FALSE(widget->currentIndex().isValid());
 }
 
-TEST_F(ListsWindow, DropBetweenListsReachesTheTargetWithSourceAndRow) {
-  for (const char* name : {"ANN", "BOB", "CY"}) {
-    form.Left.AddItem(name, 1);
-    form.Right.AddItem(name, 1);
+// The two lists on a platform that carries drags.
+class ListsDrag : public ListsWindow {
+ public:
+  void SetUp() override {
+    if (!PlatformCarriesDrags()) GTEST_SKIP() << "the platform ends every drag at once";
+    ListsWindow::SetUp();
+    for (const char* name : {"ANN", "BOB", "CY"}) {
+      form.Left.AddItem(name, 1);
+      form.Right.AddItem(name, 1);
+    }
   }
+};
+
+TEST_F(ListsDrag, ARowDraggedOntoTheOtherListReachesItWithItsSourceAndTheRowUnder) {
+  ListView* source = View("Left");
+  ListView* target = View("Right");
+  ASSERT_TRUE(source && target);
+  const struct {
+    QPoint at;
+    int row;
+  } drops[] = {{RowCentre(*target, 1), 1}, {QPoint(5, target->viewport()->height() - 5), -1}};
+  for (const auto& drop : drops) {
+    form.dropSource = nullptr;
+    DragRow(*source, 2, *target, drop.at);
+    EXPECT_EQ(form.dropSource, &form.Left) << drop.row;
+    EXPECT_EQ(form.dropRow, drop.row);
+    EXPECT_EQ(form.Left.ListIndex(), 2);
+  }
+}
+
+// Data of another program is no row of these lists, even in their own form: nothing is dropped.
+TEST_F(ListsWindow, DataOfAnotherProgramIsNotTakenForARow) {
+  form.Right.AddItem("ANN", 1);
   ListView* target = View("Right");
   ASSERT_NE(target, nullptr);
-  const std::unique_ptr<QMimeData> data(View("Left")->DragData());
-
-  DropOn(target, data.get(), RowCentre(*target, 1));
-  EXPECT_EQ(form.dropSource, &form.Left);
-  EXPECT_EQ(form.dropRow, 1);
-
-  DropOn(target, data.get(), QPoint(5, target->viewport()->height() - 5));
-  EXPECT_EQ(form.dropRow, -1);
-
-  // What did not come from one of the program's lists is not taken.
-  form.dropSource = nullptr;
-  QMimeData foreign;
-  foreign.setText(QStringLiteral("ANN"));
-  DropOn(target, &foreign, RowCentre(*target, 0));
-  EXPECT_EQ(form.dropSource, nullptr);
+  const std::function<QMimeData*()> payloads[] = {
+      [] {
+        auto* data = new QMimeData;
+        data->setText(QStringLiteral("ANN"));
+        return data;
+      },
+      // What a list's own drag carries, and the same with the address of a list of this program.
+      [] { return ListView::DragData(); },
+      [this] {
+        QMimeData* data = ListView::DragData();
+        data->setData(data->formats().front(), QByteArray::number(reinterpret_cast<quintptr>(View("Left"))));
+        return data;
+      },
+  };
+  for (const auto& payload : payloads) {
+    const std::unique_ptr<QMimeData> data(payload());
+    DropOn(target, data.get(), RowCentre(*target, 0));
+    EXPECT_EQ(form.dropSource, nullptr) << data->formats().join(' ').toStdString();
+  }
 }
 
 TEST_F(ListsWindow, TheWindowShowsTheFormsStateAndItsCloseBoxUnloadsIt) {

@@ -6,6 +6,7 @@
 #include <QDropEvent>
 #include <QApplication>
 #include <QMessageBox>
+#include <QTest>
 #include <QTimer>
 #include <QWidget>
 #include <string>
@@ -61,7 +62,23 @@ inline QPoint RowCentre(const QAbstractItemView& view, int row) {
   return view.visualRect(view.model()->index(row, 0)).center();
 }
 
-// What the window system sends while a drag crosses a list and ends on it.
+// Whether the platform carries a drag inside the program, as a desktop does; the offscreen one
+// ends every drag at once. The tests of real drags run on one that does (suites named *Drag).
+inline bool PlatformCarriesDrags() { return QGuiApplication::platformName() != QStringLiteral("offscreen"); }
+
+// A row of one list dragged with the left button and let go over a point of another list. The
+// move and the release come while the drag runs, as a real mouse's do.
+inline void DragRow(QAbstractItemView& from, int row, QAbstractItemView& to, QPoint at) {
+  QTest::mousePress(from.viewport(), Qt::LeftButton, {}, RowCentre(from, row));
+  // Queued behind the start of the drag, which the press has asked for.
+  QTimer::singleShot(0, to.viewport(), [&to, at] {
+    QTest::mouseMove(to.viewport(), at);
+    QTest::mouseRelease(to.viewport(), Qt::LeftButton, {}, at);
+  });
+  QCoreApplication::processEvents();
+}
+
+// What the window system sends while data of another program crosses a list and ends on it.
 inline void DropOn(QAbstractItemView* target, const QMimeData* data, QPoint at) {
   QDragEnterEvent enter(at, Qt::CopyAction, data, Qt::LeftButton, Qt::NoModifier);
   QCoreApplication::sendEvent(target->viewport(), &enter);
