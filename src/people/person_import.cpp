@@ -171,12 +171,6 @@ bool HoldsDigit(const std::string& text) {
   return std::any_of(text.begin(), text.end(), [](char c) { return std::isdigit(static_cast<unsigned char>(c)); });
 }
 
-size_t Columns(const std::vector<CsvRecord>& records) {
-  size_t columns = 0;
-  for (const CsvRecord& record : records) columns = std::max(columns, record.fields.size());
-  return columns;
-}
-
 // The order that reads the most of the sample's dates; the program's own, month first, when
 // the data cannot tell.
 DateOrder GuessOrder(const Sample& rows, int column) {
@@ -282,7 +276,7 @@ ImportChoices GuessChoices(const std::vector<CsvRecord>& records) {
   if (records.empty()) return choices;
   const CsvRecord& first = records.front();
   const Named named(first);
-  const size_t columns = Columns(records);
+  const size_t columns = ColumnCount(records);
   // A first row holding a date is a person (one named "Day", say). Otherwise it names the
   // columns when a heading says what a column holds, or when, where the rows after it have
   // their dates, it holds a text without a digit ("Geburtsdatum").
@@ -358,8 +352,15 @@ int ApplyImport(const ImportPlan& plan, PeopleDatabase& database) {
   return added;
 }
 
-std::string ImportSummary(const ImportPlan& plan) {
-  std::string summary = Counted(plan.added, "person added", "people added") + ", " +
+size_t ColumnCount(const std::vector<CsvRecord>& records) {
+  size_t columns = 0;
+  for (const CsvRecord& record : records) columns = std::max(columns, record.fields.size());
+  return columns;
+}
+
+std::string ImportSummary(const ImportPlan& plan, bool before) {
+  std::string summary = Counted(plan.added, before ? "person will be added" : "person added",
+                                before ? "people will be added" : "people added") + ", " +
                         Counted(plan.skipped, "row skipped", "rows skipped");
   if (plan.full > 0) {
     summary += ", " + Grouped(plan.full) + " of them because a database holds at most " +

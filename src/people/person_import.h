@@ -85,5 +85,9 @@ ImportPlan PlanImport(const GLOBAL& g, const std::vector<CsvRecord>& records,
 // modified; the persons already there stay as they are. Gives how many were added.
 int ApplyImport(const ImportPlan& plan, PeopleDatabase& database);
 
-// "1,234 people added, 56 rows skipped", saying how many did not fit when some did not.
-std::string ImportSummary(const ImportPlan& plan);
+// "1,234 people added, 56 rows skipped", saying how many did not fit when some did not; before
+// the import, "1,234 people will be added, 56 rows skipped".
+std::string ImportSummary(const ImportPlan& plan, bool before = false);
+
+// The most fields a record has.
+size_t ColumnCount(const std::vector<CsvRecord>& records);

@@ -45,7 +45,7 @@ class ControlView {
 
 class Control {
  public:
-  enum class Kind { Label, Button, TextBox, ListBox, ComboBox, Line, Image, PictureBox };
+  enum class Kind { Label, Button, TextBox, ListBox, ComboBox, Line, Image, PictureBox, Grid };
 
   Control(Form& owner, Kind kind, std::string name, Rect place);
   virtual ~Control() = default;

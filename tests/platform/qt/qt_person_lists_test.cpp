@@ -17,6 +17,7 @@
 #include "core/br_cp.h"
 #include "people/br_db.h"
 #include "people/br_frm.h"
+#include "people/br_imp.h"
 #include "platform/qt/list_view.h"
 #include "platform/qt/screen.h"
 #include "teams/br_tm.h"
@@ -152,6 +153,9 @@ TEST(WindowsOnScreen, EveryControlIsNamedInAPlaceOfItsOwnAndEveryWindowHasItsRol
   g.br_ind->Label5.SetCaption("  Physical   22(+)");
   g.br_ind->Label6.SetCaption("  Emotional  27(-)");
   g.br_ind->Label7.SetCaption("  Intellect  32(+)");
+  BR_IMP import(g, g.ManagerDatabase);
+  import.Show();
+  import.ShowFile("PEOPLE.CSV", "Full name,Date of birth\nAnn Lee,01/02/1990\n");
 
   for (const Form* form : screen.desktop.LoadedForms()) {
     QWidget* window = screen.desktop.Window(*form);

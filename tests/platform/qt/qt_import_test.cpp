@@ -1,0 +1,50 @@
+// The import window under real widgets: a choice changed with the keys in its drop-down is read
+// at once into the preview and the summary, and Import adds what the summary said.
+#include <QComboBox>
+#include <QLabel>
+#include <QListView>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include "people/br_imp.h"
+#include "platform/qt/screen.h"
+
+namespace {
+
+TEST(ImportWindowOnScreen, AChoiceChangedWithTheKeysIsReadAtOnceAndImportAddsIt) {
+  Screen screen;
+  PeopleDatabase& database = screen.g.ManagerDatabase;
+  BR_IMP window(screen.g, database);
+  window.Show();
+  window.ShowFile("PEOPLE.CSV", "Name;Born\r\nJos\xC3\xA9 N\xC3\xBA\xC3\xB1" "ez;31.03.1990\r\nAnn Lee;02.01.1991\r\n");
+  auto* form = screen.Child<QComboBox>(window, "DateForm");
+  auto* preview = screen.Child<QTableWidget>(window, "Preview");
+  auto* summary = screen.Child<QLabel>(window, "Summary");
+  ASSERT_TRUE(form && preview && summary);
+  EXPECT_EQ(preview->horizontalHeaderItem(2)->text().toStdString(), "Column 2: Born (date of birth, d/m/y)");
+  EXPECT_EQ(preview->item(0, 1)->text().toStdString(), "Jos\xC3\xA9 N\xC3\xBA\xC3\xB1" "ez");
+  EXPECT_EQ(summary->text().toStdString(), "2 people will be added, 0 rows skipped");
+
+  // From day first up to month first: March 31st no longer reads, February 1st does.
+  form->setFocus();
+  QTest::keyClick(form, Qt::Key_Up);
+  EXPECT_EQ(window.DateForm.Text(), "One column, m/d/y");
+  EXPECT_EQ(form->currentText().toStdString(), "One column, m/d/y");
+  EXPECT_EQ(summary->text().toStdString(), "1 person will be added, 1 row skipped");
+  EXPECT_EQ(preview->item(0, 3)->text().toStdString(), "skipped: 31.03.1990 is not a valid date");
+  EXPECT_EQ(preview->item(1, 3)->text().toStdString(), "ANN LEE  02/01/1991");
+  auto* skipped = screen.Child<QListView>(window, "Skipped");
+  ASSERT_NE(skipped, nullptr);
+  EXPECT_EQ(skipped->model()->index(0, 0).data().toString().toStdString(), "Line 2: 31.03.1990 is not a valid date");
+
+  const int before = database.Count;
+  QTest::mouseClick(screen.Child<QPushButton>(window, "ImpOK"), Qt::LeftButton);
+  ASSERT_EQ(database.Count, before + 1);
+  EXPECT_EQ(database.Persons.back().Name, "ANN LEE");
+  EXPECT_EQ(screen.boxes, std::vector<std::string>{"1 person added, 1 row skipped"});
+  EXPECT_FALSE(window.Loaded());
+}
+
+}  // namespace
