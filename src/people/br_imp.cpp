@@ -194,24 +194,22 @@ void BR_IMP::ChoiceChanged() {
 void BR_IMP::ShowPlan() {
   plan_ = PlanImport(g, table_.records, choices_, db);
   const size_t columns = ColumnCount(table_.records);
-  std::vector<std::string> headings{"Line"};
+  std::vector<std::string> headings{"Line", "Read as"};
   for (size_t column = 0; column < columns; ++column) {
     headings.push_back(ColumnTitle(column) + " (" + ColumnUse(static_cast<int>(column)) + ")");
   }
-  headings.push_back("Read as");
   std::vector<Grid::Row> rows;
   auto planned = plan_.rows.begin();
   for (size_t k = choices_.header ? 1 : 0; k < table_.records.size() && rows.size() < PreviewRows; ++k) {
     const CsvRecord& record = table_.records[k];
-    Grid::Row row{std::to_string(record.line)};
-    row.insert(row.end(), record.fields.begin(), record.fields.end());
-    row.resize(columns + 1);
     // Records holding nothing are left out of the plan; every other one is in it, in order.
     const bool inPlan = planned != plan_.rows.end() && planned->line == record.line;
-    if (!inPlan) row.push_back("(empty, left out)");
-    else if (planned->reason.empty()) row.push_back(planned->person.Name + "  " + planned->person.Dob);
-    else row.push_back("skipped: " + planned->reason);
+    Grid::Row row{std::to_string(record.line),
+                  !inPlan                   ? "(empty, left out)"
+                  : planned->reason.empty() ? planned->person.Name + "  " + planned->person.Dob
+                                            : "skipped: " + planned->reason};
     if (inPlan) ++planned;
+    row.insert(row.end(), record.fields.begin(), record.fields.end());
     rows.push_back(std::move(row));
   }
   Preview.SetTable(std::move(headings), std::move(rows));

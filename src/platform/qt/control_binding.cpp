@@ -225,6 +225,7 @@ class GridBinding : public ControlBinding {
     widget_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     widget_->setSelectionBehavior(QAbstractItemView::SelectRows);
     widget_->verticalHeader()->hide();
+    widget_->verticalHeader()->setDefaultSectionSize(widget_->fontMetrics().height() + 4);
     widget_->setWordWrap(false);
   }
   void ShowContent() override {
