@@ -6,7 +6,6 @@
 #include <benchmark/benchmark.h>
 
 #include <chrono>
-#include <cstdio>
 #include <map>
 
 #include "charts/team_chart.h"
@@ -14,6 +13,7 @@
 #include "people/database_file.h"
 #include "people/person_import.h"
 #include "platform/files.h"
+#include "raw_read.h"
 #include "support/doubles.h"
 #include "support/test_data.h"
 #include "teams/team_file.h"
@@ -22,44 +22,7 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
-// A spreadsheet's people: a name in quotes with a comma in it and accented letters every
-// fourth row, dates day first, none the same.
-std::string PeopleCsv(int rows) {
-  std::string csv = "Name;Date of birth\r\n";
-  for (int k = 0; k < rows; ++k) {
-    const std::string number = std::to_string(k);
-    csv.append(k % 4 ? "Smith Ann " : "\"N\xC3\xBA\xC3\xB1" "ez, Jos\xC3\xA9 ").append(number);
-    if (k % 4 == 0) csv += '"';
-    csv.append(";").append(std::to_string(k % 28 + 1)).append(".").append(std::to_string(k % 12 + 1));
-    csv.append(".").append(std::to_string(1940 + k % 60)).append("\r\n");
-  }
-  return csv;
-}
-
 std::string CsvName(int rows) { return "PEOPLE" + std::to_string(rows) + ".CSV"; }
-
-double SecondsSince(Clock::time_point start) {
-  return std::chrono::duration<double>(Clock::now() - start).count();
-}
-
-// The whole file in one call, into a buffer made ready beforehand.
-void ReadRaw(const std::string& path, std::string& buffer) {
-  std::FILE* in = std::fopen(path.c_str(), "rb");
-  benchmark::DoNotOptimize(std::fread(buffer.data(), 1, buffer.size(), in));
-  std::fclose(in);
-}
-
-// Seconds one raw read of the file takes, the mean over a fifth of a second of reads.
-double RawSeconds(const std::string& path) {
-  std::string buffer(1 << 21, '\0');
-  long reads = 0;
-  const auto start = Clock::now();
-  while (SecondsSince(start) < 0.2) {
-    ReadRaw(path, buffer);
-    ++reads;
-  }
-  return SecondsSince(start) / static_cast<double>(reads);
-}
 
 struct Setup {
   Setup() : g(Platform{desktop, dialogs, printer, clock, folder.path()}) {
@@ -79,7 +42,7 @@ struct Setup {
     rawDatabase = RawSeconds(folder.path() + "/FULL.BDB");
     rawTeam = RawSeconds(folder.path() + "/FULL.BTM");
     for (const int rows : {1000, 8000, 20000, 32767}) {
-      folder.Write(CsvName(rows), PeopleCsv(rows));
+      folder.Write(CsvName(rows), SpreadsheetPeople(rows));
       rawCsv[rows] = RawSeconds(folder.path() + "/" + CsvName(rows));
     }
   }
