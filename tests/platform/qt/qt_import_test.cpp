@@ -8,6 +8,7 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
+#include "people/br_db.h"
 #include "people/br_imp.h"
 #include "platform/qt/screen.h"
 
@@ -15,10 +16,17 @@ namespace {
 
 TEST(ImportWindowOnScreen, AChoiceChangedWithTheKeysIsReadAtOnceAndImportAddsIt) {
   Screen screen;
-  PeopleDatabase& database = screen.g.ManagerDatabase;
-  BR_IMP window(screen.g, database);
-  window.Show();
-  window.ShowFile("PEOPLE.CSV", "Name;Born\r\nJos\xC3\xA9 N\xC3\xBA\xC3\xB1" "ez;31.03.1990\r\nAnn Lee;02.01.1991\r\n");
+  screen.folder.Write("PEOPLE.CSV", "Name;Born\r\nJos\xC3\xA9 N\xC3\xBA\xC3\xB1" "ez;31.03.1990\r\nAnn Lee;02.01.1991\r\n");
+  BR_DB& manager = screen.g.BR_DB.Open(screen.g);
+  const int before = manager.Contents.ListCount();
+  AnswerFileDialog(QString::fromStdString(screen.folder.path() + "/PEOPLE.CSV"));
+  QTest::mouseClick(screen.Child<QPushButton>(manager, "DbImport"), Qt::LeftButton);
+  BR_IMP* shown = nullptr;
+  for (Form* form : screen.desktop.LoadedForms()) {
+    if (auto* import = dynamic_cast<BR_IMP*>(form)) shown = import;
+  }
+  ASSERT_NE(shown, nullptr);
+  BR_IMP& window = *shown;
   auto* form = screen.Child<QComboBox>(window, "DateForm");
   auto* preview = screen.Child<QTableWidget>(window, "Preview");
   auto* summary = screen.Child<QLabel>(window, "Summary");
@@ -39,12 +47,15 @@ TEST(ImportWindowOnScreen, AChoiceChangedWithTheKeysIsReadAtOnceAndImportAddsIt)
   ASSERT_NE(skipped, nullptr);
   EXPECT_EQ(skipped->model()->index(0, 0).data().toString().toStdString(), "Line 2: 31.03.1990 is not a valid date");
 
-  const int before = database.Count;
   QTest::mouseClick(screen.Child<QPushButton>(window, "ImpOK"), Qt::LeftButton);
-  ASSERT_EQ(database.Count, before + 1);
-  EXPECT_EQ(database.Persons.back().Name, "ANN LEE");
   EXPECT_EQ(screen.boxes, std::vector<std::string>{"1 person added, 1 row skipped"});
-  EXPECT_FALSE(window.Loaded());
+  EXPECT_FALSE(shown->Loaded());
+  // The manager lists the new person, unsaved.
+  auto* contents = screen.Child<QListView>(manager, "Contents");
+  ASSERT_EQ(contents->model()->rowCount(), before + 1);
+  const QAbstractItemModel& rows = *contents->model();
+  EXPECT_EQ(rows.match(rows.index(0, 0), Qt::DisplayRole, QStringLiteral("ANN LEE "), -1, Qt::MatchStartsWith).size(), 1);
+  EXPECT_TRUE(screen.Child<QPushButton>(manager, "DbSave")->isVisible());
 }
 
 }  // namespace
