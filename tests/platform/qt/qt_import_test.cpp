@@ -19,12 +19,17 @@ TEST(ImportWindowOnScreen, AChoiceChangedWithTheKeysIsReadAtOnceAndImportAddsIt)
   screen.folder.Write("PEOPLE.CSV", "Name;Born\r\nJos\xC3\xA9 N\xC3\xBA\xC3\xB1" "ez;31.03.1990\r\nAnn Lee;02.01.1991\r\n");
   BR_DB& manager = screen.g.BR_DB.Open(screen.g);
   const int before = manager.Contents.ListCount();
-  AnswerFileDialog(QString::fromStdString(screen.folder.path() + "/PEOPLE.CSV"));
-  QTest::mouseClick(screen.Child<QPushButton>(manager, "DbImport"), Qt::LeftButton);
-  BR_IMP* shown = nullptr;
-  for (Form* form : screen.desktop.LoadedForms()) {
-    if (auto* import = dynamic_cast<BR_IMP*>(form)) shown = import;
-  }
+  // Import... pressed and the file chosen in the file dialog: the import window.
+  const auto open = [&] {
+    AnswerFileDialog(QString::fromStdString(screen.folder.path() + "/PEOPLE.CSV"));
+    QTest::mouseClick(screen.Child<QPushButton>(manager, "DbImport"), Qt::LeftButton);
+    BR_IMP* shown = nullptr;
+    for (Form* form : screen.desktop.LoadedForms()) {
+      if (auto* import = dynamic_cast<BR_IMP*>(form)) shown = import;
+    }
+    return shown;
+  };
+  BR_IMP* shown = open();
   ASSERT_NE(shown, nullptr);
   BR_IMP& window = *shown;
   auto* form = screen.Child<QComboBox>(window, "DateForm");
@@ -56,6 +61,14 @@ TEST(ImportWindowOnScreen, AChoiceChangedWithTheKeysIsReadAtOnceAndImportAddsIt)
   const QAbstractItemModel& rows = *contents->model();
   EXPECT_EQ(rows.match(rows.index(0, 0), Qt::DisplayRole, QStringLiteral("ANN LEE "), -1, Qt::MatchStartsWith).size(), 1);
   EXPECT_TRUE(screen.Child<QPushButton>(manager, "DbSave")->isVisible());
+
+  // Escape cancels: nobody more is added, and the manager takes input again.
+  shown = open();
+  ASSERT_NE(shown, nullptr);
+  QTest::keyClick(screen.desktop.Window(*shown), Qt::Key_Escape);
+  EXPECT_FALSE(shown->Loaded());
+  EXPECT_EQ(rows.rowCount(), before + 1);
+  EXPECT_TRUE(screen.desktop.Window(manager)->isEnabled());
 }
 
 }  // namespace
