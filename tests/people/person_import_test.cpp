@@ -123,7 +123,7 @@ TEST(PlanImport, AddsTheRowsTheDetailsDialogWouldAcceptAndSaysWhyItSkipsTheOther
 TEST(PlanImport, FillsADatabaseUpToItsLimitAndSaysHowManyDidNotFit) {
   World world(false);
   PeopleDatabase database;
-  for (int k = 0; k < 32760; ++k) AddPerson("P" + std::to_string(k), "01/01/2000", database);
+  for (int k = 0; k < 32760; ++k) AddPerson('P' + std::to_string(k), "01/01/2000", database);
   std::string file = "Name,Born\n";
   for (int k = 0; k < 20; ++k) file += "NEW " + std::to_string(k) + ",1/1/2000\n";
   const ImportTable table = ReadImportTable(file);
