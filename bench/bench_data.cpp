@@ -1,14 +1,19 @@
-// Loading and saving a full people database, and charting two full teams, each against one
-// std::fread of the same bytes timed in the same run. The counter "x_fread" is how many raw
-// reads each one costs; loading should stay within five.
+// Loading and saving a full people database, charting two full teams, and importing people
+// from a spreadsheet's CSV file, each against one std::fread of the same bytes timed in the
+// same run. The counter "x_fread" is how many raw reads each one costs; loading should stay
+// within five. The import's plan at 1,000, 8,000 and 32,767 rows also gives its cost per row
+// ("per_row"), which stays the same as the rows grow.
 #include <benchmark/benchmark.h>
 
 #include <chrono>
-#include <cstdio>
+#include <map>
 
 #include "charts/team_chart.h"
 #include "core/cycle_tables.h"
 #include "people/database_file.h"
+#include "people/person_import.h"
+#include "platform/files.h"
+#include "raw_read.h"
 #include "support/doubles.h"
 #include "support/test_data.h"
 #include "teams/team_file.h"
@@ -17,28 +22,7 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
-double SecondsSince(Clock::time_point start) {
-  return std::chrono::duration<double>(Clock::now() - start).count();
-}
-
-// The whole file in one call, into a buffer made ready beforehand.
-void ReadRaw(const std::string& path, std::string& buffer) {
-  std::FILE* in = std::fopen(path.c_str(), "rb");
-  benchmark::DoNotOptimize(std::fread(buffer.data(), 1, buffer.size(), in));
-  std::fclose(in);
-}
-
-// Seconds one raw read of the file takes, the mean over a fifth of a second of reads.
-double RawSeconds(const std::string& path) {
-  std::string buffer(1 << 21, '\0');
-  long reads = 0;
-  const auto start = Clock::now();
-  while (SecondsSince(start) < 0.2) {
-    ReadRaw(path, buffer);
-    ++reads;
-  }
-  return SecondsSince(start) / static_cast<double>(reads);
-}
+std::string CsvName(int rows) { return "PEOPLE" + std::to_string(rows) + ".CSV"; }
 
 struct Setup {
   Setup() : g(Platform{desktop, dialogs, printer, clock, folder.path()}) {
@@ -57,6 +41,10 @@ struct Setup {
     SaveTeam(g, "FULL", team);
     rawDatabase = RawSeconds(folder.path() + "/FULL.BDB");
     rawTeam = RawSeconds(folder.path() + "/FULL.BTM");
+    for (const int rows : {1000, 8000, 20000, 32767}) {
+      folder.Write(CsvName(rows), SpreadsheetPeople(rows));
+      rawCsv[rows] = RawSeconds(folder.path() + "/" + CsvName(rows));
+    }
   }
   TempFolder folder;
   FakeDesktop desktop;
@@ -68,6 +56,7 @@ struct Setup {
   TeamRecord team;
   double rawDatabase = 0;
   double rawTeam = 0;
+  std::map<int, double> rawCsv;  // by rows
 };
 
 Setup& Shared() {
@@ -110,9 +99,45 @@ void ChartTwoTeams(benchmark::State& state) {
   });
 }
 
+// What the import window does on opening a file: read it, split it and guess its columns.
+void PreviewCsv(benchmark::State& state) {
+  Setup& s = Shared();
+  AgainstRaw(state, s.rawCsv[20000], [&] {
+    const ImportTable table = ReadImportTable(*files::Read(s.folder.path(), CsvName(20000)));
+    benchmark::DoNotOptimize(GuessChoices(table.records));
+  });
+}
+
+// The whole import of the file into an empty database.
+void ImportCsv(benchmark::State& state) {
+  Setup& s = Shared();
+  AgainstRaw(state, s.rawCsv[20000], [&] {
+    const ImportTable table = ReadImportTable(*files::Read(s.folder.path(), CsvName(20000)));
+    PeopleDatabase database;
+    benchmark::DoNotOptimize(ApplyImport(PlanImport(s.g, table.records, GuessChoices(table.records), database), database));
+  });
+}
+
+// The plan and its persons added, for files of the given number of rows read beforehand.
+void PlanCsv(benchmark::State& state) {
+  Setup& s = Shared();
+  const int rows = static_cast<int>(state.range(0));
+  const ImportTable table = ReadImportTable(*files::Read(s.folder.path(), CsvName(rows)));
+  const ImportChoices choices = GuessChoices(table.records);
+  AgainstRaw(state, s.rawCsv[rows], [&] {
+    PeopleDatabase database;
+    benchmark::DoNotOptimize(ApplyImport(PlanImport(s.g, table.records, choices, database), database));
+  });
+  state.counters["per_row"] =
+      benchmark::Counter(rows, benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
+}
+
 }  // namespace
 
 BENCHMARK(RawRead)->Unit(benchmark::kMicrosecond);
 BENCHMARK(Load)->Unit(benchmark::kMicrosecond);
 BENCHMARK(Save)->Unit(benchmark::kMicrosecond);
 BENCHMARK(ChartTwoTeams)->Unit(benchmark::kMicrosecond);
+BENCHMARK(PreviewCsv)->Unit(benchmark::kMillisecond);
+BENCHMARK(ImportCsv)->Unit(benchmark::kMillisecond);
+BENCHMARK(PlanCsv)->Arg(1000)->Arg(8000)->Arg(32767)->Unit(benchmark::kMillisecond);

@@ -1,5 +1,6 @@
 #include "people/br_db.h"
 
+#include <filesystem>
 #include <limits>
 
 #include "core/file_names.h"
@@ -48,6 +49,7 @@ BR_DB::BR_DB(GLOBAL& g)
       DbModify(*this, "DbModify", ColumnButton(1), "&Modify"),
       DbDelete(*this, "DbDelete", ColumnButton(2), "&Delete"),
       DbSave(*this, "DbSave", ColumnButton(3), "&Save"),
+      DbImport(*this, "DbImport", ColumnButton(4), "&Import..."),
       Label3(*this, "Label3", Rect{Margin, BottomLabelTop, 1500, LabelHeight}, "Database"),
       DbNew(*this, "DbNew", BottomButton(Margin), "&New "),
       DbRemove(*this, "DbRemove", BottomButton(Margin + ButtonWidth + 120), "&Remove"),
@@ -61,7 +63,7 @@ BR_DB::BR_DB(GLOBAL& g)
   DbList.Buddy = &Label2;
   Contents.Buddy = &Label1;
   for (Button* button :
-       {&DbAdd, &DbModify, &DbDelete, &DbSave, &DbNew, &DbRemove, &DbSaveAs, &DbClose}) {
+       {&DbAdd, &DbModify, &DbDelete, &DbSave, &DbImport, &DbNew, &DbRemove, &DbSaveAs, &DbClose}) {
     button->BackColor = LightBlue;
   }
   DbClose.Cancel = true;
@@ -71,6 +73,7 @@ BR_DB::BR_DB(GLOBAL& g)
   DbModify.OnClick = [this] { DbModify_Click(); };
   DbDelete.OnClick = [this] { DbDelete_Click(); };
   DbSave.OnClick = [this] { DbSave_Click(); };
+  DbImport.OnClick = [this] { DbImport_Click(); };
   DbNew.OnClick = [this] { DbNew_Click(); };
   DbRemove.OnClick = [this] { DbRemove_Click(); };
   DbSaveAs.OnClick = [this] { DbSaveAs_Click(); };
@@ -84,8 +87,9 @@ void BR_DB::Form_Unload() {
     CancelUnload();
     return;
   }
-  // An entry left open has no window to go back to.
+  // An entry left open has no window to go back to, nor an import not yet made.
   BR_FRM.Unload();
+  import_.Unload();
 }
 
 void BR_DB::Entry(const std::string& name, const std::string& dob) {
@@ -209,6 +213,28 @@ void BR_DB::DbDelete_Click() {
 }
 
 void BR_DB::DbSave_Click() { fileCommands_.Save(); }
+
+void BR_DB::DbImport_Click() {
+  const std::string chosen = g.platform.dialogs.OpenFileName("Import People", "CSV files (*.csv *.txt)");
+  if (chosen.empty()) return;
+  const std::filesystem::path path(chosen);
+  auto bytes = files::Read(path.parent_path().string(), path.filename().string());
+  if (!bytes) {
+    g.platform.dialogs.Error("Cannot read file : " + chosen, "Error");
+    return;
+  }
+  if (bytes->size() > LargestImportFile) {
+    g.platform.dialogs.Error("Cannot import file : " + chosen + " holds far more than a database can.", "Error");
+    return;
+  }
+  BR_IMP& window = import_.Open(g, db);
+  window.OnClosed = [this](bool imported) {
+    SetEnabled(true);
+    if (imported) MarkChanged();
+  };
+  window.ShowFile(path.filename().string(), std::move(*bytes));
+  SetEnabled(false);
+}
 
 void BR_DB::DbNew_Click() { fileCommands_.New(); }
 

@@ -7,6 +7,7 @@
 
 #include "core/globals.h"
 #include "people/br_frm.h"
+#include "people/br_imp.h"
 #include "people/file_commands.h"
 #include "platform/form.h"
 
@@ -22,6 +23,7 @@ class BR_DB : public Form, private FileCommands::Window {
   Button DbModify;
   Button DbDelete;
   Button DbSave;  // shown only while there are unsaved changes
+  Button DbImport;
   Label Label3;   // "Database"
   Button DbNew;
   Button DbRemove;
@@ -44,6 +46,7 @@ class BR_DB : public Form, private FileCommands::Window {
   void DbModify_Click();
   void DbDelete_Click();
   void DbSave_Click();
+  void DbImport_Click();
   void DbNew_Click();
   void DbRemove_Click();
   void DbSaveAs_Click();
@@ -72,6 +75,8 @@ class BR_DB : public Form, private FileCommands::Window {
   GLOBAL& g;
   PeopleDatabase& db;
   FileCommands fileCommands_;
+  // The import window, open while it adds people to the database shown.
+  WindowRef<BR_IMP> import_;
   // The file of the database shown when it could be read only in part; empty otherwise.
   std::string partlyRead_;
 };

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "core/letter_folding.h"
+#include "core/text_decoding.h"
 #include "people/database_file.h"
 
 // Only the plain letters: cleaning drops every other character above code 95 whatever its
@@ -32,6 +34,13 @@ std::string DobLine(std::string dob) {
   return dob.empty() ? "--/--/----" : dob;
 }
 
+// A name with letters beyond ASCII keeps their base letters ("JOSE", never "JOS"), whether it
+// was typed, imported as UTF-8, or read from a file another program wrote in UTF-8 or Latin-1.
+std::string PlainName(std::string name) {
+  if (IsAscii(name)) return name;
+  return FoldToPlainLetters(DecodeText(name).text);
+}
+
 }  // namespace
 
 bool OneField(const std::string& text) { return OneLineField(text) == text; }
@@ -39,7 +48,7 @@ bool OneField(const std::string& text) { return OneLineField(text) == text; }
 // The texts are cleaned in place, passed on from step to step: a load makes a person of every
 // pair of lines it reads.
 bool MakePerson(std::string name, std::string dob, Person& person) {
-  person.Name = OneLineField(CleanName(UpperCase(std::move(name))));
+  person.Name = OneLineField(CleanName(UpperCase(PlainName(std::move(name)))));
   // A text that is no date is kept as it stands, but for what its line could not carry back.
   person.Dob = ReformatDate(DobLine(std::move(dob)));
   // The file cannot carry an empty name: its reader would pair the following lines wrongly.

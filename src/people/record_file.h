@@ -9,8 +9,9 @@
 #include "core/globals.h"
 
 std::string UpperCase(std::string text);
-// Cleans and reformats a name and date of birth into a person; false when the name cleans to
-// nothing, which the files could not carry.
+// Cleans and reformats a name and date of birth into a person, letters with accents folded to
+// their base letters first; false when the name cleans to nothing, which the files could not
+// carry.
 bool MakePerson(std::string name, std::string dob, Person& person);
 // A text that reads back from its own line as the same one field.
 bool OneField(const std::string& text);

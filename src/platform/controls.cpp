@@ -20,6 +20,15 @@ bool SameText(const std::string& a, const std::string& b) {
   return !TextBefore(a, b) && !TextBefore(b, a);
 }
 
+// Where the text's letters after the first `letters` begin: typed text is UTF-8, whose letters
+// may take several bytes, and a cut inside one would leave no letter at all.
+size_t LettersEnd(const std::string& text, int letters) {
+  for (size_t end = 0; end < text.size(); ++end) {
+    if ((static_cast<unsigned char>(text[end]) & 0xC0) != 0x80 && letters-- == 0) return end;
+  }
+  return text.size();
+}
+
 }  // namespace
 
 Control::Control(Form& owner, Kind kind, std::string name, Rect place)
@@ -62,7 +71,7 @@ TextBox::TextBox(Form& owner, std::string name, Rect place)
     : Control(owner, Kind::TextBox, std::move(name), place) {}
 
 void TextBox::SetText(std::string text) {
-  if (MaxLength > 0 && text.size() > static_cast<size_t>(MaxLength)) text.resize(MaxLength);
+  if (MaxLength > 0) text.resize(LettersEnd(text, MaxLength));
   if (text == text_) return;
   text_ = std::move(text);
   Changed();

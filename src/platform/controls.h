@@ -45,7 +45,7 @@ class ControlView {
 
 class Control {
  public:
-  enum class Kind { Label, Button, TextBox, ListBox, ComboBox, Line, PictureBox };
+  enum class Kind { Label, Button, TextBox, ListBox, ComboBox, Line, PictureBox, Grid };
 
   Control(Form& owner, Kind kind, std::string name, Rect place);
   virtual ~Control() = default;
@@ -122,7 +122,7 @@ class TextBox : public Control {
   const std::string& Text() const { return text_; }
   // Raises OnChange when the text differs, whether the user typed it or the program set it.
   void SetText(std::string text);
-  int MaxLength = 0;  // 0: no limit
+  int MaxLength = 0;  // letters; 0: no limit
   bool MultiLine = false;
   bool Locked = false;  // shows text the user reads but does not edit
 

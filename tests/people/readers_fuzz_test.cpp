@@ -6,6 +6,7 @@
 
 #include "core/field_reader.h"
 #include "people/database_file.h"
+#include "people/person_import.h"
 #include "support/world.h"
 #include "teams/team_file.h"
 
@@ -78,6 +79,57 @@ TEST(Readers, SaveAndReloadNeverShiftNamesAndDates) {
     ASSERT_TRUE(LoadDatabase(world.g, "ROUND", reloaded));
     ASSERT_EQ(reloaded.Count, database.Count);
     EXPECT_EQ(Readable(reloaded), Readable(database));
+  }
+}
+
+// Random bytes, and a CSV file with bytes changed, added and taken out, through the import:
+// every row is added or skipped with its reason, the counts add up, and the database gains
+// exactly the persons added.
+TEST(Readers, ImportSurvivesRandomAndMutatedFiles) {
+  World world(false);
+  std::mt19937 random(19900331);
+  const std::string good =
+      "\xEF\xBB\xBFName;Born;Year;Month;Day\r\n\"N\xC3\xBA\xC3\xB1" "ez, Jos\xC3\xA9\";31.03.1990;1990;3;31\r\n"
+      "Lee Ann;3/1990;1990;;\r\n\"two\r\nlines \"\"x\"\"\";01.01.2000;2000;1;1\r\n,,,\r\nLee Ann;3/1/1990;1;1;1\r\n";
+  for (int round = 0; round < 2000; ++round) {
+    std::string text = good;
+    if (round % 2) {
+      text.resize(random() % 300);
+      for (char& c : text) c = static_cast<char>(random());
+    } else {
+      for (int k = random() % 6; k >= 0; --k) {
+        const size_t at = random() % (text.size() + 1);
+        const char c = "\";,\r\n \xC3\xE9/.-1"[random() % 12];
+        if (random() % 2) text.insert(at, 1, c);
+        else if (at < text.size()) text[at] = c;
+        else text.erase(random() % text.size(), 1);
+      }
+    }
+    const ImportTable table = ReadImportTable(text);
+    ImportChoices choices = GuessChoices(table.records);
+    if (round % 3 == 0) {
+      choices.header = random() % 2;
+      for (int* column : {&choices.name.whole, &choices.name.last, &choices.name.first, &choices.date.whole,
+                          &choices.date.year, &choices.date.month, &choices.date.day}) {
+        *column = static_cast<int>(random() % 7) - 2;
+      }
+      choices.date.order = static_cast<DateOrder>(random() % 3);
+    }
+    PeopleDatabase database;
+    AddPerson("LEE ANN", "03/01/1990", database);
+    const ImportPlan plan = PlanImport(world.g, table.records, choices, database);
+    ASSERT_EQ(static_cast<size_t>(plan.added + plan.skipped), plan.rows.size()) << text;
+    int lines = 1;  // a line ends at CR LF, LF or CR
+    for (size_t k = 0; k < text.size(); ++k) lines += text[k] == '\n' || (text[k] == '\r' && text[k + 1] != '\n');
+    int line = 1;
+    for (const ImportRow& row : plan.rows) {
+      EXPECT_TRUE(row.line >= line && row.line <= lines) << text;
+      line = row.line;
+      EXPECT_TRUE(!row.reason.empty() || !row.person.Name.empty()) << text;
+    }
+    EXPECT_EQ(ApplyImport(plan, database), plan.added);
+    ASSERT_EQ(database.Count, 1 + plan.added);
+    EXPECT_EQ(database.Persons.front().Name, "LEE ANN");
   }
 }
 

@@ -10,7 +10,22 @@ namespace {
 struct ListForm : Form {
   explicit ListForm(Desktop& desktop) : Form(desktop, "ListForm", "List", 3000, 3000) {}
   ListBox sorted{*this, "Sorted", Rect{}, true};
+  TextBox box{*this, "Box", Rect{}};
 };
+
+// A box of three letters keeps three typed letters, whatever the bytes each takes.
+TEST(TextBox, KeepsAsManyLettersAsItsLengthAllows) {
+  FakeDesktop desktop;
+  ListForm form(desktop);
+  form.box.MaxLength = 3;
+  const std::pair<const char*, const char*> cases[] = {
+      {"abcd", "abc"}, {"ab", "ab"}, {"\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9", "\xC3\xA9\xC3\xA9\xC3\xA9"},
+      {"a\xE2\x82\xAC\xE2\x82\xAC\xE2\x82\xAC", "a\xE2\x82\xAC\xE2\x82\xAC"}};
+  for (const auto& [typed, kept] : cases) {
+    form.box.SetText(typed);
+    EXPECT_EQ(form.box.Text(), kept) << typed;
+  }
+}
 
 std::vector<int> Numbers(const ItemList& list) {
   std::vector<int> numbers;

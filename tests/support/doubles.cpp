@@ -2,6 +2,18 @@
 
 #include <sstream>
 
+namespace {
+
+// The next scripted answer; empty once the script has run out.
+std::string Next(std::deque<std::string>& script) {
+  if (script.empty()) return "";
+  std::string answer = std::move(script.front());
+  script.pop_front();
+  return answer;
+}
+
+}  // namespace
+
 void FakeDesktop::Show(Form& form) { shown.push_back(form.Name()); }
 
 Answer ScriptedDialogs::MsgBox(const std::string& text, Buttons buttons, Icon icon,
@@ -16,10 +28,19 @@ Answer ScriptedDialogs::MsgBox(const std::string& text, Buttons buttons, Icon ic
 
 std::string ScriptedDialogs::InputBox(const std::string& prompt, const std::string& title) {
   prompts.push_back(Box{prompt, Buttons::OKCancel, Icon::None, title});
-  if (inputs.empty()) return "";
-  std::string input = inputs.front();
-  inputs.pop_front();
-  return input;
+  return Next(inputs);
+}
+
+std::string ScriptedDialogs::SaveFileName(const std::string& title,
+                                          const std::string& suggestedName,
+                                          const std::string& filter) {
+  fileQuestions.push_back(FileQuestion{title, suggestedName, filter, true});
+  return Next(files);
+}
+
+std::string ScriptedDialogs::OpenFileName(const std::string& title, const std::string& filter) {
+  fileQuestions.push_back(FileQuestion{title, "", filter, false});
+  return Next(files);
 }
 
 std::vector<std::string> ScriptedDialogs::Texts() const {

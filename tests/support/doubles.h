@@ -44,16 +44,29 @@ class ScriptedDialogs : public Dialogs {
     std::string title;
   };
 
+  // A file chooser shown: to save (with its suggested name) or to open.
+  struct FileQuestion {
+    std::string title;
+    std::string suggestedName;  // empty when opening
+    std::string filter;
+    bool save;
+  };
+
   Answer MsgBox(const std::string& text, Buttons buttons, Icon icon,
                 const std::string& title) override;
   std::string InputBox(const std::string& prompt, const std::string& title) override;
+  std::string SaveFileName(const std::string& title, const std::string& suggestedName,
+                           const std::string& filter) override;
+  std::string OpenFileName(const std::string& title, const std::string& filter) override;
 
-  // Answers given in turn to OK/Cancel boxes (OK when the script has run out) and to input
-  // boxes (empty when it has run out).
+  // Answers given in turn to OK/Cancel boxes (OK when the script has run out), to input boxes
+  // and to file choosers (empty, as when cancelled, once it has run out).
   std::deque<Answer> answers;
   std::deque<std::string> inputs;
+  std::deque<std::string> files;
   std::vector<Box> boxes;    // every message box shown
   std::vector<Box> prompts;  // every input box shown (its prompt in text)
+  std::vector<FileQuestion> fileQuestions;  // every file chooser shown
 
   std::vector<std::string> Texts() const;
   // The texts of the OK/Cancel boxes, the questions put to the user.

@@ -72,3 +72,15 @@ std::vector<std::string> NumberedPersonEntries(int count, const std::string& dob
   for (int k = 0; k < count; ++k) entries.push_back(NumberedName(k) + "|" + dob);
   return entries;
 }
+
+std::string SpreadsheetPeople(int rows) {
+  std::string csv = "Name;Date of birth\r\n";
+  for (int k = 0; k < rows; ++k) {
+    const std::string number = std::to_string(k);
+    csv.append(k % 4 ? "Smith Ann " : "\"N\xC3\xBA\xC3\xB1" "ez, Jos\xC3\xA9 ").append(number);
+    if (k % 4 == 0) csv += '"';
+    csv.append(";").append(std::to_string(k % 28 + 1)).append(".").append(std::to_string(k % 12 + 1));
+    csv.append(".").append(std::to_string(1940 + k % 60)).append("\r\n");
+  }
+  return csv;
+}

@@ -31,3 +31,7 @@ class TempFolder {
 // "NAME|date" entries a test compares a loaded list with.
 std::string NumberedPersonLines(int count, const std::string& dob);
 std::vector<std::string> NumberedPersonEntries(int count, const std::string& dob);
+
+// A spreadsheet's people, as a CSV file with a header, semicolons and CR LF: a quoted name with a
+// comma and accented letters every fourth row, dates day first, no two rows the same.
+std::string SpreadsheetPeople(int rows);

@@ -3,13 +3,16 @@
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QFrame>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QStyle>
+#include <QTableWidget>
 
+#include "platform/grid.h"
 #include "platform/qt/drawing_widget.h"
 #include "platform/qt/drop_down.h"
 #include "platform/qt/fonts.h"
@@ -211,6 +214,39 @@ class ComboBinding : public ControlBinding {
   ItemListModel* rows_;
 };
 
+// A table to read: the user moves through its cells and selects, but never edits them.
+class GridBinding : public ControlBinding {
+ public:
+  GridBinding(Grid& grid, QWidget* window) : GridBinding(grid, new QTableWidget(window)) {}
+
+ private:
+  GridBinding(Grid& grid, QTableWidget* widget) : ControlBinding(grid, widget), grid_(grid), widget_(widget) {
+    widget_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    widget_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    widget_->verticalHeader()->hide();
+    widget_->verticalHeader()->setDefaultSectionSize(widget_->fontMetrics().height() + 4);
+    widget_->setWordWrap(false);
+  }
+  void ShowContent() override {
+    const auto& headings = grid_.Headings();
+    const auto& rows = grid_.Rows();
+    widget_->clear();
+    widget_->setColumnCount(static_cast<int>(headings.size()));
+    widget_->setRowCount(static_cast<int>(rows.size()));
+    QStringList titles;
+    for (const std::string& heading : headings) titles << ToQt(heading);
+    widget_->setHorizontalHeaderLabels(titles);
+    for (size_t row = 0; row < rows.size(); ++row) {
+      for (size_t column = 0; column < rows[row].size() && column < headings.size(); ++column) {
+        widget_->setItem(static_cast<int>(row), static_cast<int>(column), new QTableWidgetItem(ToQt(rows[row][column])));
+      }
+    }
+    widget_->resizeColumnsToContents();
+  }
+  Grid& grid_;
+  QTableWidget* widget_;
+};
+
 // Lines show nothing that changes.
 class FixedBinding : public ControlBinding {
  public:
@@ -247,6 +283,8 @@ std::unique_ptr<ControlBinding> MakeBinding(Control& control, QWidget* window) {
       return std::make_unique<FixedBinding>(control, LineWidget(window));
     case Control::Kind::PictureBox:
       return BindPicture(static_cast<PictureBox&>(control), window);
+    case Control::Kind::Grid:
+      return std::make_unique<GridBinding>(static_cast<Grid&>(control), window);
   }
   return nullptr;
 }

@@ -1,22 +1,18 @@
-// Texts between the program and the window system. The program keeps single-byte text, as its
-// files are, so every character it holds maps to exactly one byte and back.
+// Texts between the program and the window system. What the user types reaches the program as
+// UTF-8, every letter of it, so that a name keeps the base letters of its accented ones. A text
+// the program holds that is not UTF-8 (a file name another program wrote in Latin-1) is shown
+// as Latin-1, so that each of its bytes still shows as a character.
 #pragma once
 
 #include <QString>
+#include <QStringDecoder>
 #include <string>
 
 inline QString ToQt(const std::string& text) {
-  return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()))
-      .replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+  QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+  QString shown = utf8(QByteArrayView(text.data(), static_cast<qsizetype>(text.size())));
+  if (utf8.hasError()) shown = QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+  return shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
 }
 
-// A character the program's text cannot hold is left out rather than turned into another one
-// ("?") that the name cleaning would keep.
-inline std::string FromQt(const QString& text) {
-  std::string bytes;
-  bytes.reserve(static_cast<size_t>(text.size()));
-  for (const QChar c : text) {
-    if (c.unicode() <= 0xFF) bytes.push_back(static_cast<char>(c.unicode()));
-  }
-  return bytes;
-}
+inline std::string FromQt(const QString& text) { return text.toStdString(); }

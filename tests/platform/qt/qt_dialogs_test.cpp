@@ -6,6 +6,8 @@
 #include <QTimer>
 #include <gtest/gtest.h>
 
+#include "platform/qt/screen.h"
+
 namespace {
 
 // Once the modal box is up, notes its title, types the text into it and presses the key.
@@ -33,6 +35,27 @@ TEST(QtDialogs, EscapeCancelsAndEnterAnswersOkWithTheTypedText) {
   EXPECT_EQ(dialogs.InputBox("Team name:", "New team"), "LIONS");
   AnswerBox(Qt::Key_Escape, QStringLiteral("LIONS"));
   EXPECT_EQ(dialogs.InputBox("Team name:", "New team"), "");
+}
+
+// The file dialogs: the suggested name is offered, a name typed without the filter's extension
+// gets it, the next dialog starts in the folder of the file chosen, and Escape chooses nothing.
+TEST(QtDialogs, FileDialogsOfferTheNameAddTheExtensionAndStartWhereTheLastFileWas) {
+  TempFolder folder;
+  folder.Write("people.csv", "");
+  const QString at = QString::fromStdString(folder.path());
+  QtDialogs dialogs;
+  QString offered, shown;
+  AnswerFileDialog(at + QStringLiteral("/report"), &offered);
+  EXPECT_EQ(dialogs.SaveFileName("Export Database", "LEAGUE.csv", "CSV files (*.csv)"),
+            folder.path() + "/report.csv");
+  EXPECT_EQ(offered.toStdString(), "LEAGUE.csv");
+
+  AnswerFileDialog(QStringLiteral("people.csv"), nullptr, &shown);
+  EXPECT_EQ(dialogs.OpenFileName("Import", "CSV files (*.csv)"), folder.path() + "/people.csv");
+  EXPECT_EQ(shown.toStdString(), folder.path());
+
+  AnswerBox(Qt::Key_Escape);
+  EXPECT_EQ(dialogs.SaveFileName("Export Database", "LEAGUE.csv", "CSV files (*.csv)"), "");
 }
 
 }  // namespace

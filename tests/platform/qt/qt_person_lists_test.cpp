@@ -19,6 +19,7 @@
 #include "charts/br_outlook.h"
 #include "people/br_db.h"
 #include "people/br_frm.h"
+#include "people/br_imp.h"
 #include "platform/qt/list_view.h"
 #include "platform/qt/screen.h"
 #include "teams/br_tm.h"
@@ -164,6 +165,9 @@ TEST(WindowsOnScreen, EveryControlIsNamedInAPlaceOfItsOwnAndEveryWindowHasItsRol
   panel->br_ind->Label5.SetCaption("  Physical   22(+)");
   panel->br_ind->Label6.SetCaption("  Emotional  27(-)");
   panel->br_ind->Label7.SetCaption("  Intellect  32(+)");
+  BR_IMP import(g, g.ManagerDatabase);
+  import.Show();
+  import.ShowFile("PEOPLE.CSV", "Full name,Date of birth\nAnn Lee,01/02/1990\n");
 
   for (const Form* form : screen.desktop.LoadedForms()) {
     QWidget* window = screen.desktop.Window(*form);
@@ -294,24 +298,34 @@ TEST(TeamManagerDrag, AnyButtonPicksThePersonADropAddsIt) {
   EXPECT_FALSE(manager.cmdDown.Enabled());
 }
 
-// Letters the program's single-byte text cannot hold are left out as typed, never turned into
-// other characters that cleaning would keep.
-TEST(DetailsDialogOnScreen, TypedLettersTheProgramCannotHoldAreLeftOut) {
+// Letters typed with accents keep their base letters, those no single-byte text holds too;
+// the box shows them as typed.
+TEST(DetailsDialogOnScreen, TypedLettersWithAccentsKeepTheirBaseLetters) {
   Screen screen;
   WindowRef<BR_DB> window;
   BR_DB& manager = window.Open(screen.g);
-  const int count = screen.g.ManagerDatabase.Count;
-  manager.DbAdd.Click();
-  BR_FRM& dialog = *manager.BR_FRM.get();
-  // Typed as an input method hands over letters a key press cannot name.
-  QInputMethodEvent typed;
-  typed.setCommitString(QStringLiteral("\u0141ukasz \u00d6st"));
-  QApplication::sendEvent(screen.Child<QLineEdit>(dialog, "tb_name"), &typed);
-  QTest::keyClicks(screen.Child<QLineEdit>(dialog, "tb_dob"), QStringLiteral("01/01/1990"));
-  EXPECT_EQ(dialog.tb_name.Text(), "ukasz \xD6st");
-  QTest::mouseClick(screen.Child<QPushButton>(dialog, "Command1"), Qt::LeftButton);
-  ASSERT_EQ(screen.g.ManagerDatabase.Count, count + 1);
-  EXPECT_EQ(screen.g.ManagerDatabase.Persons.back().Name, "UKASZ ST");
+  const struct {
+    QString typed;
+    std::string held;
+    std::string stored;
+  } cases[] = {
+      {QStringLiteral("Jos\u00e9"), "Jos\xC3\xA9", "JOSE"},
+      {QStringLiteral("\u0141ukasz \u00d6st"), "\xC5\x81ukasz \xC3\x96st", "LUKASZ OST"},
+  };
+  for (const auto& c : cases) {
+    manager.DbAdd.Click();
+    BR_FRM& dialog = *manager.BR_FRM.get();
+    auto* name = screen.Child<QLineEdit>(dialog, "tb_name");
+    // Typed as an input method hands over letters a key press cannot name.
+    QInputMethodEvent typed;
+    typed.setCommitString(c.typed);
+    QApplication::sendEvent(name, &typed);
+    QTest::keyClicks(screen.Child<QLineEdit>(dialog, "tb_dob"), QStringLiteral("01/01/1990"));
+    EXPECT_EQ(dialog.tb_name.Text(), c.held);
+    EXPECT_EQ(name->text(), c.typed);
+    QTest::mouseClick(screen.Child<QPushButton>(dialog, "Command1"), Qt::LeftButton);
+    EXPECT_EQ(screen.g.ManagerDatabase.Persons.back().Name, c.stored);
+  }
 }
 
 }  // namespace

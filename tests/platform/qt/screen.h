@@ -5,9 +5,12 @@
 
 #include <QAbstractButton>
 #include <QAbstractItemView>
-#include <QDropEvent>
 #include <QApplication>
+#include <QDropEvent>
+#include <QFileDialog>
+#include <QLineEdit>
 #include <QMessageBox>
+#include <QPointer>
 #include <QTest>
 #include <QTimer>
 #include <QWidget>
@@ -97,4 +100,25 @@ inline void DropOn(QAbstractItemView* target, const QMimeData* data, QPoint at) 
   QCoreApplication::sendEvent(target->viewport(), &move);
   QDropEvent drop(QPointF(at), Qt::CopyAction, data, Qt::LeftButton, Qt::NoModifier);
   QCoreApplication::sendEvent(target->viewport(), &drop);
+}
+
+// Once the file dialog is up, notes the name it offers and the folder it shows, types the name
+// into its name box and presses Enter, as the user would. A name the dialog refuses would leave
+// it (and its warning) open for ever: both are then closed, choosing nothing, so a test fails
+// rather than waits.
+inline void AnswerFileDialog(const QString& typed, QString* offered = nullptr, QString* folder = nullptr) {
+  QTimer::singleShot(0, [=] {
+    QPointer<QFileDialog> dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+    auto* name = dialog ? dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit")) : nullptr;
+    if (!name) return;
+    if (offered) *offered = name->text();
+    if (folder) *folder = dialog->directory().absolutePath();
+    name->setText(typed);
+    QTimer::singleShot(0, [dialog] {
+      auto* warning = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+      if (warning && dialog && warning->parentWidget() == dialog) warning->reject();
+    });
+    QTest::keyClick(name, Qt::Key_Return);
+    if (dialog && dialog->isVisible()) dialog->reject();
+  });
 }

@@ -1,0 +1,34 @@
+#include "core/text_decoding.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(DecodeText, ReadsUtf8AndLatin1IntoUtf8AndSaysWhichItTook) {
+  using enum TextEncoding;
+  const struct {
+    std::string bytes;
+    TextEncoding asked;
+    std::string text;
+    TextEncoding taken;
+  } cases[] = {
+      {"Name,Born\r\nLee,1/2/1990\r\n", Guess, "Name,Born\r\nLee,1/2/1990\r\n", Utf8},
+      {"\xEF\xBB\xBFName\n", Guess, "Name\n", Utf8},
+      {"Jos\xC3\xA9 \xC5\x81ukasz", Guess, "Jos\xC3\xA9 \xC5\x81ukasz", Utf8},
+      {"Jos\xE9 N\xFA\xF1" "ez", Guess, "Jos\xC3\xA9 N\xC3\xBA\xC3\xB1" "ez", Latin1},
+      // Windows' letters between 0x80 and 0x9F: Š.
+      {"\x8Aimon", Guess, "\xC5\xA0imon", Latin1},
+      {"\xEF\xBB\xBFJos\xE9", Guess, "Jos\xC3\xA9", Latin1},
+      // Forced, whatever the bytes look like.
+      {"Jos\xC3\xA9", Latin1, "Jos\xC3\x83\xC2\xA9", Latin1},
+      {"Jos\xE9!", Utf8, "Jos\xEF\xBF\xBD!", Utf8},
+      {"\xEF\xBB\xBFJos\xC3\xA9", Latin1, "Jos\xC3\x83\xC2\xA9", Latin1},
+  };
+  for (const auto& c : cases) {
+    const DecodedText decoded = DecodeText(c.bytes, c.asked);
+    EXPECT_EQ(decoded.text, c.text) << c.bytes;
+    EXPECT_EQ(decoded.encoding, c.taken) << c.bytes;
+  }
+}
+
+}  // namespace

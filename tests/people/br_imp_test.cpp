@@ -1,0 +1,116 @@
+// The import window, driven through its lists and buttons as a user would.
+#include "people/br_imp.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include "people/br_db.h"
+#include "support/world.h"
+
+using testing::ElementsAre;
+
+namespace {
+
+// Semicolons, a byte-order mark, accents, dates day first; line 3 has no such day, line 4 no name.
+const std::string Spreadsheet =
+    "\xEF\xBB\xBFName;Born\r\nJos\xC3\xA9 N\xC3\xBA\xC3\xB1" "ez;31.03.1990\r\nAnn Lee;45.13.1990\r\n"
+    ";01.01.1980\r\nAnn Lee;02.01.1991\r\n";
+
+// The database manager on PERSONAL.BDB, its Import... pressed and the spreadsheet chosen.
+struct ImportWindow : testing::Test, World {
+  ImportWindow() {
+    folder.Write("PERSONAL.BDB", "OLD TIMER\r\n01/01/1950\r\n");
+    folder.Write("PEOPLE.CSV", Spreadsheet);
+    dialogs.files = {folder.path() + "/PEOPLE.CSV"};
+    manager = &managerRef.Open(g);
+    manager->DbImport.Click();
+    for (Form* form : desktop.LoadedForms()) {
+      if (auto* shown = dynamic_cast<BR_IMP*>(form)) window = shown;
+    }
+  }
+  std::vector<std::string> Names() const {
+    std::vector<std::string> names;
+    for (const Person& person : g.ManagerDatabase.Persons) names.push_back(person.Name + " " + person.Dob);
+    return names;
+  }
+
+  WindowRef<BR_DB> managerRef;
+
+  BR_DB* manager = nullptr;
+  BR_IMP* window = nullptr;
+};
+
+TEST_F(ImportWindow, ShowsItsGuessAndAddsWhatItSaysItWill) {
+  ASSERT_NE(window, nullptr);
+  EXPECT_FALSE(manager->Enabled());
+  EXPECT_EQ(window->Separator.Text(), "Semicolon");
+  EXPECT_EQ(window->Encoding.Text(), "UTF-8");
+  EXPECT_EQ(window->Header.Text(), "Names the columns");
+  EXPECT_EQ(window->NameColumn.Text(), "Column 1: Name");
+  EXPECT_EQ(window->DateForm.Text(), "One column, d/m/y");
+  EXPECT_EQ(window->DateColumn.Text(), "Column 2: Born");
+  EXPECT_THAT(window->Preview.Headings(),
+              ElementsAre("Line", "Read as", "Column 1: Name (name)", "Column 2: Born (date of birth, d/m/y)"));
+  ASSERT_EQ(window->Preview.Rows().size(), 4u);
+  EXPECT_THAT(window->Preview.Rows()[0],
+              ElementsAre("2", "JOSE NUNEZ  03/31/1990", "Jos\xC3\xA9 N\xC3\xBA\xC3\xB1" "ez", "31.03.1990"));
+  EXPECT_EQ(window->Preview.Rows()[2][1], "skipped: no name");
+  EXPECT_EQ(window->Summary.Caption(), "2 people will be added, 2 rows skipped");
+  EXPECT_THAT(World::Rows(window->Skipped),
+              ElementsAre("Line 3: 45.13.1990 is not a valid date", "Line 4: no name"));
+
+  window->ImpOK.Click();
+  EXPECT_THAT(Names(), ElementsAre("OLD TIMER 01/01/1950", "JOSE NUNEZ 03/31/1990", "ANN LEE 01/02/1991"));
+  EXPECT_EQ(dialogs.Last(), "2 people added, 2 rows skipped");
+  EXPECT_FALSE(window->Loaded());
+  // The manager lists them as unsaved changes.
+  EXPECT_TRUE(manager->Enabled());
+  EXPECT_TRUE(g.ManagerDatabase.Modified);
+  EXPECT_TRUE(manager->DbSave.Visible());
+  EXPECT_EQ(manager->Contents.ListCount(), 3);
+}
+
+// Every choice the user changes is read at once: the summary and the skipped rows follow it.
+TEST_F(ImportWindow, ChangedChoicesChangeWhatWillBeRead) {
+  ASSERT_NE(window, nullptr);
+  const struct {
+    ComboBox BR_IMP::*list;
+    const char* pick;
+    const char* summary;
+    const char* firstSkip;
+  } cases[] = {
+      {&BR_IMP::DateForm, "One column, m/d/y", "1 person will be added, 3 rows skipped",
+       "Line 2: 31.03.1990 is not a valid date"},
+      {&BR_IMP::Header, "Is a person", "2 people will be added, 3 rows skipped", "Line 1: Born is not a valid date"},
+      {&BR_IMP::DateColumn, "(none)", "0 people will be added, 4 rows skipped", "Line 2: no date of birth"},
+      // Each line is one field: the first row is read as a person too.
+      {&BR_IMP::Separator, "Comma", "0 people will be added, 5 rows skipped", "Line 1: no date of birth"},
+  };
+  for (const auto& c : cases) {
+    window->ShowFile("PEOPLE.CSV", Spreadsheet);
+    ASSERT_TRUE((window->*c.list).SetText(c.pick)) << c.pick;
+    EXPECT_EQ(window->Summary.Caption(), c.summary) << c.pick;
+    ASSERT_GT(window->Skipped.ListCount(), 0) << c.pick;
+    EXPECT_EQ(window->Skipped.List(0), c.firstSkip) << c.pick;
+    EXPECT_EQ(window->ImpOK.Enabled(), c.summary[0] != '0') << c.pick;
+  }
+}
+
+// Last and first names in their own columns, the date in three; Cancel adds nobody.
+TEST_F(ImportWindow, ReadsSplitColumnsAndCancelAddsNobody) {
+  ASSERT_NE(window, nullptr);
+  window->ShowFile("TEAM.CSV", "First name,Last name,Year,Month,Day\nAnn,Lee,1990,3,31\nBo,Ek,1991,2,\n");
+  EXPECT_EQ(window->NameColumn.Text(), "Column 2: Last name");
+  EXPECT_EQ(window->FirstColumn.Text(), "Column 1: First name");
+  EXPECT_EQ(window->DateForm.Text(), "Year, month, day columns");
+  EXPECT_TRUE(window->DayColumn.Enabled());
+  EXPECT_EQ(window->Preview.Rows()[0][1], "LEE ANN  03/31/1990");
+  EXPECT_THAT(World::Rows(window->Skipped), ElementsAre("Line 3: the date of birth has no day"));
+  window->ImpCancel.Click();
+  EXPECT_THAT(Names(), ElementsAre("OLD TIMER 01/01/1950"));
+  EXPECT_FALSE(g.ManagerDatabase.Modified);
+  EXPECT_TRUE(manager->Enabled());
+  EXPECT_FALSE(manager->DbSave.Visible());
+}
+
+}  // namespace
