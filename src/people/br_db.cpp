@@ -2,8 +2,10 @@
 
 #include <limits>
 
+#include "core/export_file.h"
 #include "core/file_names.h"
 #include "people/br_frm.h"
+#include "people/database_export.h"
 #include "people/database_file.h"
 #include "platform/dialogs.h"
 #include "platform/files.h"
@@ -49,6 +51,7 @@ BR_DB::BR_DB(GLOBAL& g)
       DbModify(*this, "DbModify", ColumnButton(1), "&Modify"),
       DbDelete(*this, "DbDelete", ColumnButton(2), "&Delete"),
       DbSave(*this, "DbSave", ColumnButton(3), "&Save"),
+      DbExport(*this, "DbExport", ColumnButton(4), "E&xport..."),
       Label3(*this, "Label3", Rect{Margin, BottomLabelTop, 1500, LabelHeight}, "Database"),
       DbNew(*this, "DbNew", BottomButton(Margin), "&New "),
       DbRemove(*this, "DbRemove", BottomButton(Margin + ButtonWidth + 120), "&Remove"),
@@ -61,17 +64,19 @@ BR_DB::BR_DB(GLOBAL& g)
   Contents.TextFont = Font{"Courier New", 9, false};
   DbList.Buddy = &Label2;
   Contents.Buddy = &Label1;
-  for (Button* button :
-       {&DbAdd, &DbModify, &DbDelete, &DbSave, &DbNew, &DbRemove, &DbSaveAs, &DbClose}) {
+  for (Button* button : {&DbAdd, &DbModify, &DbDelete, &DbSave, &DbExport, &DbNew, &DbRemove,
+                         &DbSaveAs, &DbClose}) {
     button->BackColor = LightBlue;
   }
   DbClose.Cancel = true;
+  DbExport.AccessibleName = "Export the database as CSV";
 
   DbList.OnClick = [this] { DbList_Click(); };
   DbAdd.OnClick = [this] { DbAdd_Click(); };
   DbModify.OnClick = [this] { DbModify_Click(); };
   DbDelete.OnClick = [this] { DbDelete_Click(); };
   DbSave.OnClick = [this] { DbSave_Click(); };
+  DbExport.OnClick = [this] { DbExport_Click(); };
   DbNew.OnClick = [this] { DbNew_Click(); };
   DbRemove.OnClick = [this] { DbRemove_Click(); };
   DbSaveAs.OnClick = [this] { DbSaveAs_Click(); };
@@ -197,6 +202,11 @@ void BR_DB::DbDelete_Click() {
   db.Persons.erase(at);
   --db.Count;
   MarkChanged();
+}
+
+void BR_DB::DbExport_Click() {
+  ExportFile(g, "Export Database", WithoutExtension(db.FileName) + ".csv", CsvFiles,
+             DatabaseCsv(db));
 }
 
 void BR_DB::DbSave_Click() { fileCommands_.Save(); }

@@ -21,6 +21,7 @@ class BR_DB : public Form, private FileCommands::Window {
   Button DbModify;
   Button DbDelete;
   Button DbSave;  // shown only while there are unsaved changes
+  Button DbExport;  // the database shown, as a table for spreadsheets
   Label Label3;   // "Database"
   Button DbNew;
   Button DbRemove;
@@ -40,6 +41,7 @@ class BR_DB : public Form, private FileCommands::Window {
   void DbModify_Click();
   void DbDelete_Click();
   void DbSave_Click();
+  void DbExport_Click();
   void DbNew_Click();
   void DbRemove_Click();
   void DbSaveAs_Click();

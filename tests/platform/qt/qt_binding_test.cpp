@@ -1,4 +1,5 @@
 #include <QCoreApplication>
+#include <algorithm>
 #include <QMimeData>
 #include <QPushButton>
 #include <QTest>
@@ -6,6 +7,7 @@
 
 #include "charts/br_ind.h"
 #include "core/br_cp.h"
+#include "people/br_db.h"
 #include "platform/qt/control_binding.h"
 #include "platform/qt/list_view.h"
 #include "platform/qt/screen.h"
@@ -81,6 +83,25 @@ TEST(QtBinding, PanelButtonPressedOnScreenOpensItsWindow) {
   QTest::mouseClick(button, Qt::LeftButton);
   EXPECT_TRUE(screen.g.br_ind.Loaded());
   EXPECT_NE(screen.desktop.Window(*screen.g.br_ind.get()), nullptr);
+}
+
+// The database manager's Export button pressed on screen: the file dialog offers the database's
+// name, the table goes to the file typed there, and a box says where.
+TEST(QtBinding, ExportButtonPressedOnScreenWritesTheFileChosenInTheDialog) {
+  Screen screen;
+  BR_DB& manager = screen.g.BR_DB.Open(screen.g);
+  auto* button = screen.Child<QPushButton>(manager, "DbExport");
+  ASSERT_NE(button, nullptr);
+  EXPECT_EQ(button->text(), QStringLiteral("E&xport..."));
+  const std::string path = screen.folder.path() + "/people.csv";
+  QString offered;
+  AnswerFileDialog(QString::fromStdString(path), &offered);
+  QTest::mouseClick(button, Qt::LeftButton);
+  EXPECT_EQ(offered, QStringLiteral("PERSONAL.csv"));
+  const std::string table = screen.folder.Read("people.csv");
+  EXPECT_EQ(table.rfind("Name,Date of birth\r\n", 0), 0u) << table;
+  EXPECT_EQ(std::count(table.begin(), table.end(), '\n'), manager.Contents.ListCount() + 1);
+  EXPECT_EQ(screen.boxes, std::vector<std::string>{"Exported to : " + path});
 }
 
 // Whatever the control, the action ends without touching what the window took away with it.
