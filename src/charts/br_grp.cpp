@@ -7,6 +7,7 @@
 #include "charts/team_chart.h"
 #include "charts/team_report.h"
 #include "core/dates.h"
+#include "core/export_file.h"
 #include "platform/files.h"
 #include "teams/team_file.h"
 
@@ -26,10 +27,10 @@ constexpr int SumsTop = ListTop + ListHeight + 60;
 constexpr int PlusesTop = SumsTop + 240;
 constexpr int DateRowTop = PlusesTop + 330;
 constexpr int BalanceTop = DateRowTop + 510;
-constexpr int ButtonWidth = 1200;
-constexpr int ButtonStep = 1290;
-// The four buttons end where team 2's side does.
-constexpr int CommandsLeft = Side2 + SideWidth - 3 * ButtonStep - ButtonWidth;
+constexpr int ButtonWidth = 1005;
+constexpr int ButtonStep = 1065;
+// The five buttons end where team 2's side does.
+constexpr int CommandsLeft = Side2 + SideWidth - 4 * ButtonStep - ButtonWidth;
 constexpr int WindowWidth = Side2 + SideWidth + Margin;
 constexpr int WindowHeight = BalanceTop + 330 + Margin;
 
@@ -83,7 +84,8 @@ br_grp::br_grp(GLOBAL& g)
       compute(*this, "compute", Command(0), "&Compute"),
       Command3(*this, "Command3", Command(1), "&Print"),
       cb_Outlook(*this, "cb_Outlook", Command(2), "&Outlook"),
-      Command4(*this, "Command4", Command(3), "&Close"),
+      cb_Export(*this, "cb_Export", Command(3), "E&xport..."),
+      Command4(*this, "Command4", Command(4), "&Close"),
       Label10(*this, "Label10", Balance(Margin)),
       Label12(*this, "Label12", Rect{WindowWidth / 2 - 1500, BalanceTop, 3000, 330}),
       Label11(*this, "Label11", Balance(WindowWidth - Margin - 2700)),
@@ -97,8 +99,12 @@ br_grp::br_grp(GLOBAL& g)
   TmContents1.TextFont = ChartFont;
   TmContents2.TextFont = ChartFont;
   for (Label* label : {&Label4, &Label6, &Label8, &Label9}) label->TextFont = TotalsFont;
-  for (Button* button : {&compute, &Command3, &cb_Outlook, &Command4}) button->TextFont = CommandFont;
+  for (Button* button : {&compute, &Command3, &cb_Outlook, &cb_Export, &Command4}) {
+    button->TextFont = CommandFont;
+  }
   cb_Outlook.SetEnabled(false);
+  cb_Export.SetEnabled(false);
+  cb_Export.AccessibleName = "Export the comparison as CSV";
   for (Label* label : {&Label10, &Label12, &Label11}) label->TextFont = BalanceFont;
   Label12.Centered = true;
   EvDate.MaxLength = 10;
@@ -118,17 +124,18 @@ br_grp::br_grp(GLOBAL& g)
   DownDate.OnClick = [this] { DownDate_Click(); };
   Command3.OnClick = [this] { Command3_Click(); };
   cb_Outlook.OnClick = [this] { cb_Outlook_Click(); };
+  cb_Export.OnClick = [this] { cb_Export_Click(); };
   Command4.OnClick = [this] { Command4_Click(); };
 }
 
 br_grp::Side br_grp::Team1() {
   return Side{g.GroupTeam1, TmList1, TmContents1, Label4, Label8, Label10,
-              g.GroupEmoUp1, g.GroupEmoDown1};
+              g.GroupEmoUp1, g.GroupEmoDown1, charted1_};
 }
 
 br_grp::Side br_grp::Team2() {
   return Side{g.GroupTeam2, TmList2, TmContents2, Label6, Label9, Label11,
-              g.GroupEmoUp2, g.GroupEmoDown2};
+              g.GroupEmoUp2, g.GroupEmoDown2, charted2_};
 }
 
 void br_grp::Form_Load() { FillTeamLists(); }
@@ -185,11 +192,13 @@ void br_grp::CompareTeams() {
   compute.SetVisible(false);
   chartedDate_ = g.EventDate;
   cb_Outlook.SetEnabled(true);
+  cb_Export.SetEnabled(true);
 }
 
 void br_grp::ChartTeam(const Side& side) {
   side.lines.Clear();
-  const TeamChart chart = ::ChartTeam(g, side.team, side.emoUp, side.emoDown);
+  side.charted = ChartedTeam{side.team.FileName, ::ChartTeam(g, side.team, side.emoUp, side.emoDown)};
+  const TeamChart& chart = side.charted.Chart;
   for (const std::string& line : chart.Lines) side.lines.AddItem(line, 0);
   side.sums.SetCaption(chart.Sums);
   side.pluses.SetCaption(chart.DoublePluses);
@@ -210,5 +219,11 @@ void br_grp::DownDate_Click() { DateStepper(g.GroupStepDate, -1, EvDate); }
 void br_grp::Command3_Click() { PrintTeamReport(g, *this); }
 void br_grp::cb_Outlook_Click() {
   g.br_outlook.Open(g).ShowTeams(g.GroupTeam1, g.GroupTeam2, chartedDate_);
+}
+void br_grp::cb_Export_Click() {
+  const Date date = *ReadDate(chartedDate_);
+  const std::string name = WithoutExtension(charted1_.FileName) + " - " +
+                           WithoutExtension(charted2_.FileName) + " " + WriteIsoDate(date) + ".csv";
+  ExportFile(g, "Export Comparison", name, CsvFiles, ComparisonCsv(date, charted1_, charted2_));
 }
 void br_grp::Command4_Click() { Unload(); }

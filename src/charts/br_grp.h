@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <string>
 
+#include "charts/comparison_export.h"
 #include "core/globals.h"
 #include "platform/form.h"
 
@@ -31,6 +32,7 @@ class br_grp : public Form {
   Button compute;         // shown while the date has changed since the last computation
   Button Command3;        // "&Print"
   Button cb_Outlook;      // the four weeks from the date last charted; enabled once one was
+  Button cb_Export;       // the comparison last charted, as a table; enabled once one was
   Button Command4;        // "&Close"
   Label Label10;          // team 1's emotional balance
   Label Label12;          // the grand total; shown in the "NFL" league only
@@ -49,6 +51,7 @@ class br_grp : public Form {
   void DownDate_Click();
   void Command3_Click();
   void cb_Outlook_Click();
+  void cb_Export_Click();
   void Command4_Click();
 
  protected:
@@ -68,6 +71,7 @@ class br_grp : public Form {
     Label& balance;
     std::int16_t& emoUp;
     std::int16_t& emoDown;
+    ChartedTeam& charted;
   };
   Side Team1();
   Side Team2();
@@ -79,6 +83,7 @@ class br_grp : public Form {
   void ChartTeam(const Side& side);
 
   GLOBAL& g;
-  // The event date of the last computation.
+  // The event date of the last computation, and what it charted on each side.
   std::string chartedDate_;
+  ChartedTeam charted1_, charted2_;
 };

@@ -192,6 +192,8 @@ TEST(WindowsOnScreen, EveryControlIsNamedInAPlaceOfItsOwnAndEveryWindowHasItsRol
       {*g.br_curve.get(), "Chart", g.br_curve->Label1.Caption()},
       {*g.br_curve.get(), "CriticalDays", "Critical Days"}, {*g.br_outlook.get(), "Days", "Outlook by day"},
       {*g.br_ind.get(), "Contents", "Persons"},
+      {*g.BR_DB.get(), "DbExport", "Export the database as CSV"},
+      {*g.br_curve.get(), "cb_Calendar", "Calendar of the critical days of the coming year"},
   };
   for (const auto& c : names) {
     auto* widget = screen.Child<QWidget>(c.form, c.control);
