@@ -211,9 +211,6 @@ TEST_F(BrGrp, ExportHoldsTheLastComparisonAsTheWindowShowsIt) {
   for (const Label* label : {&window.Label4, &window.Label8, &window.Label10}) team1.push_back(label->Caption());
   EXPECT_EQ(shown(1, 2), team1);
   EXPECT_EQ(shown(8, 0), Texts({window.Label6.Caption(), window.Label9.Caption(), window.Label11.Caption()}));
-  EXPECT_THAT(rows[3], ElementsAre("2000-01-01", "BLUE.BTM", "Scale sums", testing::_, testing::_,
-                                   testing::_, ""));
-  EXPECT_THAT(rows[8], ElementsAre("2000-01-01", "RED.BTM", "Scale sums", "", "", "", ""));
   EXPECT_THAT(rows.back(), ElementsAre("2000-01-01", "", "Grand total", "", "", "", "1"));
   EXPECT_FALSE(window.Label12.Visible());
   EXPECT_EQ(window.Label12.Caption(), "  Total = 1");
