@@ -103,7 +103,8 @@ std::vector<CriticalDay> CriticalDays(const std::vector<std::optional<DayState>>
 std::string CycleList(const CriticalDay& day) {
   std::string list;
   for (const int cycle : day.Cycles) {
-    list += (list.empty() ? "" : " + ") + std::string(CycleNames[cycle]);
+    if (!list.empty()) list += " + ";
+    list += CycleNames[cycle];
   }
   return list;
 }

@@ -25,7 +25,10 @@ std::string Field(const std::string& text) {
 std::string CsvText(const std::vector<CsvRow>& rows) {
   std::string text;
   for (const CsvRow& row : rows) {
-    for (size_t k = 0; k < row.size(); ++k) text += (k ? "," : "") + Field(row[k]);
+    for (size_t k = 0; k < row.size(); ++k) {
+      if (k) text += ',';
+      text += Field(row[k]);
+    }
     text += "\r\n";
   }
   return text;
