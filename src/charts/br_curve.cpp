@@ -1,7 +1,9 @@
 #include "charts/br_curve.h"
 
+#include "charts/curve_export.h"
 #include "charts/curve_report.h"
 #include "charts/picture_window.h"
+#include "core/export_file.h"
 
 namespace {
 
@@ -29,6 +31,8 @@ br_curve::br_curve(GLOBAL& g)
       CriticalDays(*this, "CriticalDays", Rect{Margin, ListTop, PictureWidth, ListHeight}, false),
       cb_Earlier(*this, "cb_Earlier", ButtonFromLeft(0, ButtonTop), "&Earlier"),
       cb_Later(*this, "cb_Later", ButtonFromLeft(1, ButtonTop), "&Later"),
+      cb_Export(*this, "cb_Export", ButtonFromRight(3, ButtonTop), "E&xport..."),
+      cb_Calendar(*this, "cb_Calendar", ButtonFromRight(2, ButtonTop), "Calen&dar..."),
       cb_Print(*this, "cb_Print", ButtonFromRight(1, ButtonTop), "&Print"),
       cb_close(*this, "cb_close", ButtonFromRight(0, ButtonTop), "&Close"),
       g(g) {
@@ -38,12 +42,16 @@ br_curve::br_curve(GLOBAL& g)
   cb_close.Cancel = true;
   Chart.Buddy = &Label1;
   CriticalDays.Buddy = &Label2;
+  cb_Export.AccessibleName = "Export the critical days as CSV";
+  cb_Calendar.AccessibleName = "Calendar of the critical days of the coming year";
 
   Chart.OnPaint = [this](Drawing& drawing, int width, int height) {
     if (!ChartName.empty()) DrawCycles(drawing, Curves, width, height);
   };
   cb_Earlier.OnClick = [this] { cb_Earlier_Click(); };
   cb_Later.OnClick = [this] { cb_Later_Click(); };
+  cb_Export.OnClick = [this] { cb_Export_Click(); };
+  cb_Calendar.OnClick = [this] { cb_Calendar_Click(); };
   cb_Print.OnClick = [this] { cb_Print_Click(); };
   cb_close.OnClick = [this] { cb_close_Click(); };
 }
@@ -74,5 +82,16 @@ void br_curve::ShowPeriod(Date first) {
 
 void br_curve::cb_Earlier_Click() { ShowPeriod(AddDays(Curves.First, -Week)); }
 void br_curve::cb_Later_Click() { ShowPeriod(AddDays(Curves.First, Week)); }
+void br_curve::cb_Export_Click() {
+  ExportFile(g, "Export Critical Days",
+             ChartName + " critical days " + WriteIsoDate(Curves.First) + ".csv", CsvFiles,
+             CriticalDaysCsv(Curves));
+}
+
+void br_curve::cb_Calendar_Click() {
+  ExportFile(g, "Critical Days of the Coming Year", ChartName + " critical days.ics",
+             CalendarFiles, CriticalDaysCalendar(g, ChartName, Curves.Dob));
+}
+
 void br_curve::cb_Print_Click() { PrintCurveReport(g, *this); }
 void br_curve::cb_close_Click() { Unload(); }

@@ -19,6 +19,8 @@ class br_curve : public Form {
   ListBox CriticalDays;   // one row per critical day of the period
   Button cb_Earlier;
   Button cb_Later;
+  Button cb_Export;    // the critical days listed, as a table
+  Button cb_Calendar;  // the critical days of the coming year, as a calendar to import
   Button cb_Print;
   Button cb_close;
 
@@ -31,6 +33,8 @@ class br_curve : public Form {
 
   void cb_Earlier_Click();
   void cb_Later_Click();
+  void cb_Export_Click();
+  void cb_Calendar_Click();
   void cb_Print_Click();
   void cb_close_Click();
 

@@ -8,6 +8,7 @@
 #include "charts/team_chart.h"
 #include "charts/team_report.h"
 #include "core/dates.h"
+#include "core/export_file.h"
 #include "platform/files.h"
 #include "teams/team_file.h"
 
@@ -27,12 +28,13 @@ constexpr int SumsTop = ListTop + ListHeight + 60;
 constexpr int PlusesTop = SumsTop + 240;
 constexpr int DateRowTop = PlusesTop + 330;
 constexpr int BalanceTop = DateRowTop + 510;
-constexpr int ButtonWidth = 1005;
-constexpr int ButtonStep = 1065;
-// The five buttons end where team 2's side does.
-constexpr int CommandsLeft = Side2 + SideWidth - 4 * ButtonStep - ButtonWidth;
+// Compute, Print and Close stay beside the date; what else can be done with a comparison made
+// has a row of its own under the balances.
+constexpr int MoreTop = BalanceTop + 330 + 120;
+constexpr int ButtonWidth = 1200;
+constexpr int ButtonStep = 1290;
 constexpr int WindowWidth = Side2 + SideWidth + Margin;
-constexpr int WindowHeight = BalanceTop + 330 + Margin;
+constexpr int WindowHeight = MoreTop + 375 + Margin;
 
 const Font CaptionFont{"Times New Roman", 9.75, true};
 const Font EntryFont{"Arial", 10.5, false};
@@ -49,7 +51,10 @@ Rect Picker(int left) { return Rect{left + PickerOffset, 120, SideWidth - Picker
 Rect Symbols(int left) { return Rect{left + HeadingOffset, ListTop - 240, 1200, 225}; }
 Rect Chart(int left) { return Rect{left, ListTop, SideWidth, ListHeight}; }
 Rect Totals(int left, int top) { return Rect{left, top, SideWidth, 225}; }
-Rect Command(int place) { return Rect{CommandsLeft + place * ButtonStep, DateRowTop, ButtonWidth, 375}; }
+// A button of a row that ends where team 2's side does, counted from that end.
+Rect Command(int top, int fromRight) {
+  return Rect{Side2 + SideWidth - ButtonWidth - fromRight * ButtonStep, top, ButtonWidth, 375};
+}
 Rect Balance(int left) { return Rect{left, BalanceTop, 2700, 330}; }
 
 // A league's teams are told apart by their file names: the "NFL" keeps every team as an
@@ -81,11 +86,12 @@ br_grp::br_grp(GLOBAL& g)
       UpDate(*this, "UpDate", Rect{2640, DateRowTop, 390, 375}, "", Button::Picture::ArrowUp),
       DownDate(*this, "DownDate", Rect{3060, DateRowTop, 390, 375}, "",
                Button::Picture::ArrowDown),
-      compute(*this, "compute", Command(0), "&Compute"),
-      Command3(*this, "Command3", Command(1), "&Print"),
-      cb_Outlook(*this, "cb_Outlook", Command(2), "&Outlook"),
-      cb_Chemistry(*this, "cb_Chemistry", Command(3), "C&hemistry"),
-      Command4(*this, "Command4", Command(4), "&Close"),
+      compute(*this, "compute", Command(DateRowTop, 2), "&Compute"),
+      Command3(*this, "Command3", Command(DateRowTop, 1), "&Print"),
+      cb_Outlook(*this, "cb_Outlook", Command(MoreTop, 2), "&Outlook"),
+      cb_Chemistry(*this, "cb_Chemistry", Command(MoreTop, 1), "C&hemistry"),
+      cb_Export(*this, "cb_Export", Command(MoreTop, 0), "E&xport..."),
+      Command4(*this, "Command4", Command(DateRowTop, 0), "&Close"),
       Label10(*this, "Label10", Balance(Margin)),
       Label12(*this, "Label12", Rect{WindowWidth / 2 - 1500, BalanceTop, 3000, 330}),
       Label11(*this, "Label11", Balance(WindowWidth - Margin - 2700)),
@@ -99,11 +105,11 @@ br_grp::br_grp(GLOBAL& g)
   TmContents1.TextFont = ChartFont;
   TmContents2.TextFont = ChartFont;
   for (Label* label : {&Label4, &Label6, &Label8, &Label9}) label->TextFont = TotalsFont;
-  for (Button* button : {&compute, &Command3, &cb_Outlook, &cb_Chemistry, &Command4}) {
+  for (Button* button : {&compute, &Command3, &cb_Outlook, &cb_Chemistry, &cb_Export, &Command4}) {
     button->TextFont = CommandFont;
   }
-  cb_Outlook.SetEnabled(false);
-  cb_Chemistry.SetEnabled(false);
+  for (Button* button : {&cb_Outlook, &cb_Chemistry, &cb_Export}) button->SetEnabled(false);
+  cb_Export.AccessibleName = "Export the comparison as CSV";
   for (Label* label : {&Label10, &Label12, &Label11}) label->TextFont = BalanceFont;
   Label12.Centered = true;
   EvDate.MaxLength = 10;
@@ -124,17 +130,18 @@ br_grp::br_grp(GLOBAL& g)
   Command3.OnClick = [this] { Command3_Click(); };
   cb_Outlook.OnClick = [this] { cb_Outlook_Click(); };
   cb_Chemistry.OnClick = [this] { cb_Chemistry_Click(); };
+  cb_Export.OnClick = [this] { cb_Export_Click(); };
   Command4.OnClick = [this] { Command4_Click(); };
 }
 
 br_grp::Side br_grp::Team1() {
   return Side{g.GroupTeam1, TmList1, TmContents1, Label4, Label8, Label10,
-              g.GroupEmoUp1, g.GroupEmoDown1};
+              g.GroupEmoUp1, g.GroupEmoDown1, charted1_};
 }
 
 br_grp::Side br_grp::Team2() {
   return Side{g.GroupTeam2, TmList2, TmContents2, Label6, Label9, Label11,
-              g.GroupEmoUp2, g.GroupEmoDown2};
+              g.GroupEmoUp2, g.GroupEmoDown2, charted2_};
 }
 
 void br_grp::Form_Load() { FillTeamLists(); }
@@ -196,13 +203,13 @@ void br_grp::CompareTeams() {
   Label12.SetCaption(GrandTotal(g));
   compute.SetVisible(false);
   chartedDate_ = g.EventDate;
-  cb_Outlook.SetEnabled(true);
-  cb_Chemistry.SetEnabled(true);
+  for (Button* button : {&cb_Outlook, &cb_Chemistry, &cb_Export}) button->SetEnabled(true);
 }
 
 void br_grp::ChartTeam(const Side& side) {
   side.lines.Clear();
-  const TeamChart chart = ::ChartTeam(g, side.team, side.emoUp, side.emoDown);
+  side.charted = ChartedTeam{side.team.FileName, ::ChartTeam(g, side.team, side.emoUp, side.emoDown)};
+  const TeamChart& chart = side.charted.Chart;
   for (const std::string& line : chart.Lines) side.lines.AddItem(line, 0);
   side.sums.SetCaption(chart.Sums);
   side.pluses.SetCaption(chart.DoublePluses);
@@ -226,5 +233,11 @@ void br_grp::cb_Outlook_Click() {
 }
 void br_grp::cb_Chemistry_Click() {
   br_chem.Open(g).ShowTeams(g.GroupTeam1, g.GroupTeam2, chartedDate_);
+}
+void br_grp::cb_Export_Click() {
+  const Date date = *ReadDate(chartedDate_);
+  const std::string name = WithoutExtension(charted1_.FileName) + " - " +
+                           WithoutExtension(charted2_.FileName) + " " + WriteIsoDate(date) + ".csv";
+  ExportFile(g, "Export Comparison", name, CsvFiles, ComparisonCsv(date, charted1_, charted2_));
 }
 void br_grp::Command4_Click() { Unload(); }

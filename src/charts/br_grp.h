@@ -7,6 +7,7 @@
 
 #include "charts/br_chem.h"
 #include "charts/br_outlook.h"
+#include "charts/comparison_export.h"
 #include "core/globals.h"
 #include "platform/form.h"
 
@@ -34,6 +35,7 @@ class br_grp : public Form {
   Button Command3;        // "&Print"
   Button cb_Outlook;      // the four weeks from the date last charted; enabled once one was
   Button cb_Chemistry;    // both teams' chemistry on the date last charted; enabled likewise
+  Button cb_Export;       // the comparison last charted, as a table; enabled likewise
   Button Command4;        // "&Close"
   Label Label10;          // team 1's emotional balance
   Label Label12;          // the grand total; shown in the "NFL" league only
@@ -57,6 +59,7 @@ class br_grp : public Form {
   void Command3_Click();
   void cb_Outlook_Click();
   void cb_Chemistry_Click();
+  void cb_Export_Click();
   void Command4_Click();
 
  protected:
@@ -77,6 +80,7 @@ class br_grp : public Form {
     Label& balance;
     std::int16_t& emoUp;
     std::int16_t& emoDown;
+    ChartedTeam& charted;
   };
   Side Team1();
   Side Team2();
@@ -88,6 +92,7 @@ class br_grp : public Form {
   void ChartTeam(const Side& side);
 
   GLOBAL& g;
-  // The event date of the last computation.
+  // The event date of the last computation, and what it charted on each side.
   std::string chartedDate_;
+  ChartedTeam charted1_, charted2_;
 };

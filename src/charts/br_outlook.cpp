@@ -1,7 +1,9 @@
 #include "charts/br_outlook.h"
 
+#include "charts/outlook_export.h"
 #include "charts/outlook_report.h"
 #include "charts/picture_window.h"
+#include "core/export_file.h"
 
 namespace {
 
@@ -38,6 +40,7 @@ br_outlook::br_outlook(GLOBAL& g)
       Chart(*this, "Chart", Rect{Margin, ChartTop, PictureWidth, ChartHeight}),
       Label6(*this, "Label6", Rect{Margin, HeadingTop, PictureWidth, 240}, OutlookHeading),
       Days(*this, "Days", Rect{Margin, DaysTop, PictureWidth, DaysHeight}, false),
+      cb_Export(*this, "cb_Export", ButtonFromRight(2, ButtonTop), "E&xport..."),
       cb_Print(*this, "cb_Print", ButtonFromRight(1, ButtonTop), "&Print"),
       cb_close(*this, "cb_close", ButtonFromRight(0, ButtonTop), "&Close"),
       g(g) {
@@ -51,10 +54,12 @@ br_outlook::br_outlook(GLOBAL& g)
   Chart.Buddy = &Label5;
   // Its label is the row of column headings; the list itself is the outlook day by day.
   Days.AccessibleName = "Outlook by day";
+  cb_Export.AccessibleName = "Export the outlook as CSV";
 
   Chart.OnPaint = [this](Drawing& drawing, int width, int height) {
     DrawOutlook(drawing, Shown, width, height);
   };
+  cb_Export.OnClick = [this] { cb_Export_Click(); };
   cb_Print.OnClick = [this] { cb_Print_Click(); };
   cb_close.OnClick = [this] { cb_close_Click(); };
 }
@@ -69,6 +74,12 @@ void br_outlook::ShowTeams(const TeamRecord& team1, const TeamRecord& team2,
   Days.Clear();
   for (const OutlookDay& day : Shown.Days) Days.AddItem(OutlookRow(day), 0);
   Chart.Repaint();
+}
+
+void br_outlook::cb_Export_Click() {
+  const std::string name = WithoutExtension(Shown.Team1) + " - " + WithoutExtension(Shown.Team2) +
+                           " outlook " + WriteIsoDate(Shown.Days.front().Day) + ".csv";
+  ExportFile(g, "Export Outlook", name, CsvFiles, OutlookCsv(Shown));
 }
 
 void br_outlook::cb_Print_Click() { PrintOutlookReport(g, *this); }

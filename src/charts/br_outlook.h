@@ -21,6 +21,7 @@ class br_outlook : public Form {
   PictureBox Chart;  // both balances and the edge over the period
   Label Label6;      // the headings of the day rows
   ListBox Days;      // one row per day
+  Button cb_Export;
   Button cb_Print;
   Button cb_close;
 
@@ -30,6 +31,7 @@ class br_outlook : public Form {
   // Charts the two teams from the event date, a date the comparison has charted.
   void ShowTeams(const TeamRecord& team1, const TeamRecord& team2, const std::string& eventDate);
 
+  void cb_Export_Click();
   void cb_Print_Click();
   void cb_close_Click();
 

@@ -67,11 +67,8 @@ CycleCurves ChartCycles(const GLOBAL& g, Date dob, Date event, Date first) {
                         FollowsSine(g.IntellectualSymbols)};
   const double amplitudes[3] = {Amplitude(g.PhysicalScale), Amplitude(g.EmotionalScale),
                                 Amplitude(g.IntellectualScale)};
-  for (int day = 0; day < CurveDays; ++day) {
-    const Date date = AddDays(first, day);
-    std::optional<DayState> state;
-    if (DaysBetween(dob, date) >= 0) state = StateOn(g, dob, date);
-    curves.States.push_back(state);
+  curves.States = DayStates(g, dob, first, CurveDays);
+  for (const std::optional<DayState>& state : curves.States) {
     for (int cycle = 0; cycle < 3; ++cycle) {
       std::optional<double> height;
       if (state) height = Height(SymbolOf(*state, cycle), ScaleOf(*state, cycle), amplitudes[cycle]);
@@ -81,18 +78,52 @@ CycleCurves ChartCycles(const GLOBAL& g, Date dob, Date event, Date first) {
   return curves;
 }
 
-std::vector<std::string> CriticalDayRows(const CycleCurves& curves) {
-  static const char* const Multiples[] = {"", "", " (double)", " (triple)"};
-  std::vector<std::string> rows;
-  for (size_t day = 0; day < curves.States.size(); ++day) {
-    if (!curves.States[day]) continue;
-    const std::vector<int> cycles = CriticalCycles(*curves.States[day]);
+std::vector<std::optional<DayState>> DayStates(const GLOBAL& g, Date dob, Date first, int days) {
+  std::vector<std::optional<DayState>> states;
+  for (int day = 0; day < days; ++day) {
+    const Date date = AddDays(first, day);
+    std::optional<DayState> state;
+    if (DaysBetween(dob, date) >= 0) state = StateOn(g, dob, date);
+    states.push_back(state);
+  }
+  return states;
+}
+
+std::vector<CriticalDay> CriticalDays(const std::vector<std::optional<DayState>>& states,
+                                      Date first) {
+  std::vector<CriticalDay> days;
+  for (size_t day = 0; day < states.size(); ++day) {
+    if (!states[day]) continue;
+    std::vector<int> cycles = CriticalCycles(*states[day]);
     if (cycles.empty()) continue;
-    std::string row = WriteDate(AddDays(curves.First, static_cast<int>(day))) + "  ";
-    for (size_t k = 0; k < cycles.size(); ++k) {
-      row += (k ? " + " : "") + std::string(CycleNames[cycles[k]]);
-    }
-    rows.push_back(row + Multiples[cycles.size()]);
+    days.push_back(CriticalDay{AddDays(first, static_cast<int>(day)), std::move(cycles)});
+  }
+  return days;
+}
+
+std::string CycleList(const CriticalDay& day) {
+  std::string list;
+  for (const int cycle : day.Cycles) {
+    if (!list.empty()) list += " + ";
+    list += CycleNames[cycle];
+  }
+  return list;
+}
+
+std::string Multiple(const CriticalDay& day) {
+  static const char* const Multiples[] = {"", "", "double", "triple"};
+  return Multiples[day.Cycles.size()];
+}
+
+std::string CriticalText(const CriticalDay& day) {
+  const std::string multiple = Multiple(day);
+  return CycleList(day) + (multiple.empty() ? "" : " (" + multiple + ")");
+}
+
+std::vector<std::string> CriticalDayRows(const CycleCurves& curves) {
+  std::vector<std::string> rows;
+  for (const CriticalDay& day : CriticalDays(curves.States, curves.First)) {
+    rows.push_back(WriteDate(day.Day) + "  " + CriticalText(day));
   }
   return rows;
 }

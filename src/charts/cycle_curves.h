@@ -36,8 +36,25 @@ struct CycleCurves {
 
 CycleCurves ChartCycles(const GLOBAL& g, Date dob, Date event, Date first);
 
-// One row per day of the period on which a cycle is critical: the date, the critical cycles
-// ("Physical", "Emotional + Intellectual", ...) and "(double)" or "(triple)" when more than one is.
+// The state of each of a run of days from the first; none before the day of birth.
+std::vector<std::optional<DayState>> DayStates(const GLOBAL& g, Date dob, Date first, int days);
+
+// A day on which one or more cycles are critical.
+struct CriticalDay {
+  Date Day;
+  std::vector<int> Cycles;  // by their place in CycleNames
+};
+
+// The critical days among the states of a run of days from the first.
+std::vector<CriticalDay> CriticalDays(const std::vector<std::optional<DayState>>& states, Date first);
+// The critical cycles: "Physical", "Emotional + Intellectual", ...
+std::string CycleList(const CriticalDay& day);
+// "double" or "triple" when more than one cycle is critical; empty otherwise.
+std::string Multiple(const CriticalDay& day);
+// Both: "Physical", "Physical + Emotional (double)", ...
+std::string CriticalText(const CriticalDay& day);
+
+// One row per day of the period on which a cycle is critical: the date and its CriticalText.
 std::vector<std::string> CriticalDayRows(const CycleCurves& curves);
 
 // Where the days and heights of the period stand in a picture of this size.

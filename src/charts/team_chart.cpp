@@ -18,8 +18,6 @@ std::string Plain(double number) {
   return std::string(text, end);
 }
 
-std::string Plain(const std::optional<double>& sum) { return sum ? Plain(*sum) : std::string(); }
-
 void Add(std::optional<double>& sum, double value) { sum = sum.value_or(0) + value; }
 
 }  // namespace
@@ -64,8 +62,8 @@ SideDay ChartSide(const GLOBAL& g, const std::vector<ChartedMember>& members, Da
     Add(side.IntellectualSum, state.IntellectualScale);
     if (e) ++side.EmoUp;
     if (IsDown(state.EmotionalSymbol)) --side.EmoDown;
-    side.Lines.push_back(ChartLine(member.Name, state.PhysicalSymbol, state.EmotionalSymbol,
-                                   state.IntellectualSymbol));
+    side.Members.push_back(MemberDay{member.Name, state.PhysicalSymbol, state.EmotionalSymbol,
+                                     state.IntellectualSymbol});
   }
   return side;
 }
@@ -74,18 +72,23 @@ TeamChart ChartTeam(GLOBAL& g, const TeamRecord& team, std::int16_t& emoUp,
                     std::int16_t& emoDown) {
   const std::vector<ChartedMember> members = ChartedMembers(g, team, g.EventDate, true);
   // No member passes the checks when the event date is no date.
-  SideDay side = members.empty() ? SideDay{} : ChartSide(g, members, *ReadDate(g.EventDate));
+  TeamChart chart;
+  chart.Day = members.empty() ? SideDay{} : ChartSide(g, members, *ReadDate(g.EventDate));
+  const SideDay& side = chart.Day;
   emoUp = static_cast<std::int16_t>(side.EmoUp);
   emoDown = static_cast<std::int16_t>(side.EmoDown);
-  TeamChart chart;
-  chart.Lines = std::move(side.Lines);
-  chart.Sums = " Phy = " + Plain(side.PhysicalSum) + "    Emo = " + Plain(side.EmotionalSum) +
-               "    Intellect = " + Plain(side.IntellectualSum);
+  for (const MemberDay& member : side.Members) {
+    chart.Lines.push_back(ChartLine(member.Name, member.Physical, member.Emotional, member.Intellectual));
+  }
+  chart.Sums = " Phy = " + SumText(side.PhysicalSum) + "    Emo = " + SumText(side.EmotionalSum) +
+               "    Intellect = " + SumText(side.IntellectualSum);
   chart.DoublePluses = "  Double pluses  = " + std::to_string(side.DoublePluses);
   chart.Balance = "   " + std::to_string(emoUp) + "  " + std::to_string(emoDown) + "  =  " +
                   std::to_string(emoUp + emoDown);
   return chart;
 }
+
+std::string SumText(const std::optional<double>& sum) { return sum ? Plain(*sum) : std::string(); }
 
 std::string GrandTotal(const GLOBAL& g) {
   return "  Total = " +

@@ -15,9 +15,15 @@ struct ChartedMember {
   Date Dob;
 };
 
+// A charted member's symbols on the day.
+struct MemberDay {
+  std::string Name;
+  char Physical, Emotional, Intellectual;
+};
+
 // What one side counts on one day.
 struct SideDay {
-  std::vector<std::string> Lines;  // one per member, in member order
+  std::vector<MemberDay> Members;  // in member order
   // The scale sums; none while no member was added.
   std::optional<double> PhysicalSum, EmotionalSum, IntellectualSum;
   int DoublePluses = 0;
@@ -27,6 +33,7 @@ struct SideDay {
 };
 
 struct TeamChart {
+  SideDay Day;                     // what the texts show
   std::vector<std::string> Lines;  // one per charted member, in member order
   std::string Sums;                // " Phy = ...    Emo = ...    Intellect = ..."
   std::string DoublePluses;        // "  Double pluses  = N"
@@ -50,6 +57,8 @@ SideDay ChartSide(const GLOBAL& g, const std::vector<ChartedMember>& members, Da
 // shown). Sets the side's emotional counters.
 TeamChart ChartTeam(GLOBAL& g, const TeamRecord& team, std::int16_t& emoUp,
                     std::int16_t& emoDown);
+// A scale sum as the chart writes it: the plain number, empty when no member was added.
+std::string SumText(const std::optional<double>& sum);
 // "  Total = " and the sum of the four emotional counters.
 std::string GrandTotal(const GLOBAL& g);
 // The chart line of one member: name field of 21, then the three symbols.

@@ -3,7 +3,9 @@
 #include <filesystem>
 #include <limits>
 
+#include "core/export_file.h"
 #include "core/file_names.h"
+#include "people/database_export.h"
 #include "people/database_file.h"
 #include "platform/dialogs.h"
 #include "platform/files.h"
@@ -50,6 +52,7 @@ BR_DB::BR_DB(GLOBAL& g)
       DbDelete(*this, "DbDelete", ColumnButton(2), "&Delete"),
       DbSave(*this, "DbSave", ColumnButton(3), "&Save"),
       DbImport(*this, "DbImport", ColumnButton(4), "&Import..."),
+      DbExport(*this, "DbExport", ColumnButton(5), "E&xport..."),
       Label3(*this, "Label3", Rect{Margin, BottomLabelTop, 1500, LabelHeight}, "Database"),
       DbNew(*this, "DbNew", BottomButton(Margin), "&New "),
       DbRemove(*this, "DbRemove", BottomButton(Margin + ButtonWidth + 120), "&Remove"),
@@ -62,11 +65,12 @@ BR_DB::BR_DB(GLOBAL& g)
   Contents.TextFont = Font{"Courier New", 9, false};
   DbList.Buddy = &Label2;
   Contents.Buddy = &Label1;
-  for (Button* button :
-       {&DbAdd, &DbModify, &DbDelete, &DbSave, &DbImport, &DbNew, &DbRemove, &DbSaveAs, &DbClose}) {
+  for (Button* button : {&DbAdd, &DbModify, &DbDelete, &DbSave, &DbImport, &DbExport, &DbNew,
+                         &DbRemove, &DbSaveAs, &DbClose}) {
     button->BackColor = LightBlue;
   }
   DbClose.Cancel = true;
+  DbExport.AccessibleName = "Export the database as CSV";
 
   DbList.OnClick = [this] { DbList_Click(); };
   DbAdd.OnClick = [this] { DbAdd_Click(); };
@@ -74,6 +78,7 @@ BR_DB::BR_DB(GLOBAL& g)
   DbDelete.OnClick = [this] { DbDelete_Click(); };
   DbSave.OnClick = [this] { DbSave_Click(); };
   DbImport.OnClick = [this] { DbImport_Click(); };
+  DbExport.OnClick = [this] { DbExport_Click(); };
   DbNew.OnClick = [this] { DbNew_Click(); };
   DbRemove.OnClick = [this] { DbRemove_Click(); };
   DbSaveAs.OnClick = [this] { DbSaveAs_Click(); };
@@ -210,6 +215,11 @@ void BR_DB::DbDelete_Click() {
   db.Persons.erase(at);
   --db.Count;
   MarkChanged();
+}
+
+void BR_DB::DbExport_Click() {
+  ExportFile(g, "Export Database", WithoutExtension(db.FileName) + ".csv", CsvFiles,
+             DatabaseCsv(db));
 }
 
 void BR_DB::DbSave_Click() { fileCommands_.Save(); }

@@ -23,7 +23,8 @@ class BR_DB : public Form, private FileCommands::Window {
   Button DbModify;
   Button DbDelete;
   Button DbSave;  // shown only while there are unsaved changes
-  Button DbImport;
+  Button DbImport;  // people from a spreadsheet, added as changes not yet saved
+  Button DbExport;  // the database shown, as a table for spreadsheets
   Label Label3;   // "Database"
   Button DbNew;
   Button DbRemove;
@@ -47,6 +48,7 @@ class BR_DB : public Form, private FileCommands::Window {
   void DbDelete_Click();
   void DbSave_Click();
   void DbImport_Click();
+  void DbExport_Click();
   void DbNew_Click();
   void DbRemove_Click();
   void DbSaveAs_Click();

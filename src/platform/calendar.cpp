@@ -14,6 +14,8 @@ Date SystemClock::Today() const {
               day{static_cast<unsigned>(local.tm_mday)}};
 }
 
+sys_seconds SystemClock::Now() const { return floor<seconds>(system_clock::now()); }
+
 namespace {
 
 // Reads a run of digits, at least `least` and at most `most` of them.
@@ -57,6 +59,13 @@ std::string WriteDate(Date date) {
   char text[16];
   std::snprintf(text, sizeof text, "%02u/%02u/%04d", static_cast<unsigned>(date.month()),
                 static_cast<unsigned>(date.day()), static_cast<int>(date.year()));
+  return text;
+}
+
+std::string WriteIsoDate(Date date) {
+  char text[16];
+  std::snprintf(text, sizeof text, "%04d-%02u-%02u", static_cast<int>(date.year()),
+                static_cast<unsigned>(date.month()), static_cast<unsigned>(date.day()));
   return text;
 }
 

@@ -87,10 +87,12 @@ int CreateTemporary(const std::string& folder, std::string& path) {
 }
 
 // The new file gets the permissions of the one it replaces, before any data is in it: a
-// private database stays private.
+// private database stays private. A link is replaced itself, so what it leads to lends nothing.
 bool KeepMode(int file, const std::string& folder, const std::optional<std::string>& old) {
   struct stat status {};
-  if (!old || stat(Join(folder, *old).c_str(), &status) != 0) return true;
+  if (!old || lstat(Join(folder, *old).c_str(), &status) != 0 || !S_ISREG(status.st_mode)) {
+    return true;
+  }
   return fchmod(file, status.st_mode & 07777) == 0;
 }
 
@@ -117,6 +119,30 @@ void SyncFolder(const std::string& folder) {
   if (handle < 0) return;
   fsync(handle);
   close(handle);
+}
+
+// Writes the contents to a new temporary file beside the name and renames it over the name;
+// `old` is the stored name of the file replaced, whose permissions the new one takes, and
+// `written` tells which file the new one is. On failure nothing is left of the attempt and
+// errno tells why.
+bool WriteOver(const std::string& folder, const std::string& name,
+               const std::optional<std::string>& old, const std::string& contents,
+               struct stat& written) {
+  std::string temporary;
+  const int out = CreateTemporary(folder, temporary);
+  if (out < 0) return false;
+  bool whole = KeepMode(out, folder, old) && WriteAll(out, contents) && fsync(out) == 0 &&
+               fstat(out, &written) == 0;
+  whole = close(out) == 0 && whole;
+  const std::string target = Join(folder, name);
+  if (!whole || std::rename(temporary.c_str(), target.c_str()) != 0) {
+    const int why = errno;
+    unlink(temporary.c_str());
+    errno = why;
+    return false;
+  }
+  SyncFolder(folder);
+  return true;
 }
 
 }  // namespace
@@ -172,25 +198,27 @@ std::optional<std::string> Read(const std::string& folder, const std::string& na
 
 bool Replace(const std::string& folder, const std::string& name, const std::string& contents) {
   const auto old = Find(folder, name);
-  std::string temporary;
-  const int out = CreateTemporary(folder, temporary);
-  if (out < 0) return false;
   struct stat written {};
-  bool whole = KeepMode(out, folder, old) && WriteAll(out, contents) && fsync(out) == 0 &&
-               fstat(out, &written) == 0;
-  whole = close(out) == 0 && whole;
-  const std::string target = Join(folder, name);
-  if (!whole || std::rename(temporary.c_str(), target.c_str()) != 0) {
-    unlink(temporary.c_str());
-    return false;
-  }
-  SyncFolder(folder);
+  if (!WriteOver(folder, name, old, contents, written)) return false;
   // The old file stored under other letter case is still there beside the new one, unless the
   // folder ignores letter case: there the old name now leads to the file just written.
   if (old && *old != name && NamesOtherFile(Join(folder, *old), written)) {
     std::remove(Join(folder, *old).c_str());
   }
   return true;
+}
+
+bool ReplaceExactly(const std::string& path, const std::string& contents) {
+  const fs::path place(path);
+  const std::string name = place.filename().string();
+  if (name.empty()) {
+    errno = EISDIR;
+    return false;
+  }
+  const std::string folder = place.has_parent_path() ? place.parent_path().string() : ".";
+  struct stat status {};
+  const bool there = lstat(path.c_str(), &status) == 0;
+  return WriteOver(folder, name, there ? std::optional(name) : std::nullopt, contents, status);
 }
 
 void RemoveStaleTemporaries(const std::string& folder) {

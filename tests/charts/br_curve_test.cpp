@@ -5,11 +5,14 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <map>
 #include <set>
 
 #include "app/br_cp.h"
 #include "charts/br_ind.h"
+#include "charts/curve_export.h"
 #include "core/cycle_tables.h"
+#include "support/exported.h"
 #include "support/world.h"
 
 using testing::IsEmpty;
@@ -157,6 +160,71 @@ TEST_F(BrCurve, CurvesAgreeWithTheTablesOnEveryDay) {
   folder.Write("BR_EMO.SCA", std::string(27, ',') + "0");
   ASSERT_TRUE(LoadCycleTables(g));
   ExpectCurvesAgreeWithTheTables(Graph("OLD BEN", "06/15/2005"), 2);
+}
+
+TEST_F(BrCurve, ExportHoldsTheCriticalDaysListed) {
+  br_curve& window = Graph("NEW ANN", "06/15/2005");
+  dialogs.files = {folder.path() + "/days.csv"};
+  window.cb_Export.Click();
+  ASSERT_EQ(dialogs.fileQuestions.size(), 1u);
+  EXPECT_EQ(dialogs.fileQuestions[0].title, "Export Critical Days");
+  EXPECT_EQ(dialogs.fileQuestions[0].suggestedName, "NEW ANN critical days 2005-06-08.csv");
+  const std::vector<Fields> rows = ReadCsv(folder.Read("days.csv"));
+  ASSERT_GT(rows.size(), 2u);
+  EXPECT_THAT(rows[0], testing::ElementsAre("Date", "Cycles", "Double or triple"));
+  EXPECT_THAT(rows[1], testing::ElementsAre("2005-06-15", "Physical + Emotional", "double"));
+  std::vector<std::string> listed;
+  for (size_t k = 1; k < rows.size(); ++k) {
+    listed.push_back(ShownDate(rows[k][0]) + "  " + rows[k][1] +
+                     (rows[k][2].empty() ? "" : " (" + rows[k][2] + ")"));
+  }
+  EXPECT_EQ(listed, Rows(window.CriticalDays));
+}
+
+// The calendar holds an all-day event for each critical day of the year from today, whatever
+// period the window shows, named as the window lists the day. Exported again, each day keeps its
+// event's identity; another person's day on the same date is another event.
+TEST_F(BrCurve, CalendarHoldsTheCriticalDaysOfTheComingYear) {
+  br_curve& window = Graph("OLD BEN", "06/22/2005");  // the period starts today
+  std::map<std::string, std::string> listed;         // summary by date
+  for (int week = 0; week * 7 < CalendarDays; ++week, window.cb_Later.Click()) {
+    for (const std::string& row : Rows(window.CriticalDays)) {
+      const Date day = *ReadDate(row.substr(0, 10));
+      if (DaysBetween(TestToday, day) >= CalendarDays) continue;
+      listed[WriteIsoDate(day)] = "Critical day for OLD BEN: " + row.substr(12);
+    }
+  }
+  // The events by date of the calendar of the person shown.
+  const auto exported = [this] {
+    dialogs.files = {folder.path() + "/days.ics"};
+    panel->br_ind->br_curve->cb_Calendar.Click();
+    const ParsedCalendar calendar = ParseCalendar(folder.path() + "/days.ics");
+    EXPECT_THAT(calendar.errors, IsEmpty());
+    std::map<std::string, CalendarEvent> events;
+    for (const CalendarEvent& event : calendar.events) events[event.start] = event;
+    return events;
+  };
+  const std::map<std::string, CalendarEvent> events = exported();
+  EXPECT_EQ(dialogs.fileQuestions.back().suggestedName, "OLD BEN critical days.ics");
+  EXPECT_EQ(dialogs.fileQuestions.back().filter, "iCalendar files (*.ics)");
+  std::map<std::string, std::string> marked;
+  for (const auto& [date, event] : events) {
+    marked[date] = event.summary;
+    EXPECT_TRUE(event.allDay && event.end == WriteIsoDate(AddDays(*ReadDate(ShownDate(date)), 1)))
+        << date;
+  }
+  EXPECT_EQ(marked, listed);
+  const auto again = exported();
+  Graph("NEW ANN", "06/22/2005");
+  const auto other = exported();
+  int shared = 0;
+  for (const auto& [date, event] : events) {
+    EXPECT_EQ(again.at(date).uid, event.uid) << date;
+    if (!other.count(date)) continue;
+    ++shared;
+    EXPECT_NE(other.at(date).uid, event.uid) << date;
+  }
+  EXPECT_GT(shared, 0);
 }
 
 TEST_F(BrCurve, StepsAWeekAtATimeAndStopsAtTheDayOfBirth) {

@@ -7,6 +7,7 @@
 
 #include "app/br_cp.h"
 #include "charts/team_chart.h"
+#include "support/exported.h"
 #include "support/world.h"
 #include "teams/team_file.h"
 
@@ -164,6 +165,55 @@ TEST_F(BrGrp, WithNoTeamOfTheLeagueNothingIsCharted) {
   EXPECT_EQ(window.TmContents1.ListCount(), 0);
   EXPECT_EQ(window.Label12.Caption(), "");
   EXPECT_TRUE(window.compute.Visible());
+  // Nothing charted, nothing to export.
+  window.cb_Export.Click();
+  EXPECT_THAT(dialogs.fileQuestions, IsEmpty());
+}
+
+// The export holds what the window shows from its last computation, split into columns: each
+// member's row (the full name) and symbols, then the team's sums, double pluses and emotional
+// balance, and last the grand total, which is exported in every league.
+TEST_F(BrGrp, ExportHoldsTheLastComparisonAsTheWindowShowsIt) {
+  Team("BLUE.BTM", "ADAMS JOE\r\n01/01/2000\r\nBARTHOLOMEW FITZWILLIAM\r\n03/01/1990\r\n"
+                   "LATE AL\r\n02/01/2000\r\n");
+  Team("RED.BTM", "");
+  g.GroupTeam1.FileName = "BLUE.BTM";
+  g.GroupTeam2.FileName = "RED.BTM";
+  br_grp& window = Open("NBA");
+  // Typed but not computed: not what the window shows.
+  window.EvDate.SetText("01/05/2000");
+  dialogs.files = {folder.path() + "/comparison.csv"};
+  window.cb_Export.Click();
+  ASSERT_EQ(dialogs.fileQuestions.size(), 1u);
+  EXPECT_EQ(dialogs.fileQuestions[0].title, "Export Comparison");
+  EXPECT_EQ(dialogs.fileQuestions[0].suggestedName, "BLUE - RED 2000-01-01.csv");
+
+  const std::vector<Fields> rows = ReadCsv(folder.Read("comparison.csv"));
+  ASSERT_EQ(rows.size(), 1u + 2 + 5 + 5 + 1);
+  EXPECT_THAT(rows[0], ElementsAre("Event date", "Team", "Member", "Physical", "Emotional",
+                                   "Intellectual", "Count"));
+  EXPECT_THAT(rows[1], ElementsAre("2000-01-01", "BLUE.BTM", "ADAMS JOE", "*", "*", "*", ""));
+  EXPECT_EQ(rows[2][2], "BARTHOLOMEW FITZWILLIAM");
+  // What the window shows, put together again from the columns.
+  const auto shown = [&rows](size_t first, size_t members) {
+    Texts texts;
+    for (size_t k = first; k < first + members; ++k) {
+      texts.push_back(ChartLine(rows[k][2], rows[k][3][0], rows[k][4][0], rows[k][5][0]));
+    }
+    const Fields& sums = rows[first + members];
+    const size_t counts = first + members + 1;
+    texts.push_back(" Phy = " + sums[3] + "    Emo = " + sums[4] + "    Intellect = " + sums[5]);
+    texts.push_back("  Double pluses  = " + rows[counts][6]);
+    texts.push_back("   " + rows[counts + 1][6] + "  " + rows[counts + 2][6] + "  =  " + rows[counts + 3][6]);
+    return texts;
+  };
+  Texts team1 = Rows(window.TmContents1);
+  for (const Label* label : {&window.Label4, &window.Label8, &window.Label10}) team1.push_back(label->Caption());
+  EXPECT_EQ(shown(1, 2), team1);
+  EXPECT_EQ(shown(8, 0), Texts({window.Label6.Caption(), window.Label9.Caption(), window.Label11.Caption()}));
+  EXPECT_THAT(rows.back(), ElementsAre("2000-01-01", "", "Grand total", "", "", "", "1"));
+  EXPECT_FALSE(window.Label12.Visible());
+  EXPECT_EQ(window.Label12.Caption(), "  Total = 1");
 }
 
 }  // namespace

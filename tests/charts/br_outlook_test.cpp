@@ -11,6 +11,7 @@
 #include "app/br_cp.h"
 #include "charts/br_chem.h"
 #include "charts/br_grp.h"
+#include "support/exported.h"
 #include "support/world.h"
 
 using testing::IsEmpty;
@@ -149,6 +150,30 @@ TEST_F(BrOutlook, TakesTheLastComputedDateAndLeavesBadDatesOutSilently) {
   EXPECT_EQ(Table(window)[0].date, "07/01/2005");
   window.cb_close.Click();
   EXPECT_FALSE(comparison.br_outlook.Loaded());
+}
+
+TEST_F(BrOutlook, ExportHoldsEachDayAsTheWindowListsIt) {
+  br_outlook& window = Outlook(Comparison());
+  dialogs.files = {folder.path() + "/outlook.csv"};
+  window.cb_Export.Click();
+  ASSERT_EQ(dialogs.fileQuestions.size(), 1u);
+  EXPECT_EQ(dialogs.fileQuestions[0].title, "Export Outlook");
+  EXPECT_EQ(dialogs.fileQuestions[0].suggestedName, "HARBOR OFF - SUMMIT DEF outlook 2005-06-15.csv");
+  const std::vector<Fields> rows = ReadCsv(folder.Read("outlook.csv"));
+  const std::vector<Row> shown = Table(window);
+  ASSERT_EQ(rows.size(), shown.size() + 1);
+  EXPECT_THAT(rows[0], testing::ElementsAre("Date", "Team 1", "Balance 1", "Pluses 1", "Team 2",
+                                            "Balance 2", "Pluses 2", "Total", "Edge"));
+  for (size_t day = 0; day < shown.size(); ++day) {
+    const Fields& row = rows[day + 1];
+    ASSERT_EQ(row.size(), 9u);
+    EXPECT_EQ(ShownDate(row[0]), shown[day].date);
+    EXPECT_EQ(row[1], "HARBOR OFF.BTM");
+    EXPECT_EQ(row[4], "SUMMIT DEF.BTM");
+    const int numbers[6] = {std::stoi(row[2]), std::stoi(row[3]), std::stoi(row[5]),
+                            std::stoi(row[6]), std::stoi(row[7]), std::stoi(row[8])};
+    EXPECT_THAT(numbers, testing::ElementsAreArray(shown[day].numbers)) << row[0];
+  }
 }
 
 // The outlook stops on the last day a four-digit year can write, as the date boxes do: it

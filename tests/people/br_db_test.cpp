@@ -112,6 +112,26 @@ TEST_F(BrDb, ADatabaseTheListDoesNotShowIsStillShownAndSaved) {
   EXPECT_FALSE(folder.Has(".BDB"));
 }
 
+// The database as the manager shows it, unsaved changes too, in its own order; a date of birth
+// that is no date is written as kept. The database file is not touched.
+TEST_F(BrDb, ExportWritesTheDatabaseShownAsATable) {
+  const std::string odd = "BAKER, LUCY\r\nADAMS JOE\r\n7/4/1990\r\n";
+  folder.Write("ODD.BDB", odd);
+  db().RefreshForm();
+  db().DbList.SetText("ODD.BDB");
+  Add("NEW ANN", "2/9/2005");
+  dialogs.files = {folder.path() + "/odd people.csv"};
+  db().DbExport.Click();
+  ASSERT_EQ(dialogs.fileQuestions.size(), 1u);
+  EXPECT_EQ(dialogs.fileQuestions[0].title, "Export Database");
+  EXPECT_EQ(dialogs.fileQuestions[0].suggestedName, "ODD.csv");
+  EXPECT_EQ(folder.Read("odd people.csv"),
+            "Name,Date of birth\r\nBAKER,LUCY\r\nADAMS JOE,1990-07-04\r\nNEW ANN,2005-02-09\r\n");
+  EXPECT_EQ(dialogs.Last(), "Exported to : " + folder.path() + "/odd people.csv");
+  EXPECT_EQ(folder.Read("ODD.BDB"), odd);
+  EXPECT_TRUE(db().DbSave.Visible());
+}
+
 // A file that could be read only in part (here its end is broken; more persons than a database
 // holds do the same) is never saved away unasked.
 TEST_F(BrDb, AFileReadOnlyInPartIsNotCutDownUnasked) {

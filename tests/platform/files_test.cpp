@@ -106,4 +106,37 @@ TEST_P(Files, ReplaceNeverWritesThroughWhatStandsAtATemporaryName) {
   alarm(0);
 }
 
+// A file the user chose is written under exactly its name: a file whose name differs only in
+// letter case stays as it was, a link at the name is replaced itself rather than written
+// through, the old file's permissions are kept, and a refused write leaves what stood there.
+TEST(Files, ReplaceExactlyWritesTheNameChosenAndNothingElse) {
+  namespace fs = std::filesystem;
+  TempFolder folder, outside;
+  const std::string at = folder.path() + "/";
+  folder.Write("report.csv", "other case");
+  outside.Write("SECRET", "keep");
+  fs::create_symlink(fs::path(outside.path()) / "SECRET", at + "Linked.csv");
+  folder.Write("Private.csv", "old");
+  chmod((at + "Private.csv").c_str(), 0600);
+
+  for (const char* name : {"Report.csv", "Linked.csv", "Private.csv"}) {
+    ASSERT_TRUE(files::ReplaceExactly(at + name, "new")) << name;
+    EXPECT_EQ(folder.Read(name), "new") << name;
+  }
+  EXPECT_EQ(folder.Read("report.csv"), "other case");
+  EXPECT_EQ(outside.Read("SECRET"), "keep");
+  EXPECT_FALSE(fs::is_symlink(fs::symlink_status(at + "Linked.csv")));
+  struct stat status {};
+  ASSERT_EQ(stat((at + "Private.csv").c_str(), &status), 0);
+  EXPECT_EQ(status.st_mode & 07777, 0600u);
+
+  // A folder in the way of the rename, or a folder that is not there.
+  fs::create_directory(at + "Report.csv.d");
+  EXPECT_FALSE(files::ReplaceExactly(at + "Report.csv.d", "newer"));
+  EXPECT_FALSE(files::ReplaceExactly(at + "missing/Report.csv", "newer"));
+  EXPECT_TRUE(fs::is_directory(at + "Report.csv.d"));
+  // Only the files written or planted are there: no temporary file is left behind.
+  EXPECT_EQ(std::distance(fs::directory_iterator(folder.path()), {}), 5);
+}
+
 }  // namespace

@@ -133,5 +133,9 @@ class FixedClock : public Clock {
  public:
   explicit FixedClock(Date today) : today(today) {}
   Date Today() const override { return today; }
+  // Noon of today, universal time.
+  std::chrono::sys_seconds Now() const override {
+    return std::chrono::sys_days(today) + std::chrono::hours(12);
+  }
   Date today;
 };

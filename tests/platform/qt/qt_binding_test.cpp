@@ -1,8 +1,10 @@
 #include <QCoreApplication>
+#include <algorithm>
 #include <QMimeData>
 #include <QTest>
 #include <gtest/gtest.h>
 
+#include "people/br_db.h"
 #include "platform/qt/control_binding.h"
 #include "platform/qt/list_view.h"
 #include "platform/qt/screen.h"
@@ -67,6 +69,26 @@ class ListsWindow : public testing::Test {
   QtDesktop desktop;
   ListsForm form{desktop};
 };
+
+// The database manager's Export button pressed on screen: the file dialog offers the database's
+// name, the table goes to the file typed there, and a box says where.
+TEST(QtBinding, ExportButtonPressedOnScreenWritesTheFileChosenInTheDialog) {
+  Screen screen;
+  WindowRef<BR_DB> managerRef;
+  BR_DB& manager = managerRef.Open(screen.g);
+  auto* button = screen.Child<QPushButton>(manager, "DbExport");
+  ASSERT_NE(button, nullptr);
+  EXPECT_EQ(button->text(), QStringLiteral("E&xport..."));
+  const std::string path = screen.folder.path() + "/people.csv";
+  QString offered;
+  AnswerFileDialog(QString::fromStdString(path), &offered);
+  QTest::mouseClick(button, Qt::LeftButton);
+  EXPECT_EQ(offered, QStringLiteral("PERSONAL.csv"));
+  const std::string table = screen.folder.Read("people.csv");
+  EXPECT_EQ(table.rfind("Name,Date of birth\r\n", 0), 0u) << table;
+  EXPECT_EQ(std::count(table.begin(), table.end(), '\n'), manager.Contents.ListCount() + 1);
+  EXPECT_EQ(screen.boxes, std::vector<std::string>{"Exported to : " + path});
+}
 
 // Whatever the control, the action ends without touching what the window took away with it.
 TEST(QtBinding, AHandlerMayCloseTheWindowItRunsIn) {

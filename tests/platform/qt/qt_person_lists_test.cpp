@@ -217,6 +217,8 @@ TEST(WindowsOnScreen, EveryControlIsNamedInAPlaceOfItsOwnAndEveryWindowHasItsRol
       {*panel->br_grp.get(), "cb_Chemistry", "Chemistry"}, {match, "Contents", "Compare with"},
       {match, "BestMatches", "Best matches"},           {match, "Bars", match.Pair.Caption()},
       {*panel->br_grp->br_chem.get(), "Bars2", panel->br_grp->br_chem->Chemistry2.Caption()},
+      {*panel->BR_DB.get(), "DbExport", "Export the database as CSV"},
+      {*panel->br_ind->br_curve.get(), "cb_Calendar", "Calendar of the critical days of the coming year"},
   };
   for (const auto& c : names) {
     auto* widget = screen.Child<QWidget>(c.form, c.control);
