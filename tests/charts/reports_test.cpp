@@ -12,6 +12,7 @@
 #include "charts/br_outlook.h"
 #include "support/world.h"
 
+using testing::Contains;
 using testing::ElementsAre;
 using testing::ElementsAreArray;
 using testing::IsEmpty;

@@ -21,8 +21,13 @@ struct ImportWindow : testing::Test, World {
   ImportWindow() {
     folder.Write("PERSONAL.BDB", "OLD TIMER\r\n01/01/1950\r\n");
     folder.Write("PEOPLE.CSV", Spreadsheet);
-    dialogs.files = {folder.path() + "/PEOPLE.CSV"};
     manager = &managerRef.Open(g);
+    Import("PEOPLE.CSV");
+  }
+  // Import... pressed and the file chosen: the import window shown, if any.
+  void Import(const std::string& file) {
+    window = nullptr;
+    dialogs.files = {folder.path() + "/" + file};
     manager->DbImport.Click();
     for (Form* form : desktop.LoadedForms()) {
       if (auto* shown = dynamic_cast<BR_IMP*>(form)) window = shown;
@@ -111,6 +116,25 @@ TEST_F(ImportWindow, ReadsSplitColumnsAndCancelAddsNobody) {
   EXPECT_FALSE(g.ManagerDatabase.Modified);
   EXPECT_TRUE(manager->Enabled());
   EXPECT_FALSE(manager->DbSave.Visible());
+}
+
+// A database exported is imported back whole: the same persons, dates and order, nothing skipped.
+TEST_F(ImportWindow, AnExportedDatabaseImportsBackAsItWas) {
+  window->ImpCancel.Click();
+  folder.Write("ALL.BDB", "DE LA CRUZ ANA\r\n02/29/1992\r\nO NEIL PAT\r\n05/05/1930\r\n"
+                          "LEE ANN\r\n01/02/2003\r\nLEE ANN\r\n01/03/2003\r\n");
+  folder.Write("EMPTY.BDB", "");
+  manager->RefreshForm();
+  ASSERT_TRUE(manager->DbList.SetText("ALL.BDB"));
+  const std::vector<std::string> exported = Names();
+  dialogs.files = {folder.path() + "/all.csv"};
+  manager->DbExport.Click();
+  ASSERT_TRUE(manager->DbList.SetText("EMPTY.BDB"));
+  Import("all.csv");
+  ASSERT_NE(window, nullptr);
+  EXPECT_EQ(window->Summary.Caption(), "4 people will be added, 0 rows skipped");
+  window->ImpOK.Click();
+  EXPECT_EQ(Names(), exported);
 }
 
 }  // namespace
