@@ -1,6 +1,7 @@
 // Ondulix: starts the window system, loads the main control panel and runs until it closes.
 #include <QApplication>
 #include <QIcon>
+#include <QWindow>
 
 #include <cstdlib>
 #include <optional>
@@ -38,7 +39,14 @@ int main(int argc, char** argv) {
   panel.Open(g);
   // The data files could not be read: the program has already said so and ended.
   if (desktop.Ended()) return 0;
-  // The About window opened while the panel loaded; it stays in front of the panel.
-  if (panel->BR_ABOUT.Loaded()) panel->BR_ABOUT->Show();
+  // The About window opened while the panel loaded. The window system makes the panel, put up
+  // last, the active window; once it has, the About window comes back in front with the keyboard.
+  QMetaObject::Connection aboutInFront;
+  aboutInFront = QObject::connect(&app, &QGuiApplication::focusWindowChanged, [&](QWindow* active) {
+    QWidget* panelWindow = panel.Loaded() ? desktop.Window(*panel.get()) : nullptr;
+    if (!panelWindow || active != panelWindow->windowHandle()) return;
+    QObject::disconnect(aboutInFront);
+    if (panel->BR_ABOUT.Loaded()) panel->BR_ABOUT->Show();
+  });
   return app.exec();
 }
