@@ -13,6 +13,7 @@
 #include "support/world.h"
 
 using testing::ElementsAre;
+using testing::Contains;
 using testing::ElementsAreArray;
 using testing::IsEmpty;
 using Calls = std::vector<std::string>;

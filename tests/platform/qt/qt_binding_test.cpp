@@ -1,6 +1,7 @@
 #include <QCoreApplication>
 #include <algorithm>
 #include <QMimeData>
+#include <QPushButton>
 #include <QTest>
 #include <gtest/gtest.h>
 
