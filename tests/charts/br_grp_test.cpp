@@ -70,11 +70,10 @@ TEST_F(BrGrp, ComparesTwoTeamsOnTheEventDate) {
   EXPECT_THAT(Rows(window.TmContents1),
               ElementsAre("ADAMS JOE            * * *", "COLE RAY             + + -"));
   EXPECT_THAT(Rows(window.TmContents2), ElementsAre("COLE RAY             + + -"));
-  EXPECT_EQ(window.Label4.Caption(), " Phy = 10    Emo = 8    Intellect = -6");
-  EXPECT_EQ(window.Label8.Caption(), "  Double pluses  = 1");
-  EXPECT_EQ(window.Label10.Caption(), "   1  0  =  1");
-  EXPECT_EQ(window.Label11.Caption(), "   1  0  =  1");
-  EXPECT_EQ(window.Label12.Caption(), "  Total = 2");
+  EXPECT_THAT((Texts{window.Label4.Caption(), window.Label8.Caption(), window.Label10.Caption(),
+                     window.Label11.Caption(), window.Label12.Caption()}),
+              ElementsAre(" Phy = 10    Emo = 8    Intellect = -6", "  Double pluses  = 1", "   1  0  =  1",
+                          "   1  0  =  1", "  Total = 2"));
   EXPECT_FALSE(window.compute.Visible());
   EXPECT_THAT(dialogs.boxes, IsEmpty());
 }
