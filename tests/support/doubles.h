@@ -28,11 +28,10 @@ class FakeDesktop : public Desktop {
   int screenHeight = 11520;
   std::vector<std::string> shown;     // every Show, in order
   std::vector<std::string> unloaded;  // every unload, in order
-  bool quit = false;
 
  protected:
   void Close(Form& form) override { unloaded.push_back(form.Name()); }
-  void Quit() override { quit = true; }
+  void Quit() override {}
 };
 
 class ScriptedDialogs : public Dialogs {
@@ -49,7 +48,6 @@ class ScriptedDialogs : public Dialogs {
     std::string title;
     std::string suggestedName;  // empty when opening
     std::string filter;
-    bool save;
   };
 
   Answer MsgBox(const std::string& text, Buttons buttons, Icon icon,
