@@ -39,11 +39,7 @@ class BrDb : public testing::Test, public World {
     db().DbAdd.Click();
     Enter(name, dob);
   }
-  void Pick(const std::string& name) {
-    const Names names = Listed();
-    const auto row = std::find(names.begin(), names.end(), name) - names.begin();
-    db().Contents.SetListIndex(row < static_cast<long>(names.size()) ? static_cast<int>(row) : -1);
-  }
+  void Pick(const std::string& name) { ASSERT_TRUE(PickRow(db().Contents, name)) << name; }
   // The names listed, top to bottom.
   Names Listed() const {
     Names names;
