@@ -4,7 +4,6 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <filesystem>
 
 #include "app/br_about.h"
 #include "charts/br_grp.h"
@@ -119,17 +118,6 @@ TEST(MainPanel, AWindowClosesWithTheWindowThatOpenedIt) {
   EXPECT_TRUE(world.desktop.LoadedForms().empty());
 }
 
-// The hidden files of the folder, by name.
-std::vector<std::string> Hidden(const std::string& folder) {
-  std::vector<std::string> names;
-  for (const auto& entry : std::filesystem::directory_iterator(folder)) {
-    const std::string name = entry.path().filename().string();
-    if (name.front() == '.') names.push_back(name);
-  }
-  std::sort(names.begin(), names.end());
-  return names;
-}
-
 // A save cut short (its program killed, the machine stopped) leaves its temporary file, which
 // the next start removes; the temporaries of saves still running, in this copy of the program
 // or another, and the user's own hidden files stay.
@@ -144,7 +132,9 @@ TEST(MainPanel, StartUpRemovesWhatKilledSavesLeft) {
                                       ".ondulix-" + std::to_string(getpid()) + "-0.tmp"};
   for (const std::string& name : kept) world.folder.Write(name, "");
   world.panel.Open(world.g);
-  EXPECT_EQ(Hidden(world.folder.path()), kept);
+  std::vector<std::string> hidden = world.folder.Names();
+  std::erase_if(hidden, [](const std::string& name) { return name.front() != '.'; });
+  EXPECT_EQ(hidden, kept);
 }
 
 }  // namespace
