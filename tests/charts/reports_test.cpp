@@ -62,11 +62,8 @@ class Reports : public testing::Test, public World {
   void ExpectPrintFailure(const Form& window, size_t failAt) {
     ASSERT_EQ(printer.calls.size(), failAt + 2);
     EXPECT_EQ(printer.calls.back(), "discard");
-    ASSERT_EQ(dialogs.boxes.size(), 1u);
-    EXPECT_EQ(dialogs.boxes[0].text, "Error Printing ...");
-    EXPECT_EQ(dialogs.boxes[0].title, "Printer");
-    EXPECT_EQ(dialogs.boxes[0].icon, Icon::Exclamation);
-    EXPECT_EQ(dialogs.boxes[0].buttons, Buttons::OK);
+    EXPECT_THAT(dialogs.boxes,
+                ElementsAre(ScriptedDialogs::Box{"Error Printing ...", Buttons::OK, Icon::Exclamation, "Printer"}));
     EXPECT_EQ(window.MousePointer(), Form::Pointer::Default);
   }
 };

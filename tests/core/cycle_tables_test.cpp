@@ -87,10 +87,8 @@ TEST(CycleTables, AMissingOrBrokenTableStopsTheLoadNamingTheDataFolder) {
     world.folder.AddShippedData();
     contents ? world.folder.Write(file, contents) : world.folder.Remove(file);
     EXPECT_FALSE(LoadCycleTables(world.g));
-    ASSERT_EQ(world.dialogs.boxes.size(), 1u);
-    EXPECT_EQ(world.dialogs.boxes[0].text, "Cannot read data files! " + world.folder.path());
-    EXPECT_EQ(world.dialogs.boxes[0].title, "Error");
-    EXPECT_EQ(world.dialogs.boxes[0].icon, Icon::Question);
+    EXPECT_THAT(world.dialogs.boxes, testing::ElementsAre(ScriptedDialogs::Box{
+                                         "Cannot read data files! " + world.folder.path(), Buttons::OK, Icon::Question, "Error"}));
   }
 }
 

@@ -4,6 +4,7 @@
 
 #include <deque>
 #include <functional>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -41,6 +42,12 @@ class ScriptedDialogs : public Dialogs {
     Buttons buttons;
     Icon icon;
     std::string title;
+
+    bool operator==(const Box&) const = default;
+    friend void PrintTo(const Box& box, std::ostream* out) {
+      *out << box.title << ": " << box.text << " (buttons " << static_cast<int>(box.buttons) << ", icon "
+           << static_cast<int>(box.icon) << ")";
+    }
   };
 
   // A file chooser shown: to save (with its suggested name) or to open.
