@@ -87,6 +87,8 @@ class BrCurve : public testing::Test, public World {
   }
 };
 
+// Graph opens the curves of the charted person only while a chart is shown; Export holds the
+// critical days the window lists.
 TEST_F(BrCurve, GraphOpensTheCurvesOfTheChartedPersonOnlyWhileAChartIsShown) {
   br_curve& window = Graph("NEW ANN", "06/15/2005");
   br_ind& individual = *panel->br_ind.get();
@@ -97,6 +99,23 @@ TEST_F(BrCurve, GraphOpensTheCurvesOfTheChartedPersonOnlyWhileAChartIsShown) {
   // The legend, and the first, the event and the last date under the days.
   EXPECT_THAT(Painted(window.Chart).Texts(), testing::IsSupersetOf({"Physical", "Emotional", "Intellectual",
                                                                     "06/08/2005", "06/15/2005", "07/13/2005"}));
+  // Export holds the critical days listed.
+  dialogs.files = {folder.path() + "/days.csv"};
+  window.cb_Export.Click();
+  ASSERT_EQ(dialogs.fileQuestions.size(), 1u);
+  EXPECT_EQ(dialogs.fileQuestions[0].title, "Export Critical Days");
+  EXPECT_EQ(dialogs.fileQuestions[0].suggestedName, "NEW ANN critical days 2005-06-08.csv");
+  const std::vector<Fields> rows = ReadCsv(folder.Read("days.csv"));
+  ASSERT_GT(rows.size(), 2u);
+  EXPECT_THAT(rows[0], testing::ElementsAre("Date", "Cycles", "Double or triple"));
+  EXPECT_THAT(rows[1], testing::ElementsAre("2005-06-15", "Physical + Emotional", "double"));
+  std::vector<std::string> listed;
+  for (size_t k = 1; k < rows.size(); ++k) {
+    listed.push_back(ShownDate(rows[k][0]) + "  " + rows[k][1] +
+                     (rows[k][2].empty() ? "" : " (" + rows[k][2] + ")"));
+  }
+  EXPECT_EQ(listed, Rows(window.CriticalDays));
+  dialogs.boxes.clear();  // where the file went
   // A chart cleared by a date change takes the button with it.
   individual.EvDate.SetText("06/16/2005");
   EXPECT_FALSE(individual.cb_Graph.Enabled());
@@ -160,25 +179,6 @@ TEST_F(BrCurve, CurvesAgreeWithTheTablesOnEveryDay) {
   folder.Write("BR_EMO.SCA", std::string(27, ',') + "0");
   ASSERT_TRUE(LoadCycleTables(g));
   ExpectCurvesAgreeWithTheTables(Graph("OLD BEN", "06/15/2005"), 2);
-}
-
-TEST_F(BrCurve, ExportHoldsTheCriticalDaysListed) {
-  br_curve& window = Graph("NEW ANN", "06/15/2005");
-  dialogs.files = {folder.path() + "/days.csv"};
-  window.cb_Export.Click();
-  ASSERT_EQ(dialogs.fileQuestions.size(), 1u);
-  EXPECT_EQ(dialogs.fileQuestions[0].title, "Export Critical Days");
-  EXPECT_EQ(dialogs.fileQuestions[0].suggestedName, "NEW ANN critical days 2005-06-08.csv");
-  const std::vector<Fields> rows = ReadCsv(folder.Read("days.csv"));
-  ASSERT_GT(rows.size(), 2u);
-  EXPECT_THAT(rows[0], testing::ElementsAre("Date", "Cycles", "Double or triple"));
-  EXPECT_THAT(rows[1], testing::ElementsAre("2005-06-15", "Physical + Emotional", "double"));
-  std::vector<std::string> listed;
-  for (size_t k = 1; k < rows.size(); ++k) {
-    listed.push_back(ShownDate(rows[k][0]) + "  " + rows[k][1] +
-                     (rows[k][2].empty() ? "" : " (" + rows[k][2] + ")"));
-  }
-  EXPECT_EQ(listed, Rows(window.CriticalDays));
 }
 
 // The calendar holds an all-day event for each critical day of the year from today, whatever

@@ -105,11 +105,9 @@ TEST_F(BrMatch, BestMatchesRankTheDatabaseAndLeaveOutWhomTheDateChecksRefuse) {
                           " 3  NEAR NED                06/16/1990   99.33",
                           " 4  YOUNG YU                03/03/2003   83.96",
                           " 5  SEPT TWO                09/20/1992   72.73"));
-  ASSERT_EQ(dialogs.boxes.size(), 1u);
-  EXPECT_EQ(dialogs.boxes[0].text,
-            "Left out of the best matches, invalid dates of birth : BAD DATE(13/45/1990), LATE AL(06/16/2005) !");
-  EXPECT_EQ(dialogs.boxes[0].title, "Error");
-  EXPECT_EQ(dialogs.boxes[0].icon, Icon::Exclamation);
+  EXPECT_THAT(dialogs.boxes, ElementsAre(ScriptedDialogs::Box{"Left out of the best matches, invalid dates of birth : "
+                                                               "BAD DATE(13/45/1990), LATE AL(06/16/2005) !",
+                                                               Buttons::OK, Icon::Exclamation, "Error"}));
 
   // A best match picked is picked in the person list too.
   window.BestMatches.SetListIndex(3);

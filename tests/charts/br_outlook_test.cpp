@@ -59,6 +59,8 @@ class BrOutlook : public testing::Test, public World {
   }
 };
 
+// Each day is what the comparison charts for that day; the window names the best days, draws
+// every day and exports each day as it lists it.
 TEST_F(BrOutlook, EachDayIsWhatTheComparisonChartsForThatDay) {
   br_grp& comparison = Comparison();
   br_outlook& window = Outlook(comparison);
@@ -68,26 +70,8 @@ TEST_F(BrOutlook, EachDayIsWhatTheComparisonChartsForThatDay) {
   EXPECT_EQ(window.Label6.Caption(), OutlookHeading);
   const std::vector<Row> rows = Table(window);
   ASSERT_EQ(rows.size(), static_cast<size_t>(OutlookDays));
-  std::set<int> edges;
-  for (int day = 0; day < OutlookDays; ++day) {
-    const Row& row = rows[day];
-    ASSERT_EQ(row.date, WriteDate(AddDays(*ReadDate("06/15/2005"), day)));
-    comparison.EvDate.SetText(row.date);
-    comparison.compute.Click();
-    const int balance1 = LastNumber(comparison.Label10), balance2 = LastNumber(comparison.Label11);
-    const int expected[6] = {balance1, LastNumber(comparison.Label8), balance2, LastNumber(comparison.Label9),
-                             LastNumber(comparison.Label12), balance1 - balance2};
-    EXPECT_THAT(row.numbers, testing::ElementsAreArray(expected)) << row.date;
-    edges.insert(row.numbers[Edge]);
-  }
-  // The sample teams differ from day to day, so the best days say something.
-  EXPECT_GT(edges.size(), 3u);
-  EXPECT_THAT(dialogs.boxes, IsEmpty());
-}
 
-TEST_F(BrOutlook, NamesTheFirstDayOfTheHighestAndOfTheLowestEdgeAndDrawsEveryDay) {
-  br_outlook& window = Outlook(Comparison());
-  const std::vector<Row> rows = Table(window);
+  // The best days: the first day of the highest edge for team 1, of the lowest for team 2.
   const auto edge = [](const Row& a, const Row& b) { return a.numbers[Edge] < b.numbers[Edge]; };
   const Row best1 = *std::max_element(rows.begin(), rows.end(), edge);
   const Row best2 = *std::min_element(rows.begin(), rows.end(), edge);
@@ -118,6 +102,43 @@ TEST_F(BrOutlook, NamesTheFirstDayOfTheHighestAndOfTheLowestEdgeAndDrawsEveryDay
   }
   EXPECT_THAT(drawing.Texts(), testing::IsSupersetOf({"Balance of HARBOR OFF.BTM", "Balance of SUMMIT DEF.BTM",
                                                       "Edge", "06/15/2005", "07/06/2005"}));
+
+  dialogs.files = {folder.path() + "/outlook.csv"};
+  window.cb_Export.Click();
+  ASSERT_EQ(dialogs.fileQuestions.size(), 1u);
+  EXPECT_EQ(dialogs.fileQuestions[0].title, "Export Outlook");
+  EXPECT_EQ(dialogs.fileQuestions[0].suggestedName, "HARBOR OFF - SUMMIT DEF outlook 2005-06-15.csv");
+  const std::vector<Fields> csv = ReadCsv(folder.Read("outlook.csv"));
+  ASSERT_EQ(csv.size(), rows.size() + 1);
+  EXPECT_THAT(csv[0], testing::ElementsAre("Date", "Team 1", "Balance 1", "Pluses 1", "Team 2",
+                                           "Balance 2", "Pluses 2", "Total", "Edge"));
+  for (size_t day = 0; day < rows.size(); ++day) {
+    const Fields& row = csv[day + 1];
+    ASSERT_EQ(row.size(), 9u);
+    EXPECT_EQ(ShownDate(row[0]), rows[day].date);
+    EXPECT_EQ(row[1], "HARBOR OFF.BTM");
+    EXPECT_EQ(row[4], "SUMMIT DEF.BTM");
+    const int numbers[6] = {std::stoi(row[2]), std::stoi(row[3]), std::stoi(row[5]),
+                            std::stoi(row[6]), std::stoi(row[7]), std::stoi(row[8])};
+    EXPECT_THAT(numbers, testing::ElementsAreArray(rows[day].numbers)) << row[0];
+  }
+  dialogs.boxes.clear();  // where the file went
+
+  std::set<int> edges;
+  for (int day = 0; day < OutlookDays; ++day) {
+    const Row& row = rows[day];
+    ASSERT_EQ(row.date, WriteDate(AddDays(*ReadDate("06/15/2005"), day)));
+    comparison.EvDate.SetText(row.date);
+    comparison.compute.Click();
+    const int balance1 = LastNumber(comparison.Label10), balance2 = LastNumber(comparison.Label11);
+    const int expected[6] = {balance1, LastNumber(comparison.Label8), balance2, LastNumber(comparison.Label9),
+                             LastNumber(comparison.Label12), balance1 - balance2};
+    EXPECT_THAT(row.numbers, testing::ElementsAreArray(expected)) << row.date;
+    edges.insert(row.numbers[Edge]);
+  }
+  // The sample teams differ from day to day, so the best days say something.
+  EXPECT_GT(edges.size(), 3u);
+  EXPECT_THAT(dialogs.boxes, IsEmpty());
 
   // Of equal days, the first.
   TeamOutlook ties;
@@ -150,30 +171,6 @@ TEST_F(BrOutlook, TakesTheLastComputedDateAndLeavesBadDatesOutSilently) {
   EXPECT_EQ(Table(window)[0].date, "07/01/2005");
   window.cb_close.Click();
   EXPECT_FALSE(comparison.br_outlook.Loaded());
-}
-
-TEST_F(BrOutlook, ExportHoldsEachDayAsTheWindowListsIt) {
-  br_outlook& window = Outlook(Comparison());
-  dialogs.files = {folder.path() + "/outlook.csv"};
-  window.cb_Export.Click();
-  ASSERT_EQ(dialogs.fileQuestions.size(), 1u);
-  EXPECT_EQ(dialogs.fileQuestions[0].title, "Export Outlook");
-  EXPECT_EQ(dialogs.fileQuestions[0].suggestedName, "HARBOR OFF - SUMMIT DEF outlook 2005-06-15.csv");
-  const std::vector<Fields> rows = ReadCsv(folder.Read("outlook.csv"));
-  const std::vector<Row> shown = Table(window);
-  ASSERT_EQ(rows.size(), shown.size() + 1);
-  EXPECT_THAT(rows[0], testing::ElementsAre("Date", "Team 1", "Balance 1", "Pluses 1", "Team 2",
-                                            "Balance 2", "Pluses 2", "Total", "Edge"));
-  for (size_t day = 0; day < shown.size(); ++day) {
-    const Fields& row = rows[day + 1];
-    ASSERT_EQ(row.size(), 9u);
-    EXPECT_EQ(ShownDate(row[0]), shown[day].date);
-    EXPECT_EQ(row[1], "HARBOR OFF.BTM");
-    EXPECT_EQ(row[4], "SUMMIT DEF.BTM");
-    const int numbers[6] = {std::stoi(row[2]), std::stoi(row[3]), std::stoi(row[5]),
-                            std::stoi(row[6]), std::stoi(row[7]), std::stoi(row[8])};
-    EXPECT_THAT(numbers, testing::ElementsAreArray(shown[day].numbers)) << row[0];
-  }
 }
 
 // The outlook stops on the last day a four-digit year can write, as the date boxes do: it

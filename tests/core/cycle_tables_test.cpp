@@ -1,5 +1,6 @@
 #include "core/cycle_tables.h"
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <clocale>
@@ -64,19 +65,15 @@ TEST(CycleTables, LoadTakesTheFirstCharactersAndFieldsOfEachFile) {
   const DecimalCommaLocale german;
   ASSERT_TRUE(german.active());
   ASSERT_TRUE(LoadCycleTables(world.g));
-  EXPECT_EQ(world.g.PhysicalSymbols[1], 'A');
-  EXPECT_EQ(world.g.PhysicalSymbols[23], 'W');
-  EXPECT_EQ(world.g.IntellectualSymbols[1], '+');
-  EXPECT_EQ(world.g.IntellectualSymbols[2], '\r');
-  EXPECT_EQ(world.g.IntellectualSymbols[4], '+');
-  EXPECT_EQ(world.g.EmotionalScale[2], 2);
-  EXPECT_EQ(world.g.EmotionalScale[3], 0);  // the empty line is an entry without a value
-  EXPECT_EQ(world.g.EmotionalScale[4], 4);
-  EXPECT_EQ(world.g.EmotionalScale[27], 27);
-  EXPECT_EQ(world.g.EmotionalScale[28], 99);
-  EXPECT_EQ(world.g.PhysicalScale[1], -1.5);
-  EXPECT_EQ(world.g.PhysicalScale[2], 2);
-  EXPECT_EQ(world.g.PhysicalScale[3], 0.25);
+  const GLOBAL& g = world.g;
+  EXPECT_EQ(std::string({g.PhysicalSymbols[1], g.PhysicalSymbols[23], g.IntellectualSymbols[1],
+                         g.IntellectualSymbols[2], g.IntellectualSymbols[4]}),
+            "AW+\r+");
+  // Emotional entry 3, the empty line, is an entry without a value.
+  EXPECT_THAT((std::vector<double>{g.EmotionalScale[2], g.EmotionalScale[3], g.EmotionalScale[4],
+                                   g.EmotionalScale[27], g.EmotionalScale[28], g.PhysicalScale[1],
+                                   g.PhysicalScale[2], g.PhysicalScale[3]}),
+              testing::ElementsAre(2, 0, 4, 27, 99, -1.5, 2, 0.25));
 }
 
 TEST(CycleTables, AMissingOrBrokenTableStopsTheLoadNamingTheDataFolder) {
@@ -90,10 +87,8 @@ TEST(CycleTables, AMissingOrBrokenTableStopsTheLoadNamingTheDataFolder) {
     world.folder.AddShippedData();
     contents ? world.folder.Write(file, contents) : world.folder.Remove(file);
     EXPECT_FALSE(LoadCycleTables(world.g));
-    ASSERT_EQ(world.dialogs.boxes.size(), 1u);
-    EXPECT_EQ(world.dialogs.boxes[0].text, "Cannot read data files! " + world.folder.path());
-    EXPECT_EQ(world.dialogs.boxes[0].title, "Error");
-    EXPECT_EQ(world.dialogs.boxes[0].icon, Icon::Question);
+    EXPECT_THAT(world.dialogs.boxes, testing::ElementsAre(ScriptedDialogs::Box{
+                                         "Cannot read data files! " + world.folder.path(), Buttons::OK, Icon::Question, "Error"}));
   }
 }
 

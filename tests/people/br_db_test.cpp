@@ -39,11 +39,7 @@ class BrDb : public testing::Test, public World {
     db().DbAdd.Click();
     Enter(name, dob);
   }
-  void Pick(const std::string& name) {
-    const Names names = Listed();
-    const auto row = std::find(names.begin(), names.end(), name) - names.begin();
-    db().Contents.SetListIndex(row < static_cast<long>(names.size()) ? static_cast<int>(row) : -1);
-  }
+  void Pick(const std::string& name) { ASSERT_TRUE(PickRow(db().Contents, name)) << name; }
   // The names listed, top to bottom.
   Names Listed() const {
     Names names;
@@ -63,15 +59,13 @@ class BrDb : public testing::Test, public World {
   }
 };
 
-TEST_F(BrDb, ListsDatabasesAndPersonsSorted) {
+// The databases and persons listed sorted; Modify and Delete act on the person of the row.
+TEST_F(BrDb, ModifyAndDeleteActOnThePersonOfTheRow) {
   ASSERT_EQ(db().DbList.ListCount(), 2);
   EXPECT_EQ(db().DbList.Text(), "PERSONAL.BDB");
   EXPECT_EQ(db().Contents.List(0), "ADAMS JOE               07/04/1970");
   EXPECT_EQ(db().Contents.ItemData(0), 2);
   EXPECT_FALSE(db().DbSave.Visible());
-}
-
-TEST_F(BrDb, ModifyAndDeleteActOnThePersonOfTheRow) {
   Pick("ADAMS JOE");  // the first row shows the second person
   db().DbModify.Click();
   EXPECT_FALSE(db().Enabled());
@@ -166,7 +160,7 @@ TEST_F(BrDb, AnAddToAFullDatabaseIsRefusedInWords) {
   EXPECT_TRUE(db().Enabled());
 }
 
-TEST_F(BrDb, DetailsDialogRefusesWhatCannotBeKept) {
+TEST_F(BrDb, DetailsDialogRefusesWhatCannotBeKeptAndClosedChangesNothing) {
   const struct {
     const char* name;
     const char* dob;
@@ -190,18 +184,7 @@ TEST_F(BrDb, DetailsDialogRefusesWhatCannotBeKept) {
   }
   frm().cb_close.Click();
   EXPECT_EQ(g.ManagerDatabase.Count, 2);
-}
-
-TEST_F(BrDb, DetailsDialogStoresNamesCleanedAndDatesReformatted) {
-  Add("???", "06/15/2005");  // born today
-  Add("  Lee  ", "3/4/1961");
-  Add("\xC3\x85nge \xC3\x96st", "12/31/1999");
-  Add("Jos\xC3\xA9", "12/31/1999");
-  EXPECT_THAT(Listed(), ElementsAre("???", "ADAMS JOE", "ANGE OST", "BAKER LUCY", "JOSE", "LEE"));
-  EXPECT_EQ(g.ManagerDatabase.Persons[3].Dob, "03/04/1961");
-}
-
-TEST_F(BrDb, EveryOtherWayOutOfTheDialogChangesNothing) {
+  // Every other way out of the dialog changes nothing.
   for (const bool closeControl : {false, true}) {
     Pick("BAKER LUCY");
     db().DbModify.Click();
@@ -215,6 +198,15 @@ TEST_F(BrDb, EveryOtherWayOutOfTheDialogChangesNothing) {
     EXPECT_THAT(Listed(), ElementsAre("ADAMS JOE", "BAKER LUCY"));
     EXPECT_FALSE(db().DbSave.Visible());
   }
+}
+
+TEST_F(BrDb, DetailsDialogStoresNamesCleanedAndDatesReformatted) {
+  Add("???", "06/15/2005");  // born today
+  Add("  Lee  ", "3/4/1961");
+  Add("\xC3\x85nge \xC3\x96st", "12/31/1999");
+  Add("Jos\xC3\xA9", "12/31/1999");
+  EXPECT_THAT(Listed(), ElementsAre("???", "ADAMS JOE", "ANGE OST", "BAKER LUCY", "JOSE", "LEE"));
+  EXPECT_EQ(g.ManagerDatabase.Persons[3].Dob, "03/04/1961");
 }
 
 }  // namespace

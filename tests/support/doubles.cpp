@@ -34,12 +34,12 @@ std::string ScriptedDialogs::InputBox(const std::string& prompt, const std::stri
 std::string ScriptedDialogs::SaveFileName(const std::string& title,
                                           const std::string& suggestedName,
                                           const std::string& filter) {
-  fileQuestions.push_back(FileQuestion{title, suggestedName, filter, true});
+  fileQuestions.push_back(FileQuestion{title, suggestedName, filter});
   return Next(files);
 }
 
 std::string ScriptedDialogs::OpenFileName(const std::string& title, const std::string& filter) {
-  fileQuestions.push_back(FileQuestion{title, "", filter, false});
+  fileQuestions.push_back(FileQuestion{title, "", filter});
   return Next(files);
 }
 

@@ -4,6 +4,7 @@
 
 #include <deque>
 #include <functional>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -28,11 +29,10 @@ class FakeDesktop : public Desktop {
   int screenHeight = 11520;
   std::vector<std::string> shown;     // every Show, in order
   std::vector<std::string> unloaded;  // every unload, in order
-  bool quit = false;
 
  protected:
   void Close(Form& form) override { unloaded.push_back(form.Name()); }
-  void Quit() override { quit = true; }
+  void Quit() override {}
 };
 
 class ScriptedDialogs : public Dialogs {
@@ -42,6 +42,12 @@ class ScriptedDialogs : public Dialogs {
     Buttons buttons;
     Icon icon;
     std::string title;
+
+    bool operator==(const Box&) const = default;
+    friend void PrintTo(const Box& box, std::ostream* out) {
+      *out << box.title << ": " << box.text << " (buttons " << static_cast<int>(box.buttons) << ", icon "
+           << static_cast<int>(box.icon) << ")";
+    }
   };
 
   // A file chooser shown: to save (with its suggested name) or to open.
@@ -49,7 +55,6 @@ class ScriptedDialogs : public Dialogs {
     std::string title;
     std::string suggestedName;  // empty when opening
     std::string filter;
-    bool save;
   };
 
   Answer MsgBox(const std::string& text, Buttons buttons, Icon icon,

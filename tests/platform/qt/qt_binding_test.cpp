@@ -222,14 +222,12 @@ TEST_F(ListsWindow, TheWindowShowsTheFormsStateAndItsCloseBoxUnloadsIt) {
   ASSERT_NE(window, nullptr);
   EXPECT_TRUE(window->isVisible());
   EXPECT_EQ(window->windowTitle(), QStringLiteral("Lists"));
-  form.SetEnabled(false);
-  form.SetMousePointer(Form::Pointer::Busy);
-  EXPECT_FALSE(window->isEnabled());
-  EXPECT_EQ(window->cursor().shape(), Qt::WaitCursor);
-  form.SetEnabled(true);
-  form.SetMousePointer(Form::Pointer::Default);
-  EXPECT_TRUE(window->isEnabled());
-  EXPECT_EQ(window->cursor().shape(), Qt::ArrowCursor);
+  for (const bool busy : {true, false}) {
+    form.SetEnabled(!busy);
+    form.SetMousePointer(busy ? Form::Pointer::Busy : Form::Pointer::Default);
+    EXPECT_EQ(window->isEnabled(), !busy);
+    EXPECT_EQ(window->cursor().shape(), busy ? Qt::WaitCursor : Qt::ArrowCursor);
+  }
 
   window->close();
   EXPECT_FALSE(form.Loaded());

@@ -58,12 +58,10 @@ TEST(CompatibilityOnScreen, MatchComparesThePersonsClickedAndShowsTheFigures) {
 
   screen.ClickRow(window, "Contents", "SEPT TWO");
   EXPECT_EQ(screen.Text(window, "Pair"), "JUNE ONE and SEPT TWO, born 09/20/1992, 828 days apart");
-  const struct {
-    const char* label;
-    const char* shown;
-  } figures[] = {{"Physical", "Physical       100.00"}, {"Emotional", "Emotional       22.25"},
-                 {"Intellectual", "Intellectual    95.95"}, {"Overall", "Overall         72.73"}};
-  for (const auto& figure : figures) EXPECT_EQ(screen.Text(window, figure.label), figure.shown);
+  std::vector<std::string> figures;
+  for (const char* label : {"Physical", "Emotional", "Intellectual", "Overall"}) figures.push_back(screen.Text(window, label));
+  EXPECT_EQ(figures, (std::vector<std::string>{"Physical       100.00", "Emotional       22.25",
+                                               "Intellectual    95.95", "Overall         72.73"}));
 
   // A best match clicked is compared, and picked in the person list on the screen too.
   screen.ClickRow(window, "BestMatches", " 1  NEAR NED");
