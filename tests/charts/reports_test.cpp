@@ -14,7 +14,6 @@
 
 using testing::Contains;
 using testing::ElementsAre;
-using testing::Contains;
 using testing::ElementsAreArray;
 using testing::IsEmpty;
 using Calls = std::vector<std::string>;
