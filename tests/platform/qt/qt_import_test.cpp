@@ -1,5 +1,6 @@
 // The import window under real widgets: a choice changed with the keys in its drop-down is read
-// at once into the preview and the summary, and Import adds what the summary said.
+// at once into the preview and the summary, Import adds what the summary said; a file that
+// holds no table adds nobody, and a full database takes only what fits.
 #include <QComboBox>
 #include <QLabel>
 #include <QListView>
@@ -11,8 +12,20 @@
 #include "people/br_db.h"
 #include "people/br_imp.h"
 #include "platform/qt/screen.h"
+#include "support/test_data.h"
 
 namespace {
+
+// Import... pressed and the file chosen in the real file dialog: the import window, if one opened.
+BR_IMP* OpenImport(Screen& screen, BR_DB& manager, const std::string& file) {
+  AnswerFileDialog(QString::fromStdString(screen.folder.path() + "/" + file));
+  QTest::mouseClick(screen.Child<QPushButton>(manager, "DbImport"), Qt::LeftButton);
+  BR_IMP* shown = nullptr;
+  for (Form* form : screen.desktop.LoadedForms()) {
+    if (auto* import = dynamic_cast<BR_IMP*>(form)) shown = import;
+  }
+  return shown;
+}
 
 TEST(ImportWindowOnScreen, AChoiceChangedWithTheKeysIsReadAtOnceAndImportAddsIt) {
   Screen screen;
@@ -20,16 +33,7 @@ TEST(ImportWindowOnScreen, AChoiceChangedWithTheKeysIsReadAtOnceAndImportAddsIt)
   WindowRef<BR_DB> managerRef;
   BR_DB& manager = managerRef.Open(screen.g);
   const int before = manager.Contents.ListCount();
-  // Import... pressed and the file chosen in the file dialog: the import window.
-  const auto open = [&] {
-    AnswerFileDialog(QString::fromStdString(screen.folder.path() + "/PEOPLE.CSV"));
-    QTest::mouseClick(screen.Child<QPushButton>(manager, "DbImport"), Qt::LeftButton);
-    BR_IMP* shown = nullptr;
-    for (Form* form : screen.desktop.LoadedForms()) {
-      if (auto* import = dynamic_cast<BR_IMP*>(form)) shown = import;
-    }
-    return shown;
-  };
+  const auto open = [&] { return OpenImport(screen, manager, "PEOPLE.CSV"); };
   BR_IMP* shown = open();
   ASSERT_NE(shown, nullptr);
   BR_IMP& window = *shown;
@@ -70,6 +74,38 @@ TEST(ImportWindowOnScreen, AChoiceChangedWithTheKeysIsReadAtOnceAndImportAddsIt)
   EXPECT_FALSE(shown->Loaded());
   EXPECT_EQ(rows.rowCount(), before + 1);
   EXPECT_TRUE(screen.desktop.Window(manager)->isEnabled());
+}
+
+TEST(ImportWindowOnScreen, AFileWithNoTableAddsNobodyAndAFullDatabaseTakesOnlyWhatFits) {
+  Screen screen;
+  screen.folder.Write("FULL.BDB", NumberedPersonLines(32760, "01/01/2000"));
+  std::string file = "Name,Born\n";
+  for (int k = 0; k < 20; ++k) file += "NEW " + std::to_string(k) + ",1/1/2000\n";
+  screen.folder.Write("NEW.CSV", file);
+  screen.folder.Write("PICTURE.CSV", std::string("\x89PNG\r\n\x1a\n\0\0\0\rIHDR\0\0\x01\0", 20));
+  WindowRef<BR_DB> managerRef;
+  BR_DB& manager = managerRef.Open(screen.g);
+  // Picked as the user picks, with the keys: the first database listed.
+  auto* databases = screen.Child<QComboBox>(manager, "DbList");
+  databases->setFocus();
+  QTest::keyClick(databases, Qt::Key_Home);
+  ASSERT_EQ(manager.DbList.Text(), "FULL.BDB");
+
+  // A file that holds no table: nothing to import, and Import cannot be pressed.
+  BR_IMP* window = OpenImport(screen, manager, "PICTURE.CSV");
+  ASSERT_NE(window, nullptr);
+  EXPECT_EQ(screen.Child<QLabel>(*window, "Summary")->text().left(23).toStdString(), "0 people will be added,");
+  EXPECT_FALSE(screen.Child<QPushButton>(*window, "ImpOK")->isEnabled());
+  QTest::mouseClick(screen.Child<QPushButton>(*window, "ImpCancel"), Qt::LeftButton);
+  EXPECT_EQ(manager.Contents.ListCount(), 32760);
+
+  window = OpenImport(screen, manager, "NEW.CSV");
+  ASSERT_NE(window, nullptr);
+  EXPECT_EQ(screen.Child<QLabel>(*window, "Summary")->text().toStdString(),
+            "7 people will be added, 13 rows skipped, 13 of them because a database holds at most 32,767 people");
+  QTest::mouseClick(screen.Child<QPushButton>(*window, "ImpOK"), Qt::LeftButton);
+  EXPECT_EQ(screen.Child<QListView>(manager, "Contents")->model()->rowCount(), 32767);
+  EXPECT_EQ(screen.g.ManagerDatabase.Persons.back().Name, "NEW 6");
 }
 
 }  // namespace
