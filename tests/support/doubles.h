@@ -17,7 +17,7 @@
 
 class FakeDesktop : public Desktop {
  public:
-  void Show(Form& form) override;
+  void Show(Form& form) override { shown.push_back(form.Name()); }
   void Refresh(Form&) override {}
   int ScreenWidth() const override { return screenWidth; }
   int ScreenHeight() const override { return screenHeight; }
@@ -52,17 +52,24 @@ class ScriptedDialogs : public Dialogs {
 
   // A file chooser shown: to save (with its suggested name) or to open.
   struct FileQuestion {
-    std::string title;
-    std::string suggestedName;  // empty when opening
-    std::string filter;
+    std::string title, suggestedName, filter;  // no suggested name when opening
   };
 
   Answer MsgBox(const std::string& text, Buttons buttons, Icon icon,
                 const std::string& title) override;
-  std::string InputBox(const std::string& prompt, const std::string& title) override;
+  std::string InputBox(const std::string& prompt, const std::string& title) override {
+    prompts.push_back(Box{prompt, Buttons::OKCancel, Icon::None, title});
+    return Next(inputs);
+  }
   std::string SaveFileName(const std::string& title, const std::string& suggestedName,
-                           const std::string& filter) override;
-  std::string OpenFileName(const std::string& title, const std::string& filter) override;
+                           const std::string& filter) override {
+    fileQuestions.push_back(FileQuestion{title, suggestedName, filter});
+    return Next(files);
+  }
+  std::string OpenFileName(const std::string& title, const std::string& filter) override {
+    fileQuestions.push_back(FileQuestion{title, "", filter});
+    return Next(files);
+  }
 
   // Answers given in turn to OK/Cancel boxes (OK when the script has run out), to input boxes
   // and to file choosers (empty, as when cancelled, once it has run out).
@@ -77,10 +84,14 @@ class ScriptedDialogs : public Dialogs {
   // The texts of the OK/Cancel boxes, the questions put to the user.
   std::vector<std::string> Questions() const;
   // The text of the last box shown; empty when none was.
-  std::string Last() const;
+  std::string Last() const { return boxes.empty() ? "" : boxes.back().text; }
+
+ private:
+  // The next scripted answer; empty once the script has run out.
+  static std::string Next(std::deque<std::string>& script);
 };
 
-// A drawing that keeps every line, polyline and text drawn on it, in order.
+// A drawing that keeps every line and polyline drawn on it, and every text, in order.
 class RecordingDrawing : public Drawing {
  public:
   struct Stroke {
@@ -88,37 +99,36 @@ class RecordingDrawing : public Drawing {
     Colour colour;
     int width;
   };
-  struct Writing {
-    Point at;
-    std::string text;
-    Font font;
-    Colour colour;
-    Align align;
-  };
 
-  void Line(Point from, Point to, Colour colour, int width) override;
-  void Polyline(const std::vector<Point>& points, Colour colour, int width) override;
-  void Text(Point at, const std::string& text, const Font& font, Colour colour,
-            Align align) override;
+  void Line(Point from, Point to, Colour colour, int width) override {
+    strokes.push_back(Stroke{{from, to}, colour, width});
+  }
+  void Polyline(const std::vector<Point>& points, Colour colour, int width) override {
+    strokes.push_back(Stroke{points, colour, width});
+  }
+  void Text(Point, const std::string& text, const Font&, Colour, Align) override {
+    texts_.push_back(text);
+  }
 
   // The polylines drawn in the colour, in order.
   std::vector<std::vector<Point>> Polylines(Colour colour) const;
-  // Every text drawn, in order.
-  std::vector<std::string> Texts() const;
+  std::vector<std::string> Texts() const { return texts_; }
 
   std::vector<Stroke> strokes;
-  std::vector<Writing> writings;
+
+ private:
+  std::vector<std::string> texts_;
 };
 
 class RecordingPrinter : public Printer {
  public:
-  bool SetFontName(const std::string& name) override;
+  bool SetFontName(const std::string& name) override { return Record("font " + name); }
   bool SetFontSize(double points) override;
-  bool SetBold(bool bold) override;
-  bool PrintLine(const std::string& text) override;
+  bool SetBold(bool bold) override { return Record(bold ? "bold 1" : "bold 0"); }
+  bool PrintLine(const std::string& text) override { return Record("line " + text); }
   bool PrintPicture(int width, int height, const PaintRoutine& paint) override;
-  bool EndDoc() override;
-  void Discard() override;
+  bool EndDoc() override { return Record("end"); }
+  void Discard() override { calls.push_back("discard"); }
 
   // One entry per call: "font NAME", "size 12", "bold 1", "line TEXT", "picture W H", "end",
   // "discard".

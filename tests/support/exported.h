@@ -8,7 +8,8 @@
 
 using Fields = std::vector<std::string>;
 
-// The rows of a CSV text with CR LF line ends, quotes taken off.
+// The rows of a CSV text, split by the program's own reader (the writer's CR LF row ends are
+// checked where the rows are written).
 std::vector<Fields> ReadCsv(const std::string& text);
 // An exported date, "2005-06-15", as the windows show it: "06/15/2005".
 std::string ShownDate(const std::string& iso);

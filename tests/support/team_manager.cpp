@@ -4,8 +4,6 @@
 #include <cctype>
 #include <sstream>
 
-#include "app/br_cp.h"
-
 void TeamManager::SetUpOn(Disk disk) {
   if (disk == Disk::CaseBlind) {
     blind_.emplace(folder.path());
@@ -13,8 +11,7 @@ void TeamManager::SetUpOn(Disk disk) {
   }
   const auto store = [&](std::string name, const std::string& contents) {
     if (disk == Disk::CaseBlind) {
-      std::transform(name.begin(), name.end(), name.begin(),
-                     [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+      for (char& c : name) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
     }
     folder.Write(name, contents);
   };
@@ -34,10 +31,6 @@ void TeamManager::Pick(ItemList& list, const std::string& text) {
   const Names rows = Rows(list);
   const auto row = std::find(rows.begin(), rows.end(), text) - rows.begin();
   list.SetListIndex(row < list.ListCount() ? static_cast<int>(row) : -1);
-}
-
-std::string TeamManager::Current(const ItemList& list) {
-  return list.ListIndex() >= 0 ? list.List(list.ListIndex()) : "";
 }
 
 Names TeamManager::Members() const {

@@ -23,7 +23,9 @@ class TeamManager : public testing::Test, public World {
   // Makes current the row showing the text; no row when none does.
   static void Pick(ItemList& list, const std::string& text);
   // The current row's text; empty when there is none.
-  static std::string Current(const ItemList& list);
+  static std::string Current(const ItemList& list) {
+    return list.ListIndex() >= 0 ? list.List(list.ListIndex()) : "";
+  }
   Names Members() const;
   // A team file's database line, then its members' names.
   Names Saved(const std::string& file) const;

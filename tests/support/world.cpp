@@ -2,12 +2,6 @@
 
 #include "core/cycle_tables.h"
 
-World::World(bool shippedData, bool samples) : World(nullptr, nullptr, shippedData, samples) {}
-
-World::World(Printer& paper) : World(&paper, nullptr, true, true) {}
-
-World::World(Desktop& screen) : World(nullptr, &screen, true, true) {}
-
 World::World(Printer* paper, Desktop* screen, bool shippedData, bool samples)
     : g(Platform{screen ? *screen : desktop, dialogs, paper ? *paper : printer, clock, folder.path()}) {
   InitGlobals(g, folder.path());
@@ -24,13 +18,6 @@ br_grp& World::OpenComparison(const std::string& team1, const std::string& team2
   return *panel->br_grp.get();
 }
 
-br_ind& World::OpenIndividual() {
-  panel->Command1.Click();
-  return *panel->br_ind.get();
-}
-
-bool World::PickPerson(br_ind& window, const std::string& name) { return PickRow(window.Contents, name); }
-
 bool World::PickRow(ItemList& list, const std::string& start) {
   for (int row = 0; row < list.ListCount(); ++row) {
     if (list.List(row).starts_with(start)) {
@@ -45,10 +32,4 @@ std::vector<std::string> World::Rows(const ItemList& list) {
   std::vector<std::string> rows;
   for (const ItemList::Item& item : list.Items()) rows.push_back(item.Text);
   return rows;
-}
-
-RecordingDrawing World::Painted(const PictureBox& picture) {
-  RecordingDrawing drawing;
-  picture.Paint(drawing);
-  return drawing;
 }

@@ -17,24 +17,34 @@
 inline constexpr Date TestToday{std::chrono::year{2005}, std::chrono::June, std::chrono::day{15}};
 
 struct World {
-  explicit World(bool shippedData = true, bool samples = false);
+  explicit World(bool shippedData = true, bool samples = false)
+      : World(nullptr, nullptr, shippedData, samples) {}
   // With the shipped data and samples, printing on a real printer instead of the recorder.
-  explicit World(Printer& paper);
+  explicit World(Printer& paper) : World(&paper, nullptr, true, true) {}
   // With the shipped data and samples, showing the windows on a real screen instead.
-  explicit World(Desktop& screen);
+  explicit World(Desktop& screen) : World(nullptr, &screen, true, true) {}
 
   // The chart windows, opened from the open panel as the user does: the comparison by "&NFL"
   // with these two teams remembered as the last picked, the individual by "&Bio Calendar".
   br_grp& OpenComparison(const std::string& team1, const std::string& team2);
-  br_ind& OpenIndividual();
+  br_ind& OpenIndividual() {
+    panel->Command1.Click();
+    return *panel->br_ind.get();
+  }
   // The rows of a list, top to bottom.
   static std::vector<std::string> Rows(const ItemList& list);
   // Makes current the listed person whose entry starts with the name; false when none does.
-  static bool PickPerson(br_ind& window, const std::string& name);
+  static bool PickPerson(br_ind& window, const std::string& name) {
+    return PickRow(window.Contents, name);
+  }
   // Makes current the first row that starts with the text; false when none does.
   static bool PickRow(ItemList& list, const std::string& start);
   // What the picture draws, recorded.
-  static RecordingDrawing Painted(const PictureBox& picture);
+  static RecordingDrawing Painted(const PictureBox& picture) {
+    RecordingDrawing drawing;
+    picture.Paint(drawing);
+    return drawing;
+  }
 
   TempFolder folder;
   FakeDesktop desktop;
