@@ -8,19 +8,14 @@ namespace {
 // program's letters beyond ASCII reach the file in UTF-8; every row ends with CR LF.
 TEST(CsvText, QuotesWhatAReaderWouldSplitOrTrimAndWritesUtf8) {
   const struct {
-    std::string field;
-    std::string written;
+    std::string field, written;
   } cases[] = {
-      {"ADAMS JOE", "ADAMS JOE"},
+      {"ADAMS JO\xCB", "ADAMS JO\xC3\x8B"},
       {"", ""},
       {"BAKER, LUCY", "\"BAKER, LUCY\""},
       {"O\"NEIL", "\"O\"\"NEIL\""},
-      {"\"", "\"\"\"\""},
-      {"two\r\nlines", "\"two\r\nlines\""},
       {"line\nfeed", "\"line\nfeed\""},
-      {" ", "\" \""},
       {"07/04/1970 ", "\"07/04/1970 \""},
-      {"Jos\xE9", "Jos\xC3\xA9"},
       {"\xC9t\xE9, \xFF", "\"\xC3\x89t\xC3\xA9, \xC3\xBF\""},
   };
   for (const auto& c : cases) {

@@ -33,37 +33,35 @@ TEST(CyclePosition, PlacesTheDayInEachCycle) {
 class DecimalCommaLocale {
  public:
   DecimalCommaLocale() {
-    const std::string command =
-        "localedef -i de_DE -f UTF-8 " + folder_.path() + "/de_DE.UTF-8 >/dev/null 2>&1";
-    if (std::system(command.c_str()) != 0) return;
+    const std::string made = folder_.path() + "/de_DE.UTF-8";
+    EXPECT_EQ(std::system(("localedef -i de_DE -f UTF-8 " + made + " >/dev/null 2>&1").c_str()), 0);
     setenv("LOCPATH", folder_.path().c_str(), 1);
-    active_ = std::setlocale(LC_ALL, "de_DE.UTF-8") != nullptr &&
-              std::string(std::localeconv()->decimal_point) == ",";
+    std::setlocale(LC_ALL, "de_DE.UTF-8");
+    EXPECT_STREQ(std::localeconv()->decimal_point, ",") << "no language with a decimal comma";
   }
   ~DecimalCommaLocale() {
     std::setlocale(LC_ALL, "C");
     unsetenv("LOCPATH");
   }
-  bool active() const { return active_; }
 
  private:
   TempFolder folder_;
-  bool active_ = false;
 };
 
 // Symbol files give their first characters, line breaks included; scale files their first
-// fields, numbers read the same in every language.
-TEST(CycleTables, LoadTakesTheFirstCharactersAndFieldsOfEachFile) {
+// fields, numbers read the same in every language. A missing or broken table stops the load,
+// naming the data folder.
+TEST(CycleTables, LoadTakesTheFirstCharactersAndFieldsOfEachFileAndStopsAtABrokenOne) {
+  const DecimalCommaLocale german;
   World world(false);
   world.folder.AddShippedData();
   world.folder.Write("BR_PHY.SYM", "ABCDEFGHIJKLMNOPQRSTUVWxyz");
   std::string oneAPerLine;
   for (int i = 0; i < 23; ++i) oneAPerLine += "+\r\n";
   world.folder.Write("BR_INT.SYM", oneAPerLine);
-  world.folder.Write("BR_EMO.SCA", "1,2\r\n\r\n4\r\n5,6,7,8,9,10,11,12,13,14,15,16,17,18,19,20,21,22,23,24,25,26,27,99");
+  world.folder.Write("BR_EMO.SCA",
+                     "1,2\r\n\r\n4\r\n5,6,7,8,9,10,11,12,13,14,15,16,17,18,19,20,21,22,23,24,25,26,27,99");
   world.folder.Write("BR_PHY.SCA", "-1.5,+2,0.25" + std::string(20, ',') + "0");
-  const DecimalCommaLocale german;
-  ASSERT_TRUE(german.active());
   ASSERT_TRUE(LoadCycleTables(world.g));
   const GLOBAL& g = world.g;
   EXPECT_EQ(std::string({g.PhysicalSymbols[1], g.PhysicalSymbols[23], g.IntellectualSymbols[1],
@@ -74,21 +72,20 @@ TEST(CycleTables, LoadTakesTheFirstCharactersAndFieldsOfEachFile) {
                                    g.EmotionalScale[27], g.EmotionalScale[28], g.PhysicalScale[1],
                                    g.PhysicalScale[2], g.PhysicalScale[3]}),
               testing::ElementsAre(2, 0, 4, 27, 99, -1.5, 2, 0.25));
-}
 
-TEST(CycleTables, AMissingOrBrokenTableStopsTheLoadNamingTheDataFolder) {
   const std::pair<const char*, const char*> broken[] = {  // no contents: no such file
       {"BR_INT.SCA", nullptr},      {"BR_PHY.SYM", nullptr}, {"BR_EMO.SYM", "+-*"},
       {"BR_PHY.SCA", "1,2,3"},      {"BR_INT.SCA", "high,2,3"},
       {"BR_EMO.SCA", "1,2,3,,,,,,,,,,,,,,,,,,,,,,,,,inf"}};
   for (const auto& [file, contents] : broken) {
     SCOPED_TRACE(file);
-    World world(false);
-    world.folder.AddShippedData();
-    contents ? world.folder.Write(file, contents) : world.folder.Remove(file);
-    EXPECT_FALSE(LoadCycleTables(world.g));
-    EXPECT_THAT(world.dialogs.boxes, testing::ElementsAre(ScriptedDialogs::Box{
-                                         "Cannot read data files! " + world.folder.path(), Buttons::OK, Icon::Question, "Error"}));
+    World fresh(false);
+    fresh.folder.AddShippedData();
+    contents ? fresh.folder.Write(file, contents) : fresh.folder.Remove(file);
+    EXPECT_FALSE(LoadCycleTables(fresh.g));
+    const ScriptedDialogs::Box told{"Cannot read data files! " + fresh.folder.path(), Buttons::OK,
+                                    Icon::Question, "Error"};
+    EXPECT_EQ(fresh.dialogs.boxes, std::vector<ScriptedDialogs::Box>{told});
   }
 }
 

@@ -25,16 +25,4 @@ TEST(FieldReader, SplitsAsTheFilesAreRead) {
   }
 }
 
-TEST(FieldReader, ReadsCharactersAndRunsUpToAStop) {
-  FieldReader reader("[++-]\r\nfirst\r\nsecond\r\n[---]\r\nnext");
-  EXPECT_EQ(reader.Next(), "[++-]");
-  EXPECT_EQ(reader.Until('['), "first\r\nsecond\r\n");
-  char c = 0;
-  ASSERT_TRUE(reader.NextChar(c));
-  EXPECT_EQ(c, '-');
-  EXPECT_EQ(reader.Until('['), "--]\r\nnext");
-  EXPECT_TRUE(reader.AtEnd());
-  EXPECT_FALSE(reader.NextChar(c));
-}
-
 }  // namespace

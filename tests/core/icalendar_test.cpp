@@ -36,13 +36,10 @@ TEST(CalendarText, EveryEventParsesBackOnItsDayWithItsSummary) {
   EXPECT_NE(text.find("\r\nSUMMARY:A\\; B\\, C\\\\ D\r\n"), std::string::npos);
   std::istringstream lines(text);
   for (std::string line; std::getline(lines, line);) {
-    ASSERT_FALSE(line.empty());
-    EXPECT_EQ(line.back(), '\r');
+    ASSERT_TRUE(line.ends_with('\r')) << line;
     EXPECT_LE(line.size() - 1, 75u) << line;
     // A line that goes on from the one before starts with a blank, then a whole letter.
-    if (line[0] == ' ') {
-      EXPECT_NE(static_cast<unsigned char>(line[1]) & 0xC0, 0x80) << line;
-    }
+    EXPECT_TRUE(line[0] != ' ' || (static_cast<unsigned char>(line[1]) & 0xC0) != 0x80) << line;
   }
 
   TempFolder folder;
@@ -55,13 +52,13 @@ TEST(CalendarText, EveryEventParsesBackOnItsDayWithItsSummary) {
   ASSERT_EQ(parsed.events.size(), std::size(summaries));
   std::set<std::string> uids;
   for (size_t k = 0; k < parsed.events.size(); ++k) {
+    SCOPED_TRACE(k);
     const CalendarEvent& event = parsed.events[k];
     const Date day = AddDays(first, static_cast<int>(k));
-    EXPECT_TRUE(event.allDay) << k;
-    EXPECT_EQ(event.start, WriteIsoDate(day)) << k;
-    EXPECT_EQ(event.end, WriteIsoDate(AddDays(day, 1))) << k;
-    EXPECT_EQ(event.stamp, "2005-12-30T13:05:09+00:00") << k;
-    EXPECT_EQ(event.summary, ToUtf8(summaries[k])) << k;
+    EXPECT_TRUE(event.allDay);
+    EXPECT_EQ(event.start + " " + event.end, WriteIsoDate(day) + " " + WriteIsoDate(AddDays(day, 1)));
+    EXPECT_EQ(event.stamp, "2005-12-30T13:05:09+00:00");
+    EXPECT_EQ(event.summary, ToUtf8(summaries[k]));
     uids.insert(event.uid);
   }
   // The same subject on different days makes different events.

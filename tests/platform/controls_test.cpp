@@ -13,32 +13,28 @@ struct ListForm : Form {
   TextBox box{*this, "Box", Rect{}};
 };
 
-// A box of three letters keeps three typed letters, whatever the bytes each takes.
-TEST(TextBox, KeepsAsManyLettersAsItsLengthAllows) {
-  FakeDesktop desktop;
-  ListForm form(desktop);
-  form.box.MaxLength = 3;
-  const std::pair<const char*, const char*> cases[] = {
-      {"abcd", "abc"}, {"ab", "ab"}, {"\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9", "\xC3\xA9\xC3\xA9\xC3\xA9"},
-      {"a\xE2\x82\xAC\xE2\x82\xAC\xE2\x82\xAC", "a\xE2\x82\xAC\xE2\x82\xAC"}};
-  for (const auto& [typed, kept] : cases) {
-    form.box.SetText(typed);
-    EXPECT_EQ(form.box.Text(), kept) << typed;
-  }
-}
-
 std::vector<int> Numbers(const ItemList& list) {
   std::vector<int> numbers;
   for (const ItemList::Item& item : list.Items()) numbers.push_back(item.Number);
   return numbers;
 }
 
-// A sorted list orders rows by text without regard to case, an equal text after those already
-// there, whether rows come one by one or in a refill; the current and anchor rows stay on
-// their record as rows are sorted in.
-TEST(SortedList, RowsGoInTextOrderAndTheCurrentRowKeepsItsRecord) {
+// A box of three letters keeps three typed letters, whatever the bytes each takes. A sorted
+// list orders rows by text without regard to case, an equal text after those already there,
+// whether rows come one by one or in a refill; the current and anchor rows stay on their record
+// as rows are sorted in.
+TEST(Controls, ABoxKeepsItsLengthInLettersAndASortedListKeepsTheCurrentRowOnItsRecord) {
   FakeDesktop desktop;
   ListForm form(desktop);
+  form.box.MaxLength = 3;
+  const std::pair<const char*, const char*> typings[] = {
+      {"abcd", "abc"}, {"ab", "ab"}, {"\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9", "\xC3\xA9\xC3\xA9\xC3\xA9"},
+      {"a\xE2\x82\xAC\xE2\x82\xAC\xE2\x82\xAC", "a\xE2\x82\xAC\xE2\x82\xAC"}};
+  for (const auto& [typed, kept] : typings) {
+    form.box.SetText(typed);
+    EXPECT_EQ(form.box.Text(), kept) << typed;
+  }
+
   ItemList& list = form.sorted;
   int clicks = 0;
   list.OnClick = [&] { ++clicks; };
