@@ -31,17 +31,14 @@ TEST(DataFolder, TheUserFolderFollowsXdgDataHomeElseHome) {
   }
 }
 
-// Every file under the folder with its contents and time: what a start may not change.
-using Files = std::map<std::string, std::pair<std::string, fs::file_time_type>>;
-Files Snapshot(const std::string& folder) {
-  Files files;
+// Every file and folder under the folder with its time: what a start may not change. A file
+// written or made anew gets a new time, and a folder that gains or loses a file too.
+std::map<fs::path, fs::file_time_type> Snapshot(const std::string& folder) {
+  std::map<fs::path, fs::file_time_type> times;
   for (const auto& entry : fs::recursive_directory_iterator(folder)) {
-    const fs::path& path = entry.path();
-    files[path.string()] = {files::Read(path.parent_path().string(), path.filename().string())
-                                .value_or(""),
-                            entry.last_write_time()};
+    times[entry.path()] = entry.last_write_time();
   }
-  return files;
+  return times;
 }
 
 // The program installed under a prefix of the test's own, in the folders the package uses; the
@@ -102,30 +99,13 @@ TEST(DataFolder, InstalledTheUserGetsAFolderOfTheirOwnWithTheSamplesOnceAndNewer
   EXPECT_EQ(files::Read(user, "BR_PHY.SYM"), "newer table");
 }
 
-// While it lives, the folder cannot be written: its mode stops an ordinary user, and root, whom
-// modes do not stop, finds the folder immutable (where the file system allows it).
-class Unwritable {
- public:
-  explicit Unwritable(const std::string& folder) : folder_(folder) {
-    fs::permissions(folder_, fs::perms::owner_read | fs::perms::owner_exec);
-    held_ = geteuid() != 0 || Attribute("+i");
+// Makes the folder writable again however the test ends, so that it can be removed.
+struct Unlock {
+  ~Unlock() {
+    const std::string command = "chattr -i '" + folder + "' 2>/dev/null; chmod 700 '" + folder + "'";
+    EXPECT_EQ(std::system(command.c_str()), 0);
   }
-  ~Unwritable() {
-    if (geteuid() == 0) Attribute("-i");
-    fs::permissions(folder_, fs::perms::owner_all);
-  }
-  Unwritable(const Unwritable&) = delete;
-  Unwritable& operator=(const Unwritable&) = delete;
-
-  bool Held() const { return held_; }
-
- private:
-  bool Attribute(const std::string& change) const {
-    return std::system(("chattr " + change + " '" + folder_ + "' 2>/dev/null").c_str()) == 0;
-  }
-
-  std::string folder_;
-  bool held_ = false;
+  std::string folder;
 };
 
 // Which folder, the system's reason and what to do, before any window; nothing is made.
@@ -134,8 +114,12 @@ TEST(DataFolder, AFolderThatCannotBeMadeOrWrittenIsRefusedSayingWhichAndWhy) {
   home.Write("file", "");
   const std::string locked = home.path() + "/locked", inFile = home.path() + "/file/Ondulix";
   fs::create_directory(locked);
-  Unwritable unwritable(locked);
-  if (!unwritable.Held()) GTEST_SKIP() << "the file system cannot keep root from writing";
+  fs::permissions(locked, fs::perms::owner_read | fs::perms::owner_exec);
+  const Unlock unlock{locked};
+  // Modes do not stop root: the folder is made immutable, where the file system allows it.
+  if (geteuid() == 0 && std::system(("chattr +i '" + locked + "' 2>/dev/null").c_str()) != 0) {
+    GTEST_SKIP() << "the file system cannot keep root from writing";
+  }
   const std::string installed = "../../share/ondulix";
   const std::string denied = geteuid() == 0 ? "Operation not permitted" : "Permission denied";
   const struct {
