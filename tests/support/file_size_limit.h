@@ -12,8 +12,7 @@ class FileSizeLimit {
     getrlimit(RLIMIT_FSIZE, &saved_);
     // The write is to fail with an error, not to end the test program.
     signal_ = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit small = saved_;
-    small.rlim_cur = bytes;
+    const rlimit small{bytes, saved_.rlim_max};
     setrlimit(RLIMIT_FSIZE, &small);
   }
   ~FileSizeLimit() {
