@@ -12,21 +12,26 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// Written where the user said, under that name, and told where in the program's words (the
-// path's letters as the program can show them); a refusal says why and keeps what was there.
+// Written where the user said, under exactly that name, and told where in the program's words
+// (the path's letters as the program can show them); a refusal says why and keeps what was
+// there. A file whose name differs only in letter case stays as it was, a link at the name is
+// replaced itself rather than written through, and the old file's permissions are kept.
 TEST(ExportFile, WritesWhereTheUserSaidAndTellsWhereOrWhyNot) {
+  TempFolder outside;
+  outside.Write("SECRET", "keep");
   const struct {
     std::string chosen;  // under the test's folder; empty: cancelled
     std::string said;    // the test's folder goes after " : "; empty: nothing said
-    const char* title;
   } cases[] = {
-      {"", "", ""},
-      {"/Team report.csv", "Exported to : /Team report.csv", "Export Test"},
-      {"/R\xC3\xA9sum\xC3\xA9s/r.csv", "Exported to : /R\xE9sum\xE9s/r.csv", "Export Test"},
-      {"/\xE6\x97\xA5/r.csv", "Exported to : /?/r.csv", "Export Test"},
-      {"/FOLDER.csv", "Error exporting to : /FOLDER.csv\nA folder has that name.", "Export Error"},
-      {"/missing/r.csv", "Error exporting to : /missing/r.csv\nThe folder is not there.",
-       "Export Error"},
+      {"", ""},
+      {"/Team report.csv", "Exported to : /Team report.csv"},
+      {"/Report.csv", "Exported to : /Report.csv"},
+      {"/Linked.csv", "Exported to : /Linked.csv"},
+      {"/Private.csv", "Exported to : /Private.csv"},
+      {"/R\xC3\xA9sum\xC3\xA9s/r.csv", "Exported to : /R\xE9sum\xE9s/r.csv"},
+      {"/\xE6\x97\xA5/r.csv", "Exported to : /?/r.csv"},
+      {"/FOLDER.csv", "Error exporting to : /FOLDER.csv\nA folder has that name."},
+      {"/missing/r.csv", "Error exporting to : /missing/r.csv\nThe folder is not there."},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.chosen);
@@ -35,6 +40,10 @@ TEST(ExportFile, WritesWhereTheUserSaidAndTellsWhereOrWhyNot) {
     for (const char* folder : {"R\xC3\xA9sum\xC3\xA9s", "\xE6\x97\xA5", "FOLDER.csv"}) {
       fs::create_directory(fs::path(home) / folder);
     }
+    world.folder.Write("report.csv", "other case");
+    fs::create_symlink(outside.path() + "/SECRET", home + "/Linked.csv");
+    world.folder.Write("Private.csv", "old");
+    fs::permissions(home + "/Private.csv", fs::perms(0600));
     if (!c.chosen.empty()) world.dialogs.files.push_back(home + c.chosen);
     const bool written = c.said.starts_with("Exported");
 
@@ -46,11 +55,15 @@ TEST(ExportFile, WritesWhereTheUserSaidAndTellsWhereOrWhyNot) {
     if (written) {
       EXPECT_EQ(world.folder.Read(c.chosen.substr(1)), "a,b\r\n");
     }
+    EXPECT_EQ(world.folder.Read("report.csv"), "other case");
+    EXPECT_EQ(outside.Read("SECRET"), "keep");
+    EXPECT_EQ(fs::status(home + "/Private.csv").permissions(), fs::perms(0600));
     EXPECT_TRUE(fs::is_directory(fs::path(home) / "FOLDER.csv"));
     std::vector<ScriptedDialogs::Box> told;
     if (!c.said.empty()) {
       const std::string said = std::string(c.said).insert(c.said.find(" : ") + 3, home);
-      told.push_back({said, Buttons::OK, written ? Icon::None : Icon::Exclamation, c.title});
+      told.push_back({said, Buttons::OK, written ? Icon::None : Icon::Exclamation,
+                      written ? "Export Test" : "Export Error"});
     }
     EXPECT_EQ(world.dialogs.boxes, told);
   }

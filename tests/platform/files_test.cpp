@@ -99,26 +99,4 @@ TEST_P(Files, ReplaceNeverWritesThroughWhatStandsAtATemporaryName) {
   alarm(0);
 }
 
-// A file the user chose is written under exactly its name: a file whose name differs only in
-// letter case stays as it was, a link at the name is replaced itself rather than written
-// through, and the old file's permissions are kept.
-TEST(Files, ReplaceExactlyWritesTheNameChosenAndNothingElse) {
-  TempFolder folder, outside;
-  const std::string at = folder.path() + "/";
-  folder.Write("report.csv", "other case");
-  outside.Write("SECRET", "keep");
-  fs::create_symlink(fs::path(outside.path()) / "SECRET", at + "Linked.csv");
-  folder.Write("Private.csv", "old");
-  fs::permissions(at + "Private.csv", fs::perms(0600));
-
-  for (const char* name : {"Report.csv", "Linked.csv", "Private.csv"}) {
-    ASSERT_TRUE(files::ReplaceExactly(at + name, "new")) << name;
-    EXPECT_EQ(folder.Read(name), "new") << name;
-  }
-  EXPECT_EQ(folder.Read("report.csv"), "other case");
-  EXPECT_EQ(outside.Read("SECRET"), "keep");
-  EXPECT_FALSE(fs::is_symlink(fs::symlink_status(at + "Linked.csv")));
-  EXPECT_EQ(fs::status(at + "Private.csv").permissions(), fs::perms(0600));
-}
-
 }  // namespace
