@@ -8,6 +8,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <map>
+#include <tuple>
 
 #include "platform/files.h"
 #include "support/doubles.h"
@@ -18,16 +19,15 @@ namespace fs = std::filesystem;
 namespace {
 
 TEST(DataFolder, TheUserFolderFollowsXdgDataHomeElseHome) {
-  const struct {
-    const char *xdgDataHome, *home, *expected;
-  } cases[] = {
+  // $XDG_DATA_HOME and $HOME (null: unset), and the folder they give.
+  const std::tuple<const char*, const char*, std::string> cases[] = {
       {"/data/me", "/home/me", "/data/me/Ondulix"},
       {nullptr, "/home/me", "/home/me/.local/share/Ondulix"},
       {"relative/data", "/home/me", "/home/me/.local/share/Ondulix"},
       {"", "relative", ""},
   };
-  for (const auto& c : cases) {
-    EXPECT_EQ(UserDataFolder(c.xdgDataHome, c.home), c.expected) << c.home;
+  for (const auto& [xdgDataHome, home, expected] : cases) {
+    EXPECT_EQ(UserDataFolder(xdgDataHome, home), expected) << home;
   }
 }
 
@@ -139,12 +139,11 @@ TEST(DataFolder, AFolderThatCannotBeMadeOrWrittenIsRefusedSayingWhichAndWhy) {
     EXPECT_EQ(ReadyDataFolder(DataPlaces{locked, c.shippedData, c.userFolder}, dialogs),
               std::nullopt);
     ASSERT_EQ(dialogs.boxes.size(), 1u);
-    const ScriptedDialogs::Box& box = dialogs.boxes[0];
-    EXPECT_EQ(box.title, "Error");
-    EXPECT_EQ(box.icon, Icon::Exclamation);
+    const std::string& text = dialogs.boxes[0].text;
+    EXPECT_EQ(dialogs.boxes[0], (ScriptedDialogs::Box{text, Buttons::OK, Icon::Exclamation, "Error"}));
     const std::string named = c.named.empty() ? "" : "\n\n" + c.named + "\n\n";
     for (const std::string& part : {c.refusal, named, c.reason, c.advice}) {
-      EXPECT_NE(box.text.find(part), std::string::npos) << part << " in " << box.text;
+      EXPECT_NE(text.find(part), std::string::npos) << part << " in " << text;
     }
   }
   EXPECT_EQ(fs::directory_iterator(locked), fs::directory_iterator());

@@ -2,19 +2,18 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "support/world.h"
 
 namespace {
 
 // A date checked alone is normalised, or replaced by today telling why; a date of birth checked
-// against an event date is normalised, or refused telling why.
+// against an event date is normalised, or refused telling why. Each row: the date typed, the
+// event date it is checked against (null: alone), the typed text afterwards and the one error
+// shown ("" for none: the date is valid).
 TEST(Dates, ADateIsNormalisedOrRefusedTellingWhy) {
-  const struct {
-    const char* typed;
-    const char* event;    // the event date the date of birth is checked against; null: alone
-    const char* after;    // the typed text afterwards
-    const char* message;  // the one error shown, "" for none: the date is valid
-  } cases[] = {
+  const std::tuple<const char*, const char*, const char*, std::string> cases[] = {
       {"7/4/1990", nullptr, "07/04/1990", ""},
       {" 12-25-2003 ", nullptr, "12/25/2003", ""},
       {"9/2/1752", nullptr, "09/02/1752", ""},
@@ -32,15 +31,14 @@ TEST(Dates, ADateIsNormalisedOrRefusedTellingWhy) {
       {"5/6/1980", "01/01/1970", "05/06/1980",
        "SMITH(05/06/1980) was born after the event date (01/01/1970) !"},
   };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(std::string(c.typed) + " " + (c.event ? c.event : "alone"));
+  for (const auto& [typed, event, after, message] : cases) {
+    SCOPED_TRACE(std::string(typed) + " " + (event ? event : "alone"));
     World world(false);
-    std::string text = c.typed;
-    const bool valid = c.event ? CheckDates(world.g, "SMITH", text, c.event) : ValidDate(world.g, text);
-    EXPECT_EQ(valid, *c.message == '\0');
-    EXPECT_EQ(text, c.after);
+    std::string text = typed;
+    EXPECT_EQ(event ? CheckDates(world.g, "SMITH", text, event) : ValidDate(world.g, text), message.empty());
+    EXPECT_EQ(text, after);
     std::vector<ScriptedDialogs::Box> told;
-    if (*c.message) told.push_back({c.message, Buttons::OK, Icon::Exclamation, "Error"});
+    if (!message.empty()) told.push_back({message, Buttons::OK, Icon::Exclamation, "Error"});
     EXPECT_EQ(world.dialogs.boxes, told);
   }
 }

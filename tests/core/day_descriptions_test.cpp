@@ -9,6 +9,7 @@
 #include <span>
 #include <sstream>
 #include <string>
+#include <tuple>
 
 #include "charts/day_description.h"
 #include "core/cycle_tables.h"
@@ -37,13 +38,6 @@ TEST(DayDescriptions, EveryOccurringStateHasAWrittenDescriptionInLinesThatFit) {
   }
 }
 
-struct Cycle {
-  const char* name;
-  int length;
-  std::span<const char> symbols;   // entries 1..length; slot 0 unused
-  std::span<const double> scale;
-};
-
 TEST(CycleTableFiles, AreTheGeneratorsOutputWhoseSymbolsAndScoresFollowTheCurve) {
   World world;
   TempFolder made;
@@ -51,29 +45,29 @@ TEST(CycleTableFiles, AreTheGeneratorsOutputWhoseSymbolsAndScoresFollowTheCurve)
   ASSERT_EQ(std::system(command.c_str()), 0);
   for (const char* name :
        {"BR_PHY.SYM", "BR_EMO.SYM", "BR_INT.SYM", "BR_PHY.SCA", "BR_EMO.SCA", "BR_INT.SCA"}) {
-    EXPECT_FALSE(made.Read(name).empty()) << name;
     EXPECT_EQ(made.Read(name), world.folder.Read(name)) << name;
   }
 
   const GLOBAL& g = world.g;
-  const Cycle cycles[] = {
-      {"physical", 23, g.PhysicalSymbols, g.PhysicalScale},
-      {"emotional", 28, g.EmotionalSymbols, g.EmotionalScale},
-      {"intellectual", 33, g.IntellectualSymbols, g.IntellectualScale},
+  // Each cycle's length, symbols and scores; entries 1 to the length, slot 0 unused.
+  const std::tuple<int, std::span<const char>, std::span<const double>> cycles[] = {
+      {23, g.PhysicalSymbols, g.PhysicalScale},
+      {28, g.EmotionalSymbols, g.EmotionalScale},
+      {33, g.IntellectualSymbols, g.IntellectualScale},
   };
-  for (const Cycle& c : cycles) {
-    SCOPED_TRACE(c.name);
-    auto curve = [&](double t) { return std::sin(2 * std::numbers::pi * t / c.length); };
-    for (int e = 1; e <= c.length; ++e) {
+  for (const auto& [length, symbols, scale] : cycles) {
+    SCOPED_TRACE(length);
+    auto curve = [&](double t) { return std::sin(2 * std::numbers::pi * t / length); };
+    for (int e = 1; e <= length; ++e) {
       SCOPED_TRACE(e);
-      const int n = e == 1 ? c.length : e - 1;  // the day of the cycle this entry holds
+      const int n = e == 1 ? length : e - 1;  // the day of the cycle this entry holds
       const double start = curve(n - 1), end = curve(n), middle = curve(n - 0.5);
       const bool crosses = std::abs(start) < 1e-9 || (std::abs(end) > 1e-9 && start * end < 0);
       // A critical day holds a crossing of the axis and scores nothing; any other day scores
       // on the side of the axis the curve is on.
       const char symbol = crosses ? '*' : middle > 0 ? '+' : '-';
-      EXPECT_EQ(c.symbols[e], symbol);
-      EXPECT_EQ(c.scale[e] > 0 ? '+' : c.scale[e] < 0 ? '-' : '*', symbol) << c.scale[e];
+      EXPECT_EQ(symbols[e], symbol);
+      EXPECT_EQ(scale[e] > 0 ? '+' : scale[e] < 0 ? '-' : '*', symbol) << scale[e];
     }
   }
 }

@@ -19,10 +19,9 @@ namespace fs = std::filesystem;
 TEST(ExportFile, WritesWhereTheUserSaidAndTellsWhereOrWhyNot) {
   TempFolder outside;
   outside.Write("SECRET", "keep");
-  const struct {
-    std::string chosen;  // under the test's folder; empty: cancelled
-    std::string said;    // the test's folder goes after " : "; empty: nothing said
-  } cases[] = {
+  // The file chosen under the test's folder (empty: cancelled) and what the user is told, the
+  // test's folder going after " : " (empty: nothing).
+  const std::pair<std::string, std::string> cases[] = {
       {"", ""},
       {"/Team report.csv", "Exported to : /Team report.csv"},
       {"/Report.csv", "Exported to : /Report.csv"},
@@ -33,8 +32,8 @@ TEST(ExportFile, WritesWhereTheUserSaidAndTellsWhereOrWhyNot) {
       {"/FOLDER.csv", "Error exporting to : /FOLDER.csv\nA folder has that name."},
       {"/missing/r.csv", "Error exporting to : /missing/r.csv\nThe folder is not there."},
   };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.chosen);
+  for (const auto& [chosen, said] : cases) {
+    SCOPED_TRACE(chosen);
     World world(false);
     const std::string& home = world.folder.path();
     for (const char* folder : {"R\xC3\xA9sum\xC3\xA9s", "\xE6\x97\xA5", "FOLDER.csv"}) {
@@ -44,8 +43,8 @@ TEST(ExportFile, WritesWhereTheUserSaidAndTellsWhereOrWhyNot) {
     fs::create_symlink(outside.path() + "/SECRET", home + "/Linked.csv");
     world.folder.Write("Private.csv", "old");
     fs::permissions(home + "/Private.csv", fs::perms(0600));
-    if (!c.chosen.empty()) world.dialogs.files.push_back(home + c.chosen);
-    const bool written = c.said.starts_with("Exported");
+    if (!chosen.empty()) world.dialogs.files.push_back(home + chosen);
+    const bool written = said.starts_with("Exported");
 
     EXPECT_EQ(ExportFile(world.g, "Export Test", "AC/DC FAN.csv", CsvFiles, "a,b\r\n"), written);
     ASSERT_EQ(world.dialogs.fileQuestions.size(), 1u);
@@ -53,17 +52,16 @@ TEST(ExportFile, WritesWhereTheUserSaidAndTellsWhereOrWhyNot) {
     EXPECT_EQ(world.dialogs.fileQuestions[0].suggestedName, "AC-DC FAN.csv");
     EXPECT_EQ(world.dialogs.fileQuestions[0].filter, "CSV files (*.csv)");
     if (written) {
-      EXPECT_EQ(world.folder.Read(c.chosen.substr(1)), "a,b\r\n");
+      EXPECT_EQ(world.folder.Read(chosen.substr(1)), "a,b\r\n");
     }
     EXPECT_EQ(world.folder.Read("report.csv"), "other case");
     EXPECT_EQ(outside.Read("SECRET"), "keep");
     EXPECT_EQ(fs::status(home + "/Private.csv").permissions(), fs::perms(0600));
     EXPECT_TRUE(fs::is_directory(fs::path(home) / "FOLDER.csv"));
     std::vector<ScriptedDialogs::Box> told;
-    if (!c.said.empty()) {
-      const std::string said = std::string(c.said).insert(c.said.find(" : ") + 3, home);
-      told.push_back({said, Buttons::OK, written ? Icon::None : Icon::Exclamation,
-                      written ? "Export Test" : "Export Error"});
+    if (!said.empty()) {
+      told.push_back({std::string(said).insert(said.find(" : ") + 3, home), Buttons::OK,
+                      written ? Icon::None : Icon::Exclamation, written ? "Export Test" : "Export Error"});
     }
     EXPECT_EQ(world.dialogs.boxes, told);
   }

@@ -2,16 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 namespace {
 
 TEST(DecodeText, ReadsUtf8AndLatin1IntoUtf8AndSaysWhichItTook) {
   using enum TextEncoding;
-  const struct {
-    std::string bytes;
-    TextEncoding asked;
-    std::string text;
-    TextEncoding taken;
-  } cases[] = {
+  // The bytes and the encoding asked for; the text in UTF-8 and the encoding taken.
+  const std::tuple<std::string, TextEncoding, std::string, TextEncoding> cases[] = {
       {"Name,Born\r\nLee,1/2/1990\r\n", Guess, "Name,Born\r\nLee,1/2/1990\r\n", Utf8},
       {"\xEF\xBB\xBFName\n", Guess, "Name\n", Utf8},
       {"Jos\xC3\xA9 \xC5\x81ukasz", Guess, "Jos\xC3\xA9 \xC5\x81ukasz", Utf8},
@@ -24,10 +22,10 @@ TEST(DecodeText, ReadsUtf8AndLatin1IntoUtf8AndSaysWhichItTook) {
       {"Jos\xE9!", Utf8, "Jos\xEF\xBF\xBD!", Utf8},
       {"\xEF\xBB\xBFJos\xC3\xA9", Latin1, "Jos\xC3\x83\xC2\xA9", Latin1},
   };
-  for (const auto& c : cases) {
-    const DecodedText decoded = DecodeText(c.bytes, c.asked);
-    EXPECT_EQ(decoded.text, c.text) << c.bytes;
-    EXPECT_EQ(decoded.encoding, c.taken) << c.bytes;
+  for (const auto& [bytes, asked, text, taken] : cases) {
+    const DecodedText decoded = DecodeText(bytes, asked);
+    EXPECT_EQ(decoded.text, text) << bytes;
+    EXPECT_EQ(decoded.encoding, taken) << bytes;
   }
 }
 

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/form.h"
-#include "support/doubles.h"
+#include "support/world.h"
 
 namespace {
 
@@ -12,12 +12,6 @@ struct ListForm : Form {
   ListBox sorted{*this, "Sorted", Rect{}, true};
   TextBox box{*this, "Box", Rect{}};
 };
-
-std::vector<int> Numbers(const ItemList& list) {
-  std::vector<int> numbers;
-  for (const ItemList::Item& item : list.Items()) numbers.push_back(item.Number);
-  return numbers;
-}
 
 // A box of three letters keeps three typed letters, whatever the bytes each takes. A sorted
 // list orders rows by text without regard to case, an equal text after those already there,
@@ -42,13 +36,13 @@ TEST(Controls, ABoxKeepsItsLengthInLettersAndASortedListKeepsTheCurrentRowOnItsR
            {"cole", 1}, {"ADAMS", 2}, {"Cole", 3}, {"baker", 4}}) {
     list.AddItem(text, number);
   }
-  EXPECT_EQ(Numbers(list), (std::vector<int>{2, 4, 1, 3}));
+  EXPECT_EQ(World::Rows(list), (std::vector<std::string>{"ADAMS", "baker", "cole", "Cole"}));
 
   list.SetListIndex(2);  // the first "cole"
   EXPECT_EQ(clicks, 1);
   list.AddItem("AARON", 5);
   list.AddItem("COLE", 6);
-  EXPECT_EQ(Numbers(list), (std::vector<int>{5, 2, 4, 1, 3, 6}));
+  EXPECT_EQ(World::Rows(list), (std::vector<std::string>{"AARON", "ADAMS", "baker", "cole", "Cole", "COLE"}));
   EXPECT_EQ(list.ItemData(list.ListIndex()), 1);
 
   // Deselected, the row stays the anchor the keys step from, until the list is refilled.
