@@ -3,6 +3,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <array>
 #include <clocale>
 #include <cstdlib>
 
@@ -11,19 +12,19 @@
 namespace {
 
 TEST(CyclePosition, PlacesTheDayInEachCycle) {
-  const struct {
-    int days;  // from the date of birth to the event date
-    int physical, emotional, intellectual;  // positions; the entries are one more
-  } cases[] = {{0, 1, 1, 1}, {22, 0, 23, 23}, {23, 1, 24, 24}, {27, 5, 0, 28}, {32, 10, 5, 0}};
+  // Days from the date of birth to the event date, then the physical, emotional and
+  // intellectual positions; the entries are one more.
+  const std::array<int, 4> cases[] = {{0, 1, 1, 1}, {22, 0, 23, 23}, {23, 1, 24, 24}, {27, 5, 0, 28},
+                                      {32, 10, 5, 0}};
   const Date dob = *ReadDate("01/01/2000");
-  for (const auto& c : cases) {
-    const Date event = AddDays(dob, c.days);
-    EXPECT_EQ(DayNumber(dob, event), c.days + 1);
-    const std::pair<int, int> cycles[] = {{23, c.physical}, {28, c.emotional}, {33, c.intellectual}};
+  for (const auto& [days, physical, emotional, intellectual] : cases) {
+    const Date event = AddDays(dob, days);
+    EXPECT_EQ(DayNumber(dob, event), days + 1);
+    const std::pair<int, int> cycles[] = {{23, physical}, {28, emotional}, {33, intellectual}};
     for (const auto& [length, position] : cycles) {
       const CyclePlace place = CyclePosition(dob, event, length);
-      EXPECT_EQ(place.Position, position) << c.days << " days, cycle " << length;
-      EXPECT_EQ(place.Entry, position + 1) << c.days << " days, cycle " << length;
+      EXPECT_EQ(std::pair(place.Position, place.Entry), std::pair(position, position + 1))
+          << days << " days, cycle " << length;
     }
   }
 }

@@ -44,9 +44,7 @@ bool TempFolder::Has(const std::string& name) const { return fs::exists(fs::path
 
 std::vector<std::string> TempFolder::Names() const {
   std::vector<std::string> names;
-  for (const auto& entry : fs::directory_iterator(path_)) {
-    names.push_back(entry.path().filename().string());
-  }
+  for (const auto& entry : fs::directory_iterator(path_)) names.push_back(entry.path().filename());
   std::sort(names.begin(), names.end());
   return names;
 }
