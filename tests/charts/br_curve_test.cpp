@@ -22,7 +22,8 @@ namespace {
 class BrCurve : public testing::Test, public World {
  public:
   void SetUp() override {
-    folder.Write("PEOPLE.BDB", "ADAMS JOE\r\n01/01/2000\r\nNEW ANN\r\n02/09/2005\r\nOLD BEN\r\n07/04/1950\r\n");
+    folder.Write("PEOPLE.BDB",
+                 "ADAMS JOE\r\n01/01/2000\r\nNEW ANN\r\n02/09/2005\r\nOLD BEN\r\n07/04/1950\r\n");
     panel.Open(g);
   }
   // The person's chart in the individual window, opened afresh on the event date, then Graph.
@@ -30,7 +31,6 @@ class BrCurve : public testing::Test, public World {
     if (panel->br_ind.Loaded()) panel->br_ind->cb_close.Click();
     g.EventDate = eventDate;
     br_ind& individual = OpenIndividual();
-    EXPECT_FALSE(individual.cb_Graph.Enabled());
     EXPECT_TRUE(PickPerson(individual, name)) << name;
     individual.cb_Graph.Click();
     return *individual.br_curve.get();
@@ -72,8 +72,8 @@ class BrCurve : public testing::Test, public World {
   }
   // The heights above the middle line of the points of the cycle's curve in the day's column,
   // with or without its edges: the one in its middle first, then the others.
-  static std::vector<int> CurveIn(const RecordingDrawing& drawing, const DayPlot& plot, int cycle, int day,
-                                  bool edges = true) {
+  static std::vector<int> CurveIn(const RecordingDrawing& drawing, const DayPlot& plot, int cycle,
+                                  int day, bool edges = true) {
     std::vector<int> heights;
     const int left = plot.X(day - 0.5), right = plot.X(day + 0.5);
     for (const auto& line : drawing.Polylines(CycleInks[cycle])) {
@@ -87,52 +87,10 @@ class BrCurve : public testing::Test, public World {
   }
 };
 
-// Graph opens the curves of the charted person only while a chart is shown; Export holds the
-// critical days the window lists.
-TEST_F(BrCurve, GraphOpensTheCurvesOfTheChartedPersonOnlyWhileAChartIsShown) {
-  br_curve& window = Graph("NEW ANN", "06/15/2005");
-  br_ind& individual = *panel->br_ind.get();
-  EXPECT_TRUE(individual.cb_Graph.Enabled());
-  EXPECT_EQ(window.Caption(), "Biorhythm Curves");
-  EXPECT_EQ(window.Label1.Caption(), "Biorhythm Curves for NEW ANN, born 02/09/2005");
-  EXPECT_EQ(WriteDate(window.Curves.First), "06/08/2005");
-  // The legend, and the first, the event and the last date under the days.
-  EXPECT_THAT(Painted(window.Chart).Texts(), testing::IsSupersetOf({"Physical", "Emotional", "Intellectual",
-                                                                    "06/08/2005", "06/15/2005", "07/13/2005"}));
-  // Export holds the critical days listed.
-  dialogs.files = {folder.path() + "/days.csv"};
-  window.cb_Export.Click();
-  ASSERT_EQ(dialogs.fileQuestions.size(), 1u);
-  EXPECT_EQ(dialogs.fileQuestions[0].title, "Export Critical Days");
-  EXPECT_EQ(dialogs.fileQuestions[0].suggestedName, "NEW ANN critical days 2005-06-08.csv");
-  const std::vector<Fields> rows = ReadCsv(folder.Read("days.csv"));
-  ASSERT_GT(rows.size(), 2u);
-  EXPECT_THAT(rows[0], testing::ElementsAre("Date", "Cycles", "Double or triple"));
-  EXPECT_THAT(rows[1], testing::ElementsAre("2005-06-15", "Physical + Emotional", "double"));
-  std::vector<std::string> listed;
-  for (size_t k = 1; k < rows.size(); ++k) {
-    listed.push_back(ShownDate(rows[k][0]) + "  " + rows[k][1] +
-                     (rows[k][2].empty() ? "" : " (" + rows[k][2] + ")"));
-  }
-  EXPECT_EQ(listed, Rows(window.CriticalDays));
-  dialogs.boxes.clear();  // where the file went
-  // A chart cleared by a date change takes the button with it.
-  individual.EvDate.SetText("06/16/2005");
-  EXPECT_FALSE(individual.cb_Graph.Enabled());
-  individual.cb_Graph.Click();
-  EXPECT_EQ(window.ChartName, "NEW ANN");
-  // Graph again with another person shows that person in the same window.
-  ASSERT_TRUE(PickPerson(individual, "OLD BEN"));
-  individual.cb_Graph.Click();
-  EXPECT_EQ(individual.br_curve.get(), &window);
-  EXPECT_EQ(window.Label1.Caption(), "Biorhythm Curves for OLD BEN, born 07/04/1950");
-  EXPECT_EQ(WriteDate(window.Curves.Event), "06/16/2005");
-  EXPECT_THAT(dialogs.boxes, IsEmpty());
-  window.cb_close.Click();
-  EXPECT_FALSE(individual.br_curve.Loaded());
-}
-
-TEST_F(BrCurve, ListsEachCriticalDayWithItsCyclesDoubleAndTriple) {
+// Each critical day is listed with its cycles, double and triple, and marked under the day in
+// the colour of each cycle; Export holds the days listed, and Graph again shows another person
+// in the same window.
+TEST_F(BrCurve, ListsMarksAndExportsEachCriticalDay) {
   const struct {
     const char* name;
     const char* eventDate;
@@ -141,16 +99,17 @@ TEST_F(BrCurve, ListsEachCriticalDayWithItsCyclesDoubleAndTriple) {
       // Born on the event date: the day of birth is critical in all three cycles.
       {"ADAMS JOE", "01/01/2000",
        {"01/01/2000  Physical + Emotional + Intellectual (triple)", "01/12/2000  Physical",
-        "01/15/2000  Emotional", "01/17/2000  Intellectual", "01/24/2000  Physical", "01/29/2000  Emotional"}},
+        "01/15/2000  Emotional", "01/17/2000  Intellectual", "01/24/2000  Physical",
+        "01/29/2000  Emotional"}},
       // Day 127 is day 12 of a physical cycle and day 15 of an emotional one.
       {"NEW ANN", "06/15/2005",
        {"06/15/2005  Physical + Emotional (double)", "06/21/2005  Intellectual", "06/27/2005  Physical",
-        "06/29/2005  Emotional", "07/07/2005  Intellectual", "07/08/2005  Physical", "07/13/2005  Emotional"}},
+        "06/29/2005  Emotional", "07/07/2005  Intellectual", "07/08/2005  Physical",
+        "07/13/2005  Emotional"}},
   };
   for (const auto& c : cases) {
     br_curve& window = Graph(c.name, c.eventDate);
     EXPECT_EQ(Rows(window.CriticalDays), c.rows) << c.name;
-    // Under each critical day a mark in the colour of each critical cycle.
     const DayPlot plot = Plot(window);
     const int day = static_cast<int>(DaysBetween(window.Curves.First, window.Curves.Event));
     std::set<std::pair<int, int>> marks;  // (cycle, row)
@@ -164,6 +123,41 @@ TEST_F(BrCurve, ListsEachCriticalDayWithItsCyclesDoubleAndTriple) {
     }
     EXPECT_EQ(marks.size(), c.rows[0].find("triple") != std::string::npos ? 3u : 2u) << c.name;
   }
+  br_curve& window = *panel->br_ind->br_curve.get();
+  EXPECT_EQ(window.Caption() + " | " + window.Label1.Caption(),
+            "Biorhythm Curves | Biorhythm Curves for NEW ANN, born 02/09/2005");
+  EXPECT_EQ(WriteDate(window.Curves.First), "06/08/2005");
+  // The legend, and the first, the event and the last date under the days.
+  EXPECT_THAT(Painted(window.Chart).Texts(),
+              testing::IsSupersetOf({"Physical", "Emotional", "Intellectual", "06/08/2005", "06/15/2005",
+                                     "07/13/2005"}));
+  dialogs.files = {folder.path() + "/days.csv"};
+  window.cb_Export.Click();
+  ASSERT_EQ(dialogs.fileQuestions.size(), 1u);
+  EXPECT_EQ(dialogs.fileQuestions[0].title, "Export Critical Days");
+  EXPECT_EQ(dialogs.fileQuestions[0].suggestedName, "NEW ANN critical days 2005-06-08.csv");
+  const std::vector<Fields> rows = ReadCsv(folder.Read("days.csv"));
+  ASSERT_GT(rows.size(), 2u);
+  EXPECT_THAT(rows[0], testing::ElementsAre("Date", "Cycles", "Double or triple"));
+  EXPECT_THAT(rows[1], testing::ElementsAre("2005-06-15", "Physical + Emotional", "double"));
+  std::vector<std::string> listed;
+  for (size_t k = 1; k < rows.size(); ++k) {
+    const std::string both = rows[k][2].empty() ? "" : " (" + rows[k][2] + ")";
+    listed.push_back(ShownDate(rows[k][0]) + "  " + rows[k][1] + both);
+  }
+  EXPECT_EQ(listed, Rows(window.CriticalDays));
+  dialogs.boxes.clear();  // where the file went
+
+  br_ind& individual = *panel->br_ind.get();
+  individual.EvDate.SetText("06/16/2005");
+  ASSERT_TRUE(PickPerson(individual, "OLD BEN"));
+  individual.cb_Graph.Click();
+  EXPECT_EQ(individual.br_curve.get(), &window);
+  EXPECT_EQ(window.Label1.Caption(), "Biorhythm Curves for OLD BEN, born 07/04/1950");
+  EXPECT_EQ(WriteDate(window.Curves.Event), "06/16/2005");
+  EXPECT_THAT(dialogs.boxes, IsEmpty());
+  window.cb_close.Click();
+  EXPECT_FALSE(individual.br_curve.Loaded());
 }
 
 TEST_F(BrCurve, CurvesAgreeWithTheTablesOnEveryDay) {
@@ -207,23 +201,19 @@ TEST_F(BrCurve, CalendarHoldsTheCriticalDaysOfTheComingYear) {
   const std::map<std::string, CalendarEvent> events = exported();
   EXPECT_EQ(dialogs.fileQuestions.back().suggestedName, "OLD BEN critical days.ics");
   EXPECT_EQ(dialogs.fileQuestions.back().filter, "iCalendar files (*.ics)");
-  std::map<std::string, std::string> marked;
-  for (const auto& [date, event] : events) {
-    marked[date] = event.summary;
-    EXPECT_TRUE(event.allDay && event.end == WriteIsoDate(AddDays(*ReadDate(ShownDate(date)), 1)))
-        << date;
-  }
-  EXPECT_EQ(marked, listed);
   const auto again = exported();
   Graph("NEW ANN", "06/22/2005");
   const auto other = exported();
+  std::map<std::string, std::string> marked;
   int shared = 0;
   for (const auto& [date, event] : events) {
+    marked[date] = event.summary;
+    EXPECT_TRUE(event.allDay && event.end == WriteIsoDate(AddDays(*ReadDate(ShownDate(date)), 1))) << date;
     EXPECT_EQ(again.at(date).uid, event.uid) << date;
-    if (!other.count(date)) continue;
-    ++shared;
-    EXPECT_NE(other.at(date).uid, event.uid) << date;
+    shared += static_cast<int>(other.count(date));
+    EXPECT_TRUE(!other.count(date) || other.at(date).uid != event.uid) << date;
   }
+  EXPECT_EQ(marked, listed);
   EXPECT_GT(shared, 0);
 }
 

@@ -21,11 +21,6 @@ struct ChartWorld : World {
   TeamRecord team;
 };
 
-TEST(ChartTeam, LinesAreTwentySixCharactersWithTheNameCut) {
-  EXPECT_EQ(ChartLine("AL", 'H', '+', '#'), "AL                   H + #");
-  EXPECT_EQ(ChartLine("ABCDEFGHIJKLMNOPQRSTUVWXYZABCD", '-', 'X', ' '), "ABCDEFGHIJKLMNOPQRS  - X  ");
-}
-
 // A member born on the event date stands on entry 2 of every table.
 TEST(ChartTeam, CountsDoublePlusesAndTheEmotionalBalance) {
   const struct {
