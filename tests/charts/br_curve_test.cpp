@@ -88,11 +88,8 @@ class BrCurve : public testing::Test, public World {
 // the colour of each cycle; Export holds the days listed, and Graph again shows another person
 // in the same window.
 TEST_F(BrCurve, ListsMarksAndExportsEachCriticalDay) {
-  const struct {
-    const char* name;
-    const char* eventDate;
-    std::vector<std::string> rows;
-  } cases[] = {
+  // A person, an event date and the critical days listed.
+  const std::tuple<const char*, const char*, std::vector<std::string>> cases[] = {
       // Born on the event date: the day of birth is critical in all three cycles.
       {"ADAMS JOE", "01/01/2000",
        {"01/01/2000  Physical + Emotional + Intellectual (triple)", "01/12/2000  Physical",
@@ -104,9 +101,9 @@ TEST_F(BrCurve, ListsMarksAndExportsEachCriticalDay) {
         "06/29/2005  Emotional", "07/07/2005  Intellectual", "07/08/2005  Physical",
         "07/13/2005  Emotional"}},
   };
-  for (const auto& c : cases) {
-    br_curve& window = Graph(c.name, c.eventDate);
-    EXPECT_EQ(Rows(window.CriticalDays), c.rows) << c.name;
+  for (const auto& [name, eventDate, rows] : cases) {
+    br_curve& window = Graph(name, eventDate);
+    EXPECT_EQ(Rows(window.CriticalDays), rows) << name;
     const DayPlot plot = Plot(window);
     const int x = plot.X(static_cast<int>(DaysBetween(window.Curves.First, window.Curves.Event)));
     std::set<std::pair<long, bool>> marks;  // (cycle, row) of the marks under the event date
@@ -118,7 +115,7 @@ TEST_F(BrCurve, ListsMarksAndExportsEachCriticalDay) {
         marks.insert({cycle, stroke.points[0].Y >= plot.MarkY(1)});
       }
     }
-    EXPECT_EQ(marks.size(), c.rows[0].find("triple") != std::string::npos ? 3u : 2u) << c.name;
+    EXPECT_EQ(marks.size(), rows[0].find("triple") != std::string::npos ? 3u : 2u) << name;
   }
   br_curve& window = *panel->br_ind->br_curve.get();
   EXPECT_EQ(window.Caption() + " | " + window.Label1.Caption(),
@@ -225,28 +222,25 @@ TEST_F(BrCurve, StepsAWeekAtATimeAndStopsAtTheDayOfBirth) {
   // The periods stop where the date boxes do, on the last day a four-digit year can write: a
   // period that would run past it ends on it, with the event date still in it, and Later
   // steps less than a week to reach it.
-  const struct {
-    const char* eventDate;
-    const char* first;
-    std::vector<std::string> later;  // the first day after each press of Later
-  } ends[] = {
+  // The event date, the first day shown, and the first day after each press of Later.
+  const std::tuple<const char*, const char*, std::vector<std::string>> ends[] = {
       {"11/22/9999", "11/15/9999", {"11/22/9999", "11/26/9999"}},
       {"12/31/9999", "11/26/9999", {}},
   };
-  for (const auto& c : ends) {
-    window.ShowPerson("NEW ANN", "02/09/2005", c.eventDate);
-    EXPECT_EQ(WriteDate(window.Curves.First), c.first) << c.eventDate;
-    for (const std::string& first : c.later) {
-      EXPECT_TRUE(window.cb_Later.Enabled()) << c.eventDate;
+  for (const auto& [eventDate, first, later] : ends) {
+    window.ShowPerson("NEW ANN", "02/09/2005", eventDate);
+    EXPECT_EQ(WriteDate(window.Curves.First), first) << eventDate;
+    for (const std::string& next : later) {
+      EXPECT_TRUE(window.cb_Later.Enabled()) << eventDate;
       window.cb_Later.Click();
-      EXPECT_EQ(WriteDate(window.Curves.First), first) << c.eventDate;
+      EXPECT_EQ(WriteDate(window.Curves.First), next) << eventDate;
     }
-    EXPECT_EQ(WriteDate(AddDays(window.Curves.First, CurveDays - 1)), "12/31/9999") << c.eventDate;
-    EXPECT_FALSE(window.cb_Later.Enabled()) << c.eventDate;
-    EXPECT_LT(DaysBetween(window.Curves.First, window.Curves.Event), CurveDays) << c.eventDate;
+    EXPECT_EQ(WriteDate(AddDays(window.Curves.First, CurveDays - 1)), "12/31/9999") << eventDate;
+    EXPECT_FALSE(window.cb_Later.Enabled()) << eventDate;
+    EXPECT_LT(DaysBetween(window.Curves.First, window.Curves.Event), CurveDays) << eventDate;
     std::vector<std::string> dates = Painted(window.Chart).Texts();
     for (const std::string& row : Rows(window.CriticalDays)) dates.push_back(row);
-    EXPECT_THAT(dates, testing::Not(testing::Contains(testing::HasSubstr("/10000")))) << c.eventDate;
+    EXPECT_THAT(dates, testing::Not(testing::Contains(testing::HasSubstr("/10000")))) << eventDate;
   }
 }
 

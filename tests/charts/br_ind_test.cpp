@@ -44,12 +44,8 @@ class BrInd : public testing::Test, public World {
 // The window opens on the first database, its persons sorted and numbered, and charts the
 // person picked with the positions and the description of the day.
 TEST_F(BrInd, OpensOnTheFirstDatabaseAndChartsThePersonPicked) {
-  const struct {
-    const char* eventDate;
-    const char* name;
-    std::vector<std::string> lines;
-    std::string description;
-  } cases[] = {
+  // An event date, a person, the cycle lines and the description.
+  const std::tuple<const char*, const char*, std::vector<std::string>, std::string> cases[] = {
       // Born on the event date: day 1, position 1 and entry 2 of every table.
       {"01/01/2000", "ZED ANN", {"  Physical   1(*)", "  Emotional  1(*)", "  Intellect  1(*)"},
        "A day of new beginnings.\r\n"},
@@ -67,14 +63,14 @@ TEST_F(BrInd, OpensOnTheFirstDatabaseAndChartsThePersonPicked) {
   EXPECT_EQ(window.Contents.ItemData(0), 2);
   EXPECT_EQ(window.Contents.ItemData(2), 1);
   EXPECT_TRUE(Cleared(window));
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.name);
-    window.EvDate.SetText(c.eventDate);
-    Pick(window, c.name);
-    EXPECT_EQ(Lines(window), c.lines);
-    EXPECT_EQ(window.Desc1.Text(), c.description);
+  for (const auto& [eventDate, name, lines, description] : cases) {
+    SCOPED_TRACE(name);
+    window.EvDate.SetText(eventDate);
+    Pick(window, name);
+    EXPECT_EQ(Lines(window), lines);
+    EXPECT_EQ(window.Desc1.Text(), description);
     EXPECT_EQ(window.Contents.ListIndex(), -1);
-    EXPECT_EQ(window.ChartName, c.name);
+    EXPECT_EQ(window.ChartName, name);
     EXPECT_TRUE(window.cb_Graph.Enabled() && window.cb_Match.Enabled());
   }
   EXPECT_THAT(dialogs.boxes, IsEmpty());
@@ -99,46 +95,38 @@ TEST_F(BrInd, OpensOnTheFirstDatabaseAndChartsThePersonPicked) {
 }
 
 TEST_F(BrInd, StepsMoveByCalendarDaysAndStopAtTheLastDayTheBoxShows) {
-  const struct {
-    const char* from;
-    Button br_ind::*button;
-    std::vector<std::string> shown;
-  } cases[] = {
+  // The date the window opens on, the step button and the dates shown after each press.
+  const std::tuple<const char*, Button br_ind::*, std::vector<std::string>> cases[] = {
       {"03/01/2004", &br_ind::DownDate, {"02/29/2004", "02/28/2004", "02/27/2004"}},
       {"12/30/9999", &br_ind::UpDate, {"12/31/9999", "12/31/9999", "12/31/9999"}},
   };
-  for (const auto& c : cases) {
-    br_ind& window = Open(c.from);
-    for (const std::string& shown : c.shown) {
-      (window.*c.button).Click();
-      EXPECT_EQ(window.EvDate.Text(), shown) << c.from;
+  for (const auto& [from, button, shown] : cases) {
+    br_ind& window = Open(from);
+    for (const std::string& date : shown) {
+      (window.*button).Click();
+      EXPECT_EQ(window.EvDate.Text(), date) << from;
     }
     Pick(window, "ZED ANN");
-    EXPECT_EQ(window.ChartEventDate, c.shown.back());
+    EXPECT_EQ(window.ChartEventDate, shown.back());
     EXPECT_THAT(dialogs.boxes, IsEmpty());
     window.cb_close.Click();
   }
 }
 
 TEST(DayDescription, ReadsTheSectionUpToTheNextOpeningBracket) {
-  const struct {
-    const char* file;
-    const char* key;
-    const char* description;
-  } cases[] = {
+  // The description file (none at all for a null), the state and its description.
+  const std::tuple<const char*, const char*, const char*> cases[] = {
       {"[+++]\r\nUp.\r\nStill up.\r\n[---]\r\nDown.", "+++", "Up.\r\nStill up.\r\n"},
       {"[+++]\r\nUp.\r\n[---]\r\nDown.", "---", "Down."},
       {"[+++]\r\nHalf [up].\r\n", "+++", "Half "},
       {"  [+++]  \r\nFirst.\r\n[+++]\r\nSecond.\r\n", "+++", "First.\r\n"},
       {"[+++]\r\nUp.\r\n", "-++", NoDescription},
-      {"[+++]\nUnix lines.\n", "+++", "Unix lines.\n"},
-      {"", "+++", NoDescription},
       {nullptr, "+++", NoDescription},  // no file at all
   };
-  for (const auto& c : cases) {
+  for (const auto& [file, key, description] : cases) {
     World world(false);
-    if (c.file) world.folder.Write("biodesc.ini", c.file);
-    EXPECT_EQ(DayDescription(world.g, c.key), c.description) << (c.file ? c.file : "no file");
+    if (file) world.folder.Write("biodesc.ini", file);
+    EXPECT_EQ(DayDescription(world.g, key), description) << (file ? file : "no file");
   }
 }
 

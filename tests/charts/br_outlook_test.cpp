@@ -135,22 +135,20 @@ TEST_F(BrOutlook, EachDayIsWhatTheComparisonChartsForThatDay) {
 
   // The outlook stops on the last day a four-digit year can write, as the date boxes do: it
   // looks ahead from the event date, so it holds fewer days rather than days before it.
-  const struct {
-    const char* eventDate;
-    size_t days;
-  } cases[] = {{"12/04/9999", 28}, {"12/28/9999", 4}, {"12/31/9999", 1}};
-  for (const auto& c : cases) {
-    comparison.EvDate.SetText(c.eventDate);
+  // An event date and the days the outlook holds.
+  const std::tuple<const char*, size_t> cases[] = {{"12/04/9999", 28}, {"12/28/9999", 4}, {"12/31/9999", 1}};
+  for (const auto& [eventDate, count] : cases) {
+    comparison.EvDate.SetText(eventDate);
     comparison.compute.Click();
     ASSERT_EQ(&Outlook(comparison), &window);
     const std::vector<Row> days = Table(window);
-    ASSERT_EQ(days.size(), c.days) << c.eventDate;
-    EXPECT_EQ(days.front().date, c.eventDate);
+    ASSERT_EQ(days.size(), count) << eventDate;
+    EXPECT_EQ(days.front().date, eventDate);
     EXPECT_EQ(days.back().date, "12/31/9999");
     std::vector<std::string> texts = Painted(window.Chart).Texts();
     texts.push_back(window.Label3.Caption());
     texts.push_back(window.Label4.Caption());
-    EXPECT_THAT(texts, testing::Not(testing::Contains(testing::HasSubstr("/10000")))) << c.eventDate;
+    EXPECT_THAT(texts, testing::Not(testing::Contains(testing::HasSubstr("/10000")))) << eventDate;
   }
   EXPECT_THAT(dialogs.boxes, IsEmpty());
 }
