@@ -59,7 +59,6 @@ TEST_F(BrGrp, EachLeagueOffersItsOwnTeamFiles) {
 
 TEST_F(BrGrp, StepsAndTypingWaitForCompute) {
   Team("BLUE OFF.BTM", "ADAMS JOE\r\n01/01/2000\r\n");
-  Team("RED OFF.BTM", "");
   br_grp& window = Open("NFL");
   const Texts computed = Rows(window.TmContents1);
   window.UpDate.Click();
@@ -85,17 +84,9 @@ TEST_F(BrGrp, StepsAndTypingWaitForCompute) {
   // A date that is no date is replaced by today, and today is charted.
   window.EvDate.SetText("13/45/2000");
   window.compute.Click();
+  EXPECT_THAT(dialogs.Texts(), ElementsAre("13/45/2000 is not a valid date !"));
   EXPECT_EQ(window.EvDate.Text() + " " + g.EventDate, "06/15/2005 06/15/2005");
   EXPECT_EQ(window.TmContents1.ListCount(), 1);
-
-  // A computation takes the step date from the box before the date check, so the steps count
-  // from the date typed even when the check replaced it by today.
-  window.EvDate.SetText("9/1/1752");
-  window.TmList1.SetText("RED OFF.BTM");
-  EXPECT_THAT(dialogs.Texts(), ElementsAre(testing::_, "Date must be later than Sept 2, 1752 !"));
-  EXPECT_EQ(window.EvDate.Text(), "06/15/2005");
-  window.UpDate.Click();
-  EXPECT_EQ(window.EvDate.Text(), "09/02/1752");
 }
 
 // Nothing charted: nothing to look ahead from, to pair up or to export.
