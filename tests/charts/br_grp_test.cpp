@@ -74,12 +74,12 @@ TEST_F(BrGrp, StepsAndTypingWaitForCompute) {
   EXPECT_THAT(Rows(window.TmContents1), ElementsAre("ADAMS JOE            + + +"));
   EXPECT_FALSE(window.compute.Visible());
 
-  window.EvDate.SetText("2-1-2000");
+  window.EvDate.SetText("3-1-2004");
   window.compute.Click();
-  EXPECT_EQ(g.EventDate, "02/01/2000");
-  // Steps count from the last computed date.
+  EXPECT_EQ(g.EventDate, "03/01/2004");
+  // Steps count from the last computed date, by calendar days.
   window.DownDate.Click();
-  EXPECT_EQ(window.EvDate.Text(), "01/31/2000");
+  EXPECT_EQ(window.EvDate.Text(), "02/29/2004");
 
   // A date that is no date is replaced by today, and today is charted.
   window.EvDate.SetText("13/45/2000");
