@@ -128,23 +128,17 @@ TEST_F(BrGrp, MembersThatFailTheDateChecksAreLeftOutAndTheExportHoldsTheLastComp
   ASSERT_EQ(dialogs.fileQuestions.size(), 1u);
   EXPECT_EQ(dialogs.fileQuestions[0].title, "Export Comparison");
   EXPECT_EQ(dialogs.fileQuestions[0].suggestedName, "BLUE - RED 2000-01-01.csv");
-  const std::string day = "2000-01-01";
-  EXPECT_EQ(ReadCsv(folder.Read("comparison.csv")),
-            (std::vector<Fields>{{"Event date", "Team", "Member", "Physical", "Emotional", "Intellectual",
-                                  "Count"},
-                                 {day, "BLUE.BTM", "ADAMS JOE", "*", "*", "*", ""},
-                                 {day, "BLUE.BTM", "BARTHOLOMEW FITZWILLIAM", "+", "+", "-", ""},
-                                 {day, "BLUE.BTM", "Scale sums", "10", "8", "-6", ""},
-                                 {day, "BLUE.BTM", "Double pluses", "", "", "", "1"},
-                                 {day, "BLUE.BTM", "Emotional ups", "", "", "", "1"},
-                                 {day, "BLUE.BTM", "Emotional downs", "", "", "", "0"},
-                                 {day, "BLUE.BTM", "Emotional balance", "", "", "", "1"},
-                                 {day, "RED.BTM", "Scale sums", "", "", "", ""},
-                                 {day, "RED.BTM", "Double pluses", "", "", "", "0"},
-                                 {day, "RED.BTM", "Emotional ups", "", "", "", "0"},
-                                 {day, "RED.BTM", "Emotional downs", "", "", "", "0"},
-                                 {day, "RED.BTM", "Emotional balance", "", "", "", "0"},
-                                 {day, "", "Grand total", "", "", "", "1"}}));
+  const std::string day = "2000-01-01", blue = "BLUE.BTM", red = "RED.BTM";
+  const std::vector<Fields> expected = {
+      {"Event date", "Team", "Member", "Physical", "Emotional", "Intellectual", "Count"},
+      {day, blue, "ADAMS JOE", "*", "*", "*", ""}, {day, blue, "BARTHOLOMEW FITZWILLIAM", "+", "+", "-", ""},
+      {day, blue, "Scale sums", "10", "8", "-6", ""}, {day, blue, "Double pluses", "", "", "", "1"},
+      {day, blue, "Emotional ups", "", "", "", "1"}, {day, blue, "Emotional downs", "", "", "", "0"},
+      {day, blue, "Emotional balance", "", "", "", "1"}, {day, red, "Scale sums", "", "", "", ""},
+      {day, red, "Double pluses", "", "", "", "0"}, {day, red, "Emotional ups", "", "", "", "0"},
+      {day, red, "Emotional downs", "", "", "", "0"}, {day, red, "Emotional balance", "", "", "", "0"},
+      {day, "", "Grand total", "", "", "", "1"}};
+  EXPECT_EQ(ReadCsv(folder.Read("comparison.csv")), expected);
 }
 
 }  // namespace

@@ -88,7 +88,6 @@ TEST_F(BrMatch, ShowsThePairPickedAndRanksTheBestMatches) {
   EXPECT_EQ(individual.br_match.get(), &window);
   EXPECT_EQ(window.Label1.Caption(), "Compatibility of NEAR NED, born 06/16/1990");
   EXPECT_EQ(window.Pair.Caption(), "NEAR NED and SEPT TWO, born 09/20/1992, 827 days apart");
-  EXPECT_EQ(window.Overall.Caption(), "Overall         69.49");
   EXPECT_THAT(dialogs.boxes, IsEmpty());
 
   // Picked in the person list, a refused person is named and compared with nobody.

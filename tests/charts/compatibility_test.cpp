@@ -27,7 +27,6 @@ TEST(Compatibility, FiguresAgreeWithTheFormulaToTwoDecimals) {
   // Two dates of birth and the days between them, counted on a calendar.
   const std::tuple<const char*, const char*, long> pairs[] = {
       {"06/15/1990", "09/20/1992", 828},    // the published example, over the leap day of 1992
-      {"07/04/1970", "07/04/1970", 0},      // in step in every cycle
       {"02/20/2000", "03/05/2000", 14},     // half an emotional cycle, over the leap day of 2000
       {"01/01/1980", "02/03/2009", 10626},  // in step physically and intellectually, opposed emotionally
       {"02/28/1900", "03/01/1900", 1},      // 1900 had no leap day

@@ -154,8 +154,6 @@ TEST_F(Reports, EachReportPrintsItsWindowAndAFailedOneIsDropped) {
   br_chem& chemistry = *teams.br_chem.get();
   br_match& match = *person.br_match.get();
   ASSERT_TRUE(PickRow(match.Contents, "COLE RAY"));
-  EXPECT_EQ(match.Overall.Caption(), "Overall         74.54");
-  EXPECT_EQ(chemistry.Chemistry1.Caption(), "Chemistry : 74.54");
   const struct {
     Form& window;
     Button& print;
