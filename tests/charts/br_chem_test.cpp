@@ -13,26 +13,22 @@ using testing::IsEmpty;
 
 namespace {
 
-class BrChem : public testing::Test, public World {
- public:
-  void SetUp() override {
-    // AL and BO are born on one day, CY 14 days later (half an emotional cycle), KID KAY in 2003.
-    folder.Write("PEOPLE.BDB", "");
-    folder.Write("BLUE OFF.BTM",
-                 "PEOPLE.BDB\r\nAL\r\n01/01/1980\r\nLATE LU\r\n06/16/2005\r\nBO\r\n01/01/1980\r\n"
-                 "CY\r\n01/15/1980\r\n");
-    folder.Write("RED DEF.BTM", "PEOPLE.BDB\r\nKID KAY\r\n03/03/2003\r\nAL\r\n01/01/1980\r\n");
-    panel.Open(g);
-    g.EventDate = "06/15/2005";
-  }
-  static std::vector<std::string> Captions(std::initializer_list<const Label*> labels) {
-    std::vector<std::string> captions;
-    for (const Label* label : labels) captions.push_back(label->Caption());
-    return captions;
-  }
-};
+std::vector<std::string> Captions(std::initializer_list<const Label*> labels) {
+  std::vector<std::string> captions;
+  for (const Label* label : labels) captions.push_back(label->Caption());
+  return captions;
+}
+
+struct BrChem : testing::Test, World {};
 
 TEST_F(BrChem, ShowsBothTeamsLeavingOutTheMembersTheComparisonRefused) {
+  // AL and BO are born on one day, CY 14 days later (half an emotional cycle), KID KAY in 2003.
+  folder.Write("PEOPLE.BDB", "");
+  folder.Write("BLUE OFF.BTM", "PEOPLE.BDB\r\nAL\r\n01/01/1980\r\nLATE LU\r\n06/16/2005\r\n"
+                               "BO\r\n01/01/1980\r\nCY\r\n01/15/1980\r\n");
+  folder.Write("RED DEF.BTM", "PEOPLE.BDB\r\nKID KAY\r\n03/03/2003\r\nAL\r\n01/01/1980\r\n");
+  panel.Open(g);
+  g.EventDate = "06/15/2005";
   br_grp& comparison = OpenComparison("BLUE OFF.BTM", "RED DEF.BTM");
   const size_t told = dialogs.boxes.size();
   ASSERT_GT(told, 0u);  // LATE LU, born after today

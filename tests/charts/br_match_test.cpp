@@ -17,32 +17,29 @@ using testing::IsEmpty;
 
 namespace {
 
-class BrMatch : public testing::Test, public World {
- public:
-  void SetUp() override {
-    // In no order: the best matches of JUNE ONE are TWIN A and TWIN B (born the same day), NEAR
-    // NED (a day later), YOUNG YU (born after the event date, before today) and SEPT TWO.
-    folder.Write("PEOPLE.BDB",
-                 "JUNE ONE\r\n06/15/1990\r\nTWIN B\r\n06/15/1990\r\nSEPT TWO\r\n09/20/1992\r\n"
-                 "BAD DATE\r\n13/45/1990\r\nTWIN A\r\n6/15/1990\r\nLATE AL\r\n06/16/2005\r\n"
-                 "YOUNG YU\r\n03/03/2003\r\nNEAR NED\r\n06/16/1990\r\n");
-    // Nobody of YOUNG.BDB is born yet.
-    folder.Write("YOUNG.BDB", "LATE 0\r\n12/01/2005\r\nLATE 1\r\n12/02/2005\r\nLATE 2\r\n12/03/2005\r\n"
-                              "LATE 3\r\n12/04/2005\r\nLATE 4\r\n12/05/2005\r\nLATE 5\r\n12/06/2005\r\n"
-                              "LATE 6\r\n12/07/2005\r\n");
-    panel.Open(g);
-    // Compatibility does not depend on the event date.
-    g.EventDate = "01/01/2000";
-  }
-  static std::vector<std::string> Figures(br_match& window) {
-    std::vector<std::string> captions;
-    for (const Label* figure : window.Figures()) captions.push_back(figure->Caption());
-    return captions;
-  }
-};
+std::vector<std::string> Figures(br_match& window) {
+  std::vector<std::string> captions;
+  for (const Label* figure : window.Figures()) captions.push_back(figure->Caption());
+  return captions;
+}
+
+struct BrMatch : testing::Test, World {};
 
 // The window opens on the person's database with nobody picked, and ranks its best matches.
 TEST_F(BrMatch, ShowsThePairPickedAndRanksTheBestMatches) {
+  // In no order: the best matches of JUNE ONE are TWIN A and TWIN B (born the same day), NEAR
+  // NED (a day later), YOUNG YU (born after the event date, before today) and SEPT TWO.
+  folder.Write("PEOPLE.BDB",
+               "JUNE ONE\r\n06/15/1990\r\nTWIN B\r\n06/15/1990\r\nSEPT TWO\r\n09/20/1992\r\n"
+               "BAD DATE\r\n13/45/1990\r\nTWIN A\r\n6/15/1990\r\nLATE AL\r\n06/16/2005\r\n"
+               "YOUNG YU\r\n03/03/2003\r\nNEAR NED\r\n06/16/1990\r\n");
+  // Nobody of YOUNG.BDB is born yet.
+  folder.Write("YOUNG.BDB", "LATE 0\r\n12/01/2005\r\nLATE 1\r\n12/02/2005\r\nLATE 2\r\n12/03/2005\r\n"
+                            "LATE 3\r\n12/04/2005\r\nLATE 4\r\n12/05/2005\r\nLATE 5\r\n12/06/2005\r\n"
+                            "LATE 6\r\n12/07/2005\r\n");
+  panel.Open(g);
+  // Compatibility does not depend on the event date.
+  g.EventDate = "01/01/2000";
   br_ind& individual = OpenIndividual();
   ASSERT_TRUE(PickPerson(individual, "JUNE ONE"));
   individual.cb_Match.Click();

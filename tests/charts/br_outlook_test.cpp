@@ -9,7 +9,6 @@
 #include <sstream>
 
 #include "app/br_cp.h"
-#include "charts/br_chem.h"
 #include "charts/br_grp.h"
 #include "support/exported.h"
 #include "support/world.h"
@@ -39,21 +38,12 @@ std::vector<Row> Table(const br_outlook& window) {
 
 // The number a comparison label ends with.
 int LastNumber(const Label& label) {
-  const std::string& caption = label.Caption();
-  return std::stoi(caption.substr(caption.find_last_of(' ') + 1));
+  return std::stoi(label.Caption().substr(label.Caption().rfind(' ') + 1));
 }
 
-class BrOutlook : public testing::Test, public World {
- public:
+// On the shipped samples.
+struct BrOutlook : testing::Test, World {
   BrOutlook() : World(true, true) {}
-  void SetUp() override {
-    panel.Open(g);
-    g.EventDate = "06/15/2005";
-  }
-  br_outlook& Outlook(br_grp& comparison) {
-    comparison.cb_Outlook.Click();
-    return *comparison.br_outlook.get();
-  }
 };
 
 // The outlook looks ahead from the date last computed. Each day is what the comparison charts for
@@ -62,11 +52,14 @@ class BrOutlook : public testing::Test, public World {
 TEST_F(BrOutlook, EachDayIsWhatTheComparisonChartsForThatDay) {
   // LATE AL, born after today, is refused on every day; the comparison tells of him each time.
   folder.Write("HARBOR OFF.BTM", folder.Read("HARBOR OFF.BTM") + "LATE AL\r\n12/01/2005\r\n");
+  panel.Open(g);
+  g.EventDate = "06/15/2005";
   br_grp& comparison = OpenComparison("HARBOR OFF.BTM", "SUMMIT DEF.BTM");
   comparison.EvDate.SetText("07/01/2005");  // typed, not computed
   const size_t told = dialogs.boxes.size();
   ASSERT_GT(told, 0u);
-  br_outlook& window = Outlook(comparison);
+  comparison.cb_Outlook.Click();
+  br_outlook& window = *comparison.br_outlook.get();
   EXPECT_EQ(dialogs.boxes.size(), told);
   EXPECT_EQ(window.Caption() + " | " + window.Label1.Caption() + " | " + window.Label2.Caption(),
             "Team Outlook | Team 1 : HARBOR OFF.BTM | Team 2 : SUMMIT DEF.BTM");
@@ -138,7 +131,8 @@ TEST_F(BrOutlook, EachDayIsWhatTheComparisonChartsForThatDay) {
   // looks ahead from the event date, so it holds fewer days rather than days before it.
   comparison.EvDate.SetText("12/28/9999");
   comparison.compute.Click();
-  ASSERT_EQ(&Outlook(comparison), &window);
+  comparison.cb_Outlook.Click();
+  ASSERT_EQ(comparison.br_outlook.get(), &window);
   const std::vector<Row> days = Table(window);
   ASSERT_EQ(days.size(), 4u);
   EXPECT_EQ(days.front().date + " " + days.back().date, "12/28/9999 12/31/9999");

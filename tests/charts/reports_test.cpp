@@ -40,19 +40,9 @@ struct Expected {
 
 const std::string M(6, ' ');
 
-class Reports : public testing::Test, public World {
- public:
-  void SetUp() override {
-    folder.Write("PEOPLE.BDB", "ADAMS JOE\r\n01/01/2000\r\nCOLE RAY\r\n03/01/1990\r\n");
-    folder.Write("BLUE OFF.BTM", "PEOPLE.BDB\r\nADAMS JOE\r\n01/01/2000\r\nCOLE RAY\r\n03/01/1990\r\n");
-    folder.Write("RED DEF.BTM", "PEOPLE.BDB\r\nCOLE RAY\r\n03/01/1990\r\n");
-    folder.Write("biodesc.ini", "[***]\r\nA day of new beginnings.\r\nRest early.\r\n[++-]\r\nLow.");
-    panel.Open(g);
-    g.EventDate = "01/01/2000";
-  }
-};
+struct Reports : testing::Test, World {};
 
-// Team 1 of the fixture on 01/01/2000: ADAMS JOE is born that day, COLE RAY is ten years on.
+// Team 1 of the test on 01/01/2000: ADAMS JOE is born that day, COLE RAY is ten years on.
 Calls TeamReport(const br_grp& w) {
   Expected e;
   e.Font("courier new").Style(12, true).Blank(5);
@@ -132,6 +122,12 @@ Calls ChemistryReport(const br_chem& w) {
 // The printer failing at once, in the middle, on a picture or refusing the finished job drops
 // the document, says so and leaves the window as it was; the next report starts clean.
 TEST_F(Reports, EachReportPrintsItsWindowAndAFailedOneIsDropped) {
+  folder.Write("PEOPLE.BDB", "ADAMS JOE\r\n01/01/2000\r\nCOLE RAY\r\n03/01/1990\r\n");
+  folder.Write("BLUE OFF.BTM", "PEOPLE.BDB\r\nADAMS JOE\r\n01/01/2000\r\nCOLE RAY\r\n03/01/1990\r\n");
+  folder.Write("RED DEF.BTM", "PEOPLE.BDB\r\nCOLE RAY\r\n03/01/1990\r\n");
+  folder.Write("biodesc.ini", "[***]\r\nA day of new beginnings.\r\nRest early.\r\n[++-]\r\nLow.");
+  panel.Open(g);
+  g.EventDate = "01/01/2000";
   // Team 2 is remembered in other letter case than its file's name: the file is picked all the same.
   br_grp& teams = OpenComparison("BLUE OFF.BTM", "red def.btm");
   // A step without Compute reaches neither the dates nor the lines of the team report.
