@@ -6,10 +6,8 @@
 #include <gtest/gtest.h>
 
 #include "app/br_cp.h"
-#include "charts/team_chart.h"
 #include "support/exported.h"
 #include "support/world.h"
-#include "teams/team_file.h"
 
 using testing::ElementsAre;
 using testing::IsEmpty;
@@ -33,54 +31,34 @@ class BrGrp : public testing::Test, public World {
   }
 };
 
+// Each league offers its own team files, and the window picks the teams picked last time.
 TEST_F(BrGrp, EachLeagueOffersItsOwnTeamFiles) {
-  for (const char* file : {"DALOFF.BTM", "DALDEF.BTM", "PERSONAL.BTM", "hawksoff.btm"}) {
-    Team(file, "");
-  }
-  const struct {
-    const char* league;
-    Texts offered;
-    const char* selected;
-    bool grandTotal;
-  } cases[] = {
+  for (const char* file : {"DALOFF.BTM", "DALDEF.BTM", "PERSONAL.BTM", "hawksoff.btm"}) Team(file, "");
+  // A league, the team files offered, the one picked, and whether the grand total shows.
+  const std::tuple<const char*, Texts, const char*, bool> cases[] = {
       // The remembered PERSONAL.BTM is not offered, so the first sorted file is picked.
       {"NFL", {"DALDEF.BTM", "DALOFF.BTM"}, "DALDEF.BTM", true},
       // The search is for upper-case letters: a lower-case "off" does not count.
       {"NBA", {"hawksoff.btm", "PERSONAL.BTM"}, "PERSONAL.BTM", false},
   };
-  for (const auto& c : cases) {
+  for (const auto& [league, offered, selected, grandTotal] : cases) {
+    SCOPED_TRACE(league);
     g.GroupTeam1.FileName = g.GroupTeam2.FileName = "PERSONAL.BTM";
-    br_grp& window = Open(c.league);
-    EXPECT_EQ(Rows(window.TmList1), c.offered) << c.league;
-    EXPECT_EQ(Rows(window.TmList2), c.offered) << c.league;
-    EXPECT_EQ(window.TmList1.Text(), c.selected) << c.league;
-    EXPECT_EQ(window.TmList2.Text(), c.selected) << c.league;
-    EXPECT_EQ(window.Label12.Visible(), c.grandTotal) << c.league;
+    br_grp& window = Open(league);
+    EXPECT_EQ(Rows(window.TmList1), offered);
+    EXPECT_EQ(Rows(window.TmList2), offered);
+    EXPECT_EQ(window.TmList1.Text(), selected);
+    EXPECT_EQ(window.TmList2.Text(), selected);
+    EXPECT_EQ(window.Label12.Visible(), grandTotal);
     window.Command4.Click();
   }
-}
-
-TEST_F(BrGrp, ComparesTwoTeamsOnTheEventDate) {
-  Team("BLUE OFF.BTM", "ADAMS JOE\r\n01/01/2000\r\nCOLE RAY\r\n03/01/1990\r\n");
-  Team("RED DEF.BTM", "COLE RAY\r\n03/01/1990\r\n");
-  g.GroupTeam1.FileName = "BLUE OFF.BTM";
-  g.GroupTeam2.FileName = "red def.btm";
-  br_grp& window = Open("NFL");
-  EXPECT_EQ(window.TmList2.Text(), "RED DEF.BTM");
-  EXPECT_THAT(Rows(window.TmContents1),
-              ElementsAre("ADAMS JOE            * * *", "COLE RAY             + + -"));
-  EXPECT_THAT(Rows(window.TmContents2), ElementsAre("COLE RAY             + + -"));
-  EXPECT_THAT((Texts{window.Label4.Caption(), window.Label8.Caption(), window.Label10.Caption(),
-                     window.Label11.Caption(), window.Label12.Caption()}),
-              ElementsAre(" Phy = 10    Emo = 8    Intellect = -6", "  Double pluses  = 1", "   1  0  =  1",
-                          "   1  0  =  1", "  Total = 2"));
-  EXPECT_FALSE(window.compute.Visible());
-  EXPECT_THAT(dialogs.boxes, IsEmpty());
+  Open("NFL").TmList1.SetText("DALOFF.BTM");
+  panel->br_grp->Command4.Click();
+  EXPECT_EQ(Open("NFL").TmList1.Text() + " " + panel->br_grp->TmList2.Text(), "DALOFF.BTM DALDEF.BTM");
 }
 
 TEST_F(BrGrp, StepsAndTypingWaitForCompute) {
   Team("BLUE OFF.BTM", "ADAMS JOE\r\n01/01/2000\r\n");
-  Team("RED OFF.BTM", "");
   br_grp& window = Open("NFL");
   const Texts computed = Rows(window.TmContents1);
   window.UpDate.Click();
@@ -92,89 +70,57 @@ TEST_F(BrGrp, StepsAndTypingWaitForCompute) {
 
   window.compute.Click();
   EXPECT_EQ(g.EventDate, "01/03/2000");
-  EXPECT_THAT(Rows(window.TmContents1), ElementsAre(ChartTeam(g, g.GroupTeam1, g.GroupEmoUp1,
-                                                              g.GroupEmoDown1).Lines.at(0)));
-  EXPECT_NE(Rows(window.TmContents1), computed);
+  // Two days after birth every cycle is up.
+  EXPECT_THAT(Rows(window.TmContents1), ElementsAre("ADAMS JOE            + + +"));
   EXPECT_FALSE(window.compute.Visible());
 
-  window.EvDate.SetText("2-1-2000");
+  window.EvDate.SetText("3-1-2004");
   window.compute.Click();
-  EXPECT_EQ(g.EventDate, "02/01/2000");
-  // Steps count from the last computed date.
+  EXPECT_EQ(g.EventDate, "03/01/2004");
+  // Steps count from the last computed date, by calendar days.
   window.DownDate.Click();
-  EXPECT_EQ(window.EvDate.Text(), "01/31/2000");
+  EXPECT_EQ(window.EvDate.Text(), "02/29/2004");
 
   // A date that is no date is replaced by today, and today is charted.
   window.EvDate.SetText("13/45/2000");
   window.compute.Click();
-  EXPECT_EQ(dialogs.boxes.size(), 1u);
-  EXPECT_EQ(window.EvDate.Text(), "06/15/2005");
-  EXPECT_EQ(g.EventDate, "06/15/2005");
+  EXPECT_THAT(dialogs.Texts(), ElementsAre("13/45/2000 is not a valid date !"));
+  EXPECT_EQ(window.EvDate.Text() + " " + g.EventDate, "06/15/2005 06/15/2005");
   EXPECT_EQ(window.TmContents1.ListCount(), 1);
-  EXPECT_FALSE(window.compute.Visible());
-
-  // A computation takes the step date from the box before the date check, so the steps count
-  // from the date typed even when the check replaced it by today.
-  window.EvDate.SetText("9/1/1752");
-  window.TmList1.SetText("RED OFF.BTM");
-  EXPECT_THAT(dialogs.Texts(), ElementsAre(testing::_, "Date must be later than Sept 2, 1752 !"));
-  EXPECT_EQ(window.EvDate.Text(), "06/15/2005");
-  window.UpDate.Click();
-  EXPECT_EQ(window.EvDate.Text(), "09/02/1752");
-  // Text that is no date leaves the step date as it was.
-  window.EvDate.SetText("someday");
-  window.TmList1.SetText("BLUE OFF.BTM");
-  window.DownDate.Click();
-  EXPECT_EQ(window.EvDate.Text(), "09/01/1752");
-
-  window.EvDate.SetText("03/01/2000");
-  window.Command4.Click();
-  EXPECT_EQ(g.EventDate, "06/15/2005");
 }
 
-TEST_F(BrGrp, MembersThatFailTheDateChecksAreLeftOut) {
-  Team("BLUE OFF.BTM", "LATE AL\r\n02/01/2000\r\nCOLE RAY\r\n03/01/1990\r\n");
-  br_grp& window = Open("NFL");
-  EXPECT_THAT(Rows(window.TmContents1), ElementsAre("COLE RAY             + + -"));
-  // Both sides show the one team file; team 1 is charted twice while the window opens,
-  // team 2 once.
-  const std::string late = "LATE AL(02/01/2000) was born after the event date (01/01/2000) !";
-  EXPECT_THAT(dialogs.Texts(), ElementsAre(late, late, late));
-}
-
-TEST_F(BrGrp, ReopeningPicksTheTeamsPickedLastTime) {
-  for (const char* file : {"A OFF.BTM", "B OFF.BTM", "C DEF.BTM"}) Team(file, "");
-  br_grp& first = Open("NFL");
-  first.TmList1.SetText("C DEF.BTM");
-  first.TmList2.SetText("B OFF.BTM");
-  first.Command4.Click();
-  br_grp& again = Open("NFL");
-  EXPECT_EQ(again.TmList1.Text(), "C DEF.BTM");
-  EXPECT_EQ(again.TmList2.Text(), "B OFF.BTM");
-}
-
+// Nothing charted: nothing to look ahead from, to pair up or to export.
 TEST_F(BrGrp, WithNoTeamOfTheLeagueNothingIsCharted) {
   Team("COMETS.BTM", "ADAMS JOE\r\n01/01/2000\r\n");
   br_grp& window = Open("NFL");
-  EXPECT_EQ(window.TmList1.ListCount(), 0);
-  EXPECT_EQ(window.TmContents1.ListCount(), 0);
+  EXPECT_EQ(window.TmList1.ListCount() + window.TmContents1.ListCount(), 0);
   EXPECT_EQ(window.Label12.Caption(), "");
   EXPECT_TRUE(window.compute.Visible());
-  // Nothing charted, nothing to export.
-  window.cb_Export.Click();
+  for (Button* button : {&window.cb_Outlook, &window.cb_Chemistry, &window.cb_Export}) {
+    EXPECT_FALSE(button->Enabled()) << button->Name();
+    button->Click();
+  }
+  EXPECT_FALSE(window.br_outlook.Loaded() || window.br_chem.Loaded());
   EXPECT_THAT(dialogs.fileQuestions, IsEmpty());
 }
 
-// The export holds what the window shows from its last computation, split into columns: each
-// member's row (the full name) and symbols, then the team's sums, double pluses and emotional
-// balance, and last the grand total, which is exported in every league.
-TEST_F(BrGrp, ExportHoldsTheLastComparisonAsTheWindowShowsIt) {
+// The window charts the members that pass the date checks, names cut to fit, and tells of the
+// others each time it charts (team 1 twice while the window opens). The export holds the last
+// computation, full names included, the grand total in every league.
+TEST_F(BrGrp, MembersThatFailTheDateChecksAreLeftOutAndTheExportHoldsTheLastComparison) {
   Team("BLUE.BTM", "ADAMS JOE\r\n01/01/2000\r\nBARTHOLOMEW FITZWILLIAM\r\n03/01/1990\r\n"
                    "LATE AL\r\n02/01/2000\r\n");
   Team("RED.BTM", "");
   g.GroupTeam1.FileName = "BLUE.BTM";
   g.GroupTeam2.FileName = "RED.BTM";
   br_grp& window = Open("NBA");
+  EXPECT_THAT(Rows(window.TmContents1),
+              ElementsAre("ADAMS JOE            * * *", "BARTHOLOMEW FITZWIL  + + -"));
+  EXPECT_EQ(window.Label10.Caption() + "|" + window.Label11.Caption() + "|" + window.Label12.Caption(),
+            "   1  0  =  1|   0  0  =  0|  Total = 1");
+  EXPECT_FALSE(window.Label12.Visible());
+  const std::string late = "LATE AL(02/01/2000) was born after the event date (01/01/2000) !";
+  EXPECT_THAT(dialogs.Texts(), ElementsAre(late, late));
   // Typed but not computed: not what the window shows.
   window.EvDate.SetText("01/05/2000");
   dialogs.files = {folder.path() + "/comparison.csv"};
@@ -182,33 +128,17 @@ TEST_F(BrGrp, ExportHoldsTheLastComparisonAsTheWindowShowsIt) {
   ASSERT_EQ(dialogs.fileQuestions.size(), 1u);
   EXPECT_EQ(dialogs.fileQuestions[0].title, "Export Comparison");
   EXPECT_EQ(dialogs.fileQuestions[0].suggestedName, "BLUE - RED 2000-01-01.csv");
-
-  const std::vector<Fields> rows = ReadCsv(folder.Read("comparison.csv"));
-  ASSERT_EQ(rows.size(), 1u + 2 + 5 + 5 + 1);
-  EXPECT_THAT(rows[0], ElementsAre("Event date", "Team", "Member", "Physical", "Emotional",
-                                   "Intellectual", "Count"));
-  EXPECT_THAT(rows[1], ElementsAre("2000-01-01", "BLUE.BTM", "ADAMS JOE", "*", "*", "*", ""));
-  EXPECT_EQ(rows[2][2], "BARTHOLOMEW FITZWILLIAM");
-  // What the window shows, put together again from the columns.
-  const auto shown = [&rows](size_t first, size_t members) {
-    Texts texts;
-    for (size_t k = first; k < first + members; ++k) {
-      texts.push_back(ChartLine(rows[k][2], rows[k][3][0], rows[k][4][0], rows[k][5][0]));
-    }
-    const Fields& sums = rows[first + members];
-    const size_t counts = first + members + 1;
-    texts.push_back(" Phy = " + sums[3] + "    Emo = " + sums[4] + "    Intellect = " + sums[5]);
-    texts.push_back("  Double pluses  = " + rows[counts][6]);
-    texts.push_back("   " + rows[counts + 1][6] + "  " + rows[counts + 2][6] + "  =  " + rows[counts + 3][6]);
-    return texts;
-  };
-  Texts team1 = Rows(window.TmContents1);
-  for (const Label* label : {&window.Label4, &window.Label8, &window.Label10}) team1.push_back(label->Caption());
-  EXPECT_EQ(shown(1, 2), team1);
-  EXPECT_EQ(shown(8, 0), Texts({window.Label6.Caption(), window.Label9.Caption(), window.Label11.Caption()}));
-  EXPECT_THAT(rows.back(), ElementsAre("2000-01-01", "", "Grand total", "", "", "", "1"));
-  EXPECT_FALSE(window.Label12.Visible());
-  EXPECT_EQ(window.Label12.Caption(), "  Total = 1");
+  const std::string day = "2000-01-01", blue = "BLUE.BTM", red = "RED.BTM";
+  const std::vector<Fields> expected = {
+      {"Event date", "Team", "Member", "Physical", "Emotional", "Intellectual", "Count"},
+      {day, blue, "ADAMS JOE", "*", "*", "*", ""}, {day, blue, "BARTHOLOMEW FITZWILLIAM", "+", "+", "-", ""},
+      {day, blue, "Scale sums", "10", "8", "-6", ""}, {day, blue, "Double pluses", "", "", "", "1"},
+      {day, blue, "Emotional ups", "", "", "", "1"}, {day, blue, "Emotional downs", "", "", "", "0"},
+      {day, blue, "Emotional balance", "", "", "", "1"}, {day, red, "Scale sums", "", "", "", ""},
+      {day, red, "Double pluses", "", "", "", "0"}, {day, red, "Emotional ups", "", "", "", "0"},
+      {day, red, "Emotional downs", "", "", "", "0"}, {day, red, "Emotional balance", "", "", "", "0"},
+      {day, "", "Grand total", "", "", "", "1"}};
+  EXPECT_EQ(ReadCsv(folder.Read("comparison.csv")), expected);
 }
 
 }  // namespace

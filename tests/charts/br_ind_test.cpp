@@ -19,7 +19,6 @@ class BrInd : public testing::Test, public World {
   void SetUp() override {
     folder.Write("PEOPLE.BDB",
                  "ZED ANN\r\n01/01/2000\r\nADAMS JOE\r\n12/09/1999\r\nLATE AL\r\n01/02/2000\r\n");
-    folder.Write("ZOO.BDB", "");
     folder.Write("biodesc.ini", "[***]\r\nA day of new beginnings.\r\n[-**]\r\nLow.\r\n");
   }
   // The panel starts on today; the window opens on the event date given.
@@ -34,39 +33,20 @@ class BrInd : public testing::Test, public World {
   static std::vector<std::string> Lines(const br_ind& window) {
     return {window.Label5.Caption(), window.Label6.Caption(), window.Label7.Caption()};
   }
+  // No chart, nobody picked, and nothing to graph or match.
   static bool Cleared(const br_ind& window) {
     return window.ChartName.empty() && window.Desc1.Text().empty() &&
-           Lines(window) == std::vector<std::string>{"", "", ""} &&
-           window.Contents.ListIndex() == -1;
+           Lines(window) == std::vector<std::string>{"", "", ""} && window.Contents.ListIndex() == -1 &&
+           !window.cb_Graph.Enabled() && !window.cb_Match.Enabled();
   }
 };
 
-TEST_F(BrInd, OpensTheFirstDatabaseWithItsPersonsSortedAndNumbered) {
-  br_ind& window = Open();
-  EXPECT_EQ(window.DbList.Text(), "PEOPLE.BDB");
-  EXPECT_EQ(window.EvDate.Text(), "01/01/2000");
-  ASSERT_EQ(window.Contents.ListCount(), 3);
-  EXPECT_EQ(window.Contents.List(0), "ADAMS JOE               12/09/1999");
-  EXPECT_EQ(window.Contents.ItemData(0), 2);
-  EXPECT_EQ(window.Contents.ItemData(2), 1);
-  window.DbList.SetText("ZOO.BDB");
-  EXPECT_EQ(window.Contents.ListCount(), 0);
-
-  // With no database both lists stay empty.
-  window.cb_close.Click();
-  folder.Remove("PEOPLE.BDB");
-  folder.Remove("ZOO.BDB");
-  EXPECT_EQ(OpenIndividual().DbList.ListCount(), 0);
-  EXPECT_EQ(panel->br_ind->Contents.ListCount(), 0);
-}
-
-TEST_F(BrInd, ChartsThePersonPickedWithThePositionsAndTheDescriptionOfTheDay) {
-  const struct {
-    const char* eventDate;
-    const char* name;
-    std::vector<std::string> lines;
-    std::string description;
-  } cases[] = {
+// The window opens on the first database, its persons sorted, and charts the person picked with
+// the positions and the description of the day: its section of the description file, up to the
+// next one.
+TEST_F(BrInd, OpensOnTheFirstDatabaseAndChartsThePersonPicked) {
+  // An event date, a person, the cycle lines and the description.
+  const std::tuple<const char*, const char*, std::vector<std::string>, std::string> cases[] = {
       // Born on the event date: day 1, position 1 and entry 2 of every table.
       {"01/01/2000", "ZED ANN", {"  Physical   1(*)", "  Emotional  1(*)", "  Intellect  1(*)"},
        "A day of new beginnings.\r\n"},
@@ -77,89 +57,53 @@ TEST_F(BrInd, ChartsThePersonPickedWithThePositionsAndTheDescriptionOfTheDay) {
       {"01/02/2001", "ADAMS JOE", {"  Physical   0(-)", "  Emotional  27(-)", "  Intellect  28(-)"},
        NoDescription},
   };
-  for (const auto& c : cases) {
-    br_ind& window = Open(c.eventDate);
-    Pick(window, c.name);
-    EXPECT_EQ(Lines(window), c.lines) << c.name;
-    EXPECT_EQ(window.Desc1.Text(), c.description) << c.name;
-    EXPECT_EQ(window.Contents.ListIndex(), -1);
-    EXPECT_EQ(window.ChartName, c.name);
-    window.cb_close.Click();
+  br_ind& window = Open();
+  EXPECT_EQ(window.DbList.Text() + " " + window.EvDate.Text(), "PEOPLE.BDB 01/01/2000");
+  ASSERT_EQ(window.Contents.ListCount(), 3);
+  EXPECT_EQ(window.Contents.List(0), "ADAMS JOE               12/09/1999");
+  EXPECT_TRUE(Cleared(window));
+  for (const auto& [eventDate, name, lines, description] : cases) {
+    SCOPED_TRACE(name);
+    window.EvDate.SetText(eventDate);
+    Pick(window, name);
+    EXPECT_EQ(Lines(window), lines);
+    EXPECT_EQ(window.Desc1.Text(), description);
+    EXPECT_EQ(window.ChartName, name);
+    EXPECT_TRUE(window.cb_Graph.Enabled() && window.cb_Match.Enabled());
   }
   EXPECT_THAT(dialogs.boxes, IsEmpty());
-}
 
-// A new date, and dates that fail the checks, leave no chart.
-TEST_F(BrInd, ANewDateOrOneThatFailsTheChecksLeavesNoChart) {
-  br_ind& window = Open();
-  Pick(window, "ZED ANN");
-  window.UpDate.Click();
-  EXPECT_EQ(g.EventDate, "01/02/2000");
-  EXPECT_TRUE(Cleared(window));
-
-  Pick(window, "ZED ANN");
+  // A new date and a date of birth after it leave no chart. A step counts from the last stepped
+  // date, the one the window opened on, not from a typed one.
   window.EvDate.SetText("03/01/2000");
   EXPECT_EQ(g.EventDate, "03/01/2000");
   EXPECT_TRUE(Cleared(window));
-  // A step counts from the last stepped date, not from the typed one.
+  window.UpDate.Click();
+  EXPECT_EQ(window.EvDate.Text(), "01/02/2000");
   window.DownDate.Click();
-  EXPECT_EQ(window.EvDate.Text(), "01/01/2000");
-
+  // Without the description file a chart has no description.
+  folder.Remove("biodesc.ini");
+  Pick(window, "ZED ANN");
+  EXPECT_EQ(window.Desc1.Text(), NoDescription);
   Pick(window, "LATE AL");
   EXPECT_THAT(dialogs.Texts(),
               ElementsAre("LATE AL(01/02/2000) was born after the event date (01/01/2000) !"));
   EXPECT_TRUE(Cleared(window));
 
-  window.EvDate.SetText("02/30/2000");
+  // With no database both lists stay empty.
+  window.cb_close.Click();
+  folder.Remove("PEOPLE.BDB");
+  EXPECT_EQ(OpenIndividual().DbList.ListCount() + panel->br_ind->Contents.ListCount(), 0);
+}
+
+TEST_F(BrInd, StepsStopAtTheLastDayTheBoxShows) {
+  br_ind& window = Open("12/30/9999");
+  window.UpDate.Click();
+  window.UpDate.Click();
+  EXPECT_EQ(window.EvDate.Text(), "12/31/9999");
   Pick(window, "ZED ANN");
-  EXPECT_EQ(dialogs.boxes.size(), 2u);
-  EXPECT_EQ(window.EvDate.Text(), "06/15/2005");
-  EXPECT_EQ(g.EventDate, "06/15/2005");
-  EXPECT_TRUE(Cleared(window));
-}
-
-TEST_F(BrInd, StepsMoveByCalendarDaysAndStopAtTheLastDayTheBoxShows) {
-  const struct {
-    const char* from;
-    Button br_ind::*button;
-    std::vector<std::string> shown;
-  } cases[] = {
-      {"03/01/2004", &br_ind::DownDate, {"02/29/2004", "02/28/2004", "02/27/2004"}},
-      {"12/30/9999", &br_ind::UpDate, {"12/31/9999", "12/31/9999", "12/31/9999"}},
-  };
-  for (const auto& c : cases) {
-    br_ind& window = Open(c.from);
-    for (const std::string& shown : c.shown) {
-      (window.*c.button).Click();
-      EXPECT_EQ(window.EvDate.Text(), shown) << c.from;
-    }
-    Pick(window, "ZED ANN");
-    EXPECT_EQ(window.ChartEventDate, c.shown.back());
-    EXPECT_THAT(dialogs.boxes, IsEmpty());
-    window.cb_close.Click();
-  }
-}
-
-TEST(DayDescription, ReadsTheSectionUpToTheNextOpeningBracket) {
-  const struct {
-    const char* file;
-    const char* key;
-    const char* description;
-  } cases[] = {
-      {"[+++]\r\nUp.\r\nStill up.\r\n[---]\r\nDown.", "+++", "Up.\r\nStill up.\r\n"},
-      {"[+++]\r\nUp.\r\n[---]\r\nDown.", "---", "Down."},
-      {"[+++]\r\nHalf [up].\r\n", "+++", "Half "},
-      {"  [+++]  \r\nFirst.\r\n[+++]\r\nSecond.\r\n", "+++", "First.\r\n"},
-      {"[+++]\r\nUp.\r\n", "-++", NoDescription},
-      {"[+++]\nUnix lines.\n", "+++", "Unix lines.\n"},
-      {"", "+++", NoDescription},
-      {nullptr, "+++", NoDescription},  // no file at all
-  };
-  for (const auto& c : cases) {
-    World world(false);
-    if (c.file) world.folder.Write("biodesc.ini", c.file);
-    EXPECT_EQ(DayDescription(world.g, c.key), c.description) << (c.file ? c.file : "no file");
-  }
+  EXPECT_EQ(window.ChartEventDate, "12/31/9999");
+  EXPECT_THAT(dialogs.boxes, IsEmpty());
 }
 
 }  // namespace
