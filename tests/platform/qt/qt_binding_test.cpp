@@ -37,27 +37,24 @@ class ListsForm : public Form {
   int dropRow = -2;
 };
 
-// A window each of whose controls closes it: a row of its list, an entry of its drop-down, its
-// button and a letter typed in its box.
+// A window each of whose controls closes it: a row of its list, an entry of its drop-down and a
+// letter typed in its box.
 class ClosingForm : public Form {
  public:
   explicit ClosingForm(Desktop& desktop)
       : Form(desktop, "ClosingForm", "Closing", 6000, 3000),
         Rows(*this, "Rows", Rect{120, 120, 2500, 2400}, false),
         Choice(*this, "Choice", Rect{3000, 120, 2500, 315}, false),
-        Done(*this, "Done", Rect{3000, 600, 1215, 405}, "&Done"),
         Note(*this, "Note", Rect{3000, 1200, 2500, 315}) {
     for (ItemList* list : std::initializer_list<ItemList*>{&Rows, &Choice}) {
       for (const char* name : {"ANN", "BOB"}) list->AddItem(name, 1);
       list->OnClick = [this] { Unload(); };
     }
-    Done.OnClick = [this] { Unload(); };
     Note.OnChange = [this] { Unload(); };
   }
 
   ListBox Rows;
   ComboBox Choice;
-  Button Done;
   TextBox Note;
 };
 
@@ -70,26 +67,6 @@ class ListsWindow : public testing::Test {
   QtDesktop desktop;
   ListsForm form{desktop};
 };
-
-// The database manager's Export button pressed on screen: the file dialog offers the database's
-// name, the table goes to the file typed there, and a box says where.
-TEST(QtBinding, ExportButtonPressedOnScreenWritesTheFileChosenInTheDialog) {
-  Screen screen;
-  WindowRef<BR_DB> managerRef;
-  BR_DB& manager = managerRef.Open(screen.g);
-  auto* button = screen.Child<QPushButton>(manager, "DbExport");
-  ASSERT_NE(button, nullptr);
-  EXPECT_EQ(button->text(), QStringLiteral("E&xport..."));
-  const std::string path = screen.folder.path() + "/people.csv";
-  QString offered;
-  AnswerFileDialog(QString::fromStdString(path), &offered);
-  QTest::mouseClick(button, Qt::LeftButton);
-  EXPECT_EQ(offered, QStringLiteral("PERSONAL.csv"));
-  const std::string table = screen.folder.Read("people.csv");
-  EXPECT_EQ(table.rfind("Name,Date of birth\r\n", 0), 0u) << table;
-  EXPECT_EQ(std::count(table.begin(), table.end(), '\n'), manager.Contents.ListCount() + 1);
-  EXPECT_EQ(screen.boxes, std::vector<std::string>{"Exported to : " + path});
-}
 
 // Whatever the control, the action ends without touching what the window took away with it.
 TEST(QtBinding, AHandlerMayCloseTheWindowItRunsIn) {
@@ -105,7 +82,6 @@ TEST(QtBinding, AHandlerMayCloseTheWindowItRunsIn) {
          QTest::mouseClick(rows->viewport(), Qt::LeftButton, {}, RowCentre(*rows, 1));
        }},
       {"Choice", [](QWidget* widget) { QTest::keyClick(widget, Qt::Key_Down); }},
-      {"Done", [](QWidget* widget) { QTest::mouseClick(widget, Qt::LeftButton); }},
       {"Note", [](QWidget* widget) { QTest::keyClick(widget, Qt::Key_A); }},
   };
   for (const auto& c : cases) {
@@ -118,47 +94,6 @@ TEST(QtBinding, AHandlerMayCloseTheWindowItRunsIn) {
     // The window itself goes once the event loop is back.
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   }
-}
-
-TEST_F(ListsWindow, SortedListKeepsEachRowsNumberAndShowsOneRefillAtOnce) {
-  ListView* widget = View("Left");
-  ASSERT_NE(widget, nullptr);
-  QAbstractItemModel& rows = *widget->model();
-  int resets = 0;
-  QObject::connect(&rows, &QAbstractItemModel::modelReset, [&] { ++resets; });
-  {
-    // A refill by the program during a user's action reaches the widget once, at its end.
-    const UserAction action;
-    form.Left.Clear();
-    form.Left.AddItem("COLE, ANN", 3);
-    form.Left.AddItem("ADAMS, BOB", 1);
-    form.Left.AddItem("baker, cy", 2);
-    form.Left.AddItem("DUNN, EVE", 7);
-    EXPECT_EQ(rows.rowCount(), 0);
-  }
-  EXPECT_EQ(resets, 1);
-  ASSERT_EQ(rows.rowCount(), 4);
-  const QStringList texts{"ADAMS, BOB", "baker, cy", "COLE, ANN", "DUNN, EVE"};
-  const int numbers[] = {1, 2, 3, 7};
-  for (int row = 0; row < 4; ++row) {
-    EXPECT_EQ(rows.index(row, 0).data().toString(), texts[row]);
-    EXPECT_EQ(rows.index(row, 0).data(Qt::UserRole).toInt(), numbers[row]);
-  }
-  EXPECT_EQ(widget->accessibleName(), QStringLiteral("People:"));
-
-  QTest::mouseClick(widget->viewport(), Qt::LeftButton, {}, RowCentre(*widget, 2));
-  EXPECT_EQ(form.Left.ListIndex(), 2);
-  EXPECT_EQ(form.Left.ItemData(form.Left.ListIndex()), 3);
-  EXPECT_EQ(form.clicks, 1);
-
-  // A row the program makes current shows as current and selected, and is no new pick.
-  form.Left.SetListIndex(0);
-  EXPECT_EQ(widget->currentIndex().row(), 0);
-  EXPECT_EQ(widget->selectionModel()->selectedRows().size(), 1);
-  EXPECT_EQ(form.clicks, 2);
-  form.Left.Clear();
-  EXPECT_EQ(rows.rowCount(), 0);
-  EXPECT_FALSE(widget->currentIndex().isValid());
 }
 
 // The two lists on a platform that carries drags.
@@ -191,11 +126,45 @@ TEST_F(ListsDrag, ARowDraggedOntoTheOtherListReachesItWithItsSourceAndTheRowUnde
   }
 }
 
-// Data of another program is no row of these lists, even in their own form: nothing is dropped.
-TEST_F(ListsWindow, DataOfAnotherProgramIsNotTakenForARow) {
+// A sorted list keeps each row's number and shows a refill by the program during a user's action
+// once, at its end; a row the program makes current shows as current and selected, and is no new
+// pick. Data of another program is no row of these lists, even in their own form: nothing is
+// dropped. The window shows the form's state, and its close box unloads it.
+TEST_F(ListsWindow, ShowsTheFormAndItsListsAsTheProgramHoldsThem) {
+  ListView* widget = View("Left");
+  QAbstractItemModel& rows = *widget->model();
+  int resets = 0;
+  QObject::connect(&rows, &QAbstractItemModel::modelReset, [&] { ++resets; });
+  const std::vector<std::pair<std::string, int>> sorted = {
+      {"ADAMS, BOB", 1}, {"baker, cy", 2}, {"COLE, ANN", 3}, {"DUNN, EVE", 7}};
+  {
+    const UserAction action;
+    form.Left.Clear();
+    for (const int row : {2, 0, 1, 3}) form.Left.AddItem(sorted[row].first, sorted[row].second);
+    EXPECT_EQ(rows.rowCount(), 0);
+  }
+  EXPECT_EQ(resets, 1);
+  std::vector<std::pair<std::string, int>> shown;
+  for (int row = 0; row < rows.rowCount(); ++row) {
+    const QModelIndex index = rows.index(row, 0);
+    shown.emplace_back(index.data().toString().toStdString(), index.data(Qt::UserRole).toInt());
+  }
+  EXPECT_EQ(shown, sorted);
+  EXPECT_EQ(widget->accessibleName(), QStringLiteral("People:"));
+
+  QTest::mouseClick(widget->viewport(), Qt::LeftButton, {}, RowCentre(*widget, 2));
+  EXPECT_EQ(form.Left.ItemData(form.Left.ListIndex()), 3);
+  EXPECT_EQ(form.clicks, 1);
+  form.Left.SetListIndex(0);
+  EXPECT_EQ(widget->currentIndex().row(), 0);
+  EXPECT_EQ(widget->selectionModel()->selectedRows().size(), 1);
+  EXPECT_EQ(form.clicks, 2);
+  form.Left.Clear();
+  EXPECT_EQ(rows.rowCount(), 0);
+  EXPECT_FALSE(widget->currentIndex().isValid());
+
   form.Right.AddItem("ANN", 1);
   ListView* target = View("Right");
-  ASSERT_NE(target, nullptr);
   const std::function<QMimeData*()> payloads[] = {
       [] {
         auto* data = new QMimeData;
@@ -215,11 +184,8 @@ TEST_F(ListsWindow, DataOfAnotherProgramIsNotTakenForARow) {
     DropOn(target, data.get(), RowCentre(*target, 0));
     EXPECT_EQ(form.dropSource, nullptr) << data->formats().join(' ').toStdString();
   }
-}
 
-TEST_F(ListsWindow, TheWindowShowsTheFormsStateAndItsCloseBoxUnloadsIt) {
   QWidget* window = desktop.Window(form);
-  ASSERT_NE(window, nullptr);
   EXPECT_TRUE(window->isVisible());
   EXPECT_EQ(window->windowTitle(), QStringLiteral("Lists"));
   for (const bool busy : {true, false}) {

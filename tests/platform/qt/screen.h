@@ -15,6 +15,7 @@
 #include <QTimer>
 #include <QWidget>
 #include <deque>
+#include <gtest/gtest.h>
 #include <string>
 #include <vector>
 
@@ -59,6 +60,14 @@ struct Screen {
     return ::Child<W>(desktop, form, name);
   }
 
+  // The form's window made the active one, as when the user goes to it.
+  void Activate(const Form& form) const {
+    QWidget* window = desktop.Window(form);
+    ASSERT_NE(window, nullptr) << form.Name();
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window)) << form.Name();
+  }
+
   TempFolder folder;
   QtDesktop desktop;
   QtDialogs dialogs;
@@ -70,6 +79,18 @@ struct Screen {
   std::deque<QMessageBox::StandardButton> answers;
   QTimer answerer;
 };
+
+// A key as the user presses it: to the open list of a drop-down, else to the widget with the
+// focus.
+inline void Press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+  QTest::keyClick(static_cast<QWidget*>(nullptr), key, modifiers);
+}
+
+// The control the keys go to, by name.
+inline std::string Focused() {
+  const QWidget* widget = QApplication::focusWidget();
+  return widget ? widget->objectName().toStdString() : "";
+}
 
 // Where a row of a list view stands on its viewport.
 inline QPoint RowCentre(const QAbstractItemView& view, int row) {
