@@ -33,15 +33,12 @@ class PictureForm : public Form {
  public:
   explicit PictureForm(Desktop& desktop)
       : Form(desktop, "PictureForm", "Picture", 3600, 2100),
-        Title(*this, "Title", Rect{120, 0, 3000, 240}, "&Cycles"),
         Chart(*this, "Chart", Rect{120, 300, 3000, 1500}) {
-    Chart.Buddy = &Title;
     Chart.OnPaint = [this](Drawing& drawing, int width, int height) {
       ++paints;
       Sample(drawing, width, height, across, "Word");
     };
   }
-  Label Title;
   PictureBox Chart;
   Colour across = Red;
   int paints = 0;

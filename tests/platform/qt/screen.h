@@ -6,7 +6,6 @@
 #include <QAbstractButton>
 #include <QAbstractItemView>
 #include <QApplication>
-#include <QDropEvent>
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -111,16 +110,6 @@ inline void DragRow(QAbstractItemView& from, int row, QAbstractItemView& to, QPo
     QTest::mouseRelease(to.viewport(), Qt::LeftButton, {}, at);
   });
   QCoreApplication::processEvents();
-}
-
-// What the window system sends while data of another program crosses a list and ends on it.
-inline void DropOn(QAbstractItemView* target, const QMimeData* data, QPoint at) {
-  QDragEnterEvent enter(at, Qt::CopyAction, data, Qt::LeftButton, Qt::NoModifier);
-  QCoreApplication::sendEvent(target->viewport(), &enter);
-  QDragMoveEvent move(at, Qt::CopyAction, data, Qt::LeftButton, Qt::NoModifier);
-  QCoreApplication::sendEvent(target->viewport(), &move);
-  QDropEvent drop(QPointF(at), Qt::CopyAction, data, Qt::LeftButton, Qt::NoModifier);
-  QCoreApplication::sendEvent(target->viewport(), &drop);
 }
 
 // Once the file dialog is up, notes the name it offers and the folder it shows, types the name
