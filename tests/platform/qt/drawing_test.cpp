@@ -1,17 +1,18 @@
+#include <gtest/gtest.h>
+
 #include <QAccessible>
 #include <QCoreApplication>
 #include <QImage>
 #include <QRegularExpression>
 #include <QWidget>
 #include <functional>
-#include <gtest/gtest.h>
 
 #include "platform/form.h"
 #include "platform/picture_box.h"
 #include "platform/qt/drawing_widget.h"
+#include "platform/qt/pdf_tools.h"
 #include "platform/qt/qt_desktop.h"
 #include "platform/qt/qt_printer.h"
-#include "platform/qt/pdf_tools.h"
 #include "support/test_data.h"
 
 namespace {
@@ -100,7 +101,8 @@ TEST(QtPrinter, PicturesTakeTheirPlaceAmongTheLines) {
               printer.PrintLine("Below") && printer.PrintPicture(7200, 12960, picture("Second")) &&
               printer.EndDoc());
 
-  EXPECT_TRUE(Output(QStringLiteral("pdfinfo"), {file}).contains(QRegularExpression(QStringLiteral("Pages:\\s+2\\n"))));
+  EXPECT_TRUE(Output(QStringLiteral("pdfinfo"), {file})
+                  .contains(QRegularExpression(QStringLiteral("Pages:\\s+2\\n"))));
   const QString first = PdfText(file, {QStringLiteral("-l"), QStringLiteral("1")});
   EXPECT_TRUE(first.simplified().contains(QStringLiteral("Above Inside Below"))) << first.toStdString();
   EXPECT_FALSE(first.contains(QStringLiteral("Second")));
@@ -108,8 +110,8 @@ TEST(QtPrinter, PicturesTakeTheirPlaceAmongTheLines) {
   // At 72 dots per inch the page's half-inch margins leave the picture all but 36 columns on
   // either side. Only its thick line is red: the line printed after it is not in its colours.
   const QString image = QString::fromStdString(folder.path()) + QStringLiteral("/page");
-  Output(QStringLiteral("pdftoppm"), {QStringLiteral("-r"), QStringLiteral("72"), QStringLiteral("-l"), QStringLiteral("1"),
-                                      QStringLiteral("-png"), file, image});
+  Output(QStringLiteral("pdftoppm"), {QStringLiteral("-r"), QStringLiteral("72"), QStringLiteral("-l"),
+                                      QStringLiteral("1"), QStringLiteral("-png"), file, image});
   const QImage page(image + QStringLiteral("-1.png"));
   const QRect red = Where(page, 0, page.height(), [](QColor pixel) { return Near(pixel, Red); });
   EXPECT_NEAR(red.left(), 36, 3);

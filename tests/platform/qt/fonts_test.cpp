@@ -1,7 +1,8 @@
 #include "platform/qt/fonts.h"
 
-#include <QFontInfo>
 #include <gtest/gtest.h>
+
+#include <QFontInfo>
 
 namespace {
 
@@ -14,10 +15,8 @@ TEST(Fonts, EveryNamedFaceResolvesToAFreeFaceOfTheSameMeasure) {
     const char* family;
     bool fixedPitch;
   } cases[] = {
-      {"MS Sans Serif", "Liberation Sans", false},
-      {"Arial", "Liberation Sans", false},
-      {"Times New Roman", "Liberation Serif", false},
-      {"Courier New", "Liberation Mono", true},
+      {"MS Sans Serif", "Liberation Sans", false},    {"Arial", "Liberation Sans", false},
+      {"Times New Roman", "Liberation Serif", false}, {"Courier New", "Liberation Mono", true},
       {"courier new", "Liberation Mono", true},
   };
   for (const auto& c : cases) {

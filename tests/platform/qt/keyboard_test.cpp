@@ -1,12 +1,13 @@
 // The keyboard and the message boxes on the real windows: what a user does without the mouse,
 // checked on the widgets and on the window they drive.
+#include <gtest/gtest.h>
+
 #include <QApplication>
 #include <QComboBox>
 #include <QInputMethodEvent>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
-#include <gtest/gtest.h>
 
 #include "charts/br_ind.h"
 #include "people/br_db.h"

@@ -15,5 +15,6 @@ inline QString Output(const QString& program, const QStringList& arguments) {
 
 // The text of the PDF's pages, laid out as printed.
 inline QString PdfText(const QString& file, const QStringList& options = {}) {
-  return Output(QStringLiteral("pdftotext"), QStringList{QStringLiteral("-layout")} + options + QStringList{file, QStringLiteral("-")});
+  return Output(QStringLiteral("pdftotext"),
+                QStringList{QStringLiteral("-layout")} + options + QStringList{file, QStringLiteral("-")});
 }

@@ -1,9 +1,10 @@
+#include <gtest/gtest.h>
+
 #include <QCoreApplication>
 #include <QDropEvent>
 #include <QMimeData>
 #include <QPushButton>
 #include <QTest>
-#include <gtest/gtest.h>
 
 #include "platform/qt/control_binding.h"
 #include "platform/qt/list_view.h"

@@ -1,10 +1,11 @@
 #include "platform/qt/qt_dialogs.h"
 
+#include <gtest/gtest.h>
+
 #include <QApplication>
 #include <QMessageBox>
 #include <QTest>
 #include <QTimer>
-#include <gtest/gtest.h>
 
 #include "platform/qt/screen.h"
 
@@ -21,7 +22,7 @@ void AnswerBox(Qt::Key key, const QString& typed = {}, QString* title = nullptr)
   });
 }
 
-TEST(QtDialogs, EscapeCancelsAndEnterAnswersOkWithTheTypedText) {
+TEST(QtDialogs, EscapeCancelsEnterAnswersOkAndFileDialogsStartWhereTheLastFileWas) {
   QtDialogs dialogs;
   QString title;
   AnswerBox(Qt::Key_Escape, {}, &title);
@@ -35,15 +36,12 @@ TEST(QtDialogs, EscapeCancelsAndEnterAnswersOkWithTheTypedText) {
   EXPECT_EQ(dialogs.InputBox("Team name:", "New team"), "LIONS");
   AnswerBox(Qt::Key_Escape, QStringLiteral("LIONS"));
   EXPECT_EQ(dialogs.InputBox("Team name:", "New team"), "");
-}
 
-// The file dialogs: the suggested name is offered, a name typed without the filter's extension
-// gets it, the next dialog starts in the folder of the file chosen, and Escape chooses nothing.
-TEST(QtDialogs, FileDialogsOfferTheNameAddTheExtensionAndStartWhereTheLastFileWas) {
+  // The file dialogs: the suggested name is offered, a name typed without the filter's extension
+  // gets it, the next dialog starts in the folder of the file chosen, and Escape chooses nothing.
   TempFolder folder;
   folder.Write("people.csv", "");
   const QString at = QString::fromStdString(folder.path());
-  QtDialogs dialogs;
   QString offered, shown;
   AnswerFileDialog(at + QStringLiteral("/report"), &offered);
   EXPECT_EQ(dialogs.SaveFileName("Export Database", "LEAGUE.csv", "CSV files (*.csv)"),

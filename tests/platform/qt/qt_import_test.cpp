@@ -2,6 +2,8 @@
 // database's name and the table goes to the file typed there; a choice changed with the keys in
 // the import's drop-down is read at once into the preview and the summary, Import adds what the
 // summary said; a file that holds no table adds nobody, and a full database takes only what fits.
+#include <gtest/gtest.h>
+
 #include <QComboBox>
 #include <QLabel>
 #include <QListView>
@@ -9,7 +11,6 @@
 #include <QTableWidget>
 #include <QTest>
 #include <algorithm>
-#include <gtest/gtest.h>
 
 #include "people/br_db.h"
 #include "people/br_imp.h"
@@ -31,7 +32,9 @@ BR_IMP* OpenImport(Screen& screen, BR_DB& manager, const std::string& file) {
 
 TEST(ImportWindowOnScreen, ExportWritesTheFileChosenAndAChoiceChangedWithTheKeysIsImported) {
   Screen screen;
-  screen.folder.Write("PEOPLE.CSV", "Name;Born\r\nJos\xC3\xA9 N\xC3\xBA\xC3\xB1" "ez;31.03.1990\r\nAnn Lee;02.01.1991\r\n");
+  screen.folder.Write("PEOPLE.CSV",
+                      "Name;Born\r\nJos\xC3\xA9 N\xC3\xBA\xC3\xB1"
+                      "ez;31.03.1990\r\nAnn Lee;02.01.1991\r\n");
   WindowRef<BR_DB> managerRef;
   BR_DB& manager = managerRef.Open(screen.g);
   const int before = manager.Contents.ListCount();
@@ -55,7 +58,9 @@ TEST(ImportWindowOnScreen, ExportWritesTheFileChosenAndAChoiceChangedWithTheKeys
   auto* preview = screen.Child<QTableWidget>(window, "Preview");
   auto* summary = screen.Child<QLabel>(window, "Summary");
   EXPECT_EQ(preview->horizontalHeaderItem(3)->text().toStdString(), "Column 2: Born (date of birth, d/m/y)");
-  EXPECT_EQ(preview->item(0, 2)->text().toStdString(), "Jos\xC3\xA9 N\xC3\xBA\xC3\xB1" "ez");
+  EXPECT_EQ(preview->item(0, 2)->text().toStdString(),
+            "Jos\xC3\xA9 N\xC3\xBA\xC3\xB1"
+            "ez");
   EXPECT_EQ(summary->text().toStdString(), "2 people will be added, 0 rows skipped");
 
   // From day first up to month first: March 31st no longer reads, February 1st does.
@@ -101,15 +106,17 @@ TEST(ImportWindowOnScreen, AFileWithNoTableAddsNobodyAndAFullDatabaseTakesOnlyWh
   // A file that holds no table: nothing to import, and Import cannot be pressed.
   BR_IMP* window = OpenImport(screen, manager, "PICTURE.CSV");
   ASSERT_NE(window, nullptr);
-  EXPECT_EQ(screen.Child<QLabel>(*window, "Summary")->text().left(23).toStdString(), "0 people will be added,");
+  EXPECT_EQ(screen.Child<QLabel>(*window, "Summary")->text().left(23).toStdString(),
+            "0 people will be added,");
   EXPECT_FALSE(screen.Child<QPushButton>(*window, "ImpOK")->isEnabled());
   QTest::mouseClick(screen.Child<QPushButton>(*window, "ImpCancel"), Qt::LeftButton);
   EXPECT_EQ(manager.Contents.ListCount(), 32760);
 
   window = OpenImport(screen, manager, "NEW.CSV");
   ASSERT_NE(window, nullptr);
-  EXPECT_EQ(screen.Child<QLabel>(*window, "Summary")->text().toStdString(),
-            "7 people will be added, 13 rows skipped, 13 of them because a database holds at most 32,767 people");
+  EXPECT_EQ(
+      screen.Child<QLabel>(*window, "Summary")->text().toStdString(),
+      "7 people will be added, 13 rows skipped, 13 of them because a database holds at most 32,767 people");
   QTest::mouseClick(screen.Child<QPushButton>(*window, "ImpOK"), Qt::LeftButton);
   EXPECT_EQ(screen.Child<QListView>(manager, "Contents")->model()->rowCount(), 32767);
   EXPECT_EQ(screen.g.ManagerDatabase.Persons.back().Name, "NEW 6");

@@ -1,14 +1,15 @@
 // The person lists under a real mouse, keyboard and screen reader: what the widget shows and
 // what the window holds must agree after every pick, box and change of focus.
+#include <gtest/gtest.h>
+
 #include <QAccessible>
+#include <QComboBox>
 #include <QInputMethodEvent>
 #include <QLabel>
-#include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
 #include <QWheelEvent>
-#include <gtest/gtest.h>
 
 #include "app/br_cp.h"
 #include "charts/br_chem.h"
@@ -36,7 +37,8 @@ namespace {
 TEST(PersonListOnScreen, KeysMouseAndScreenReaderChartTheRowPickedAndABoxLeavesNoChart) {
   Screen screen;
   screen.folder.Remove("LEAGUE.BDB");
-  screen.folder.Write("PEOPLE.BDB", "CY\r\n03/04/1980\r\nAL\r\n01/02/1960\r\nDI\r\n04/05/1990\r\nBO\r\n02/03/1970\r\n");
+  screen.folder.Write("PEOPLE.BDB",
+                      "CY\r\n03/04/1980\r\nAL\r\n01/02/1960\r\nDI\r\n04/05/1990\r\nBO\r\n02/03/1970\r\n");
   WindowRef<br_ind> individual;
   br_ind& window = individual.Open(screen.g);
   auto* contents = screen.Child<ListView>(window, "Contents");
@@ -52,18 +54,27 @@ TEST(PersonListOnScreen, KeysMouseAndScreenReaderChartTheRowPickedAndABoxLeavesN
   EXPECT_FALSE(contents->currentIndex().isValid());
 
   QAccessibleTableInterface* reader = QAccessible::queryAccessibleInterface(contents)->tableInterface();
-  QAccessibleEditableTextInterface* date = QAccessible::queryAccessibleInterface(evDate)->editableTextInterface();
-  const auto click = [&](int row) { QTest::mouseClick(contents->viewport(), Qt::LeftButton, {}, RowCentre(*contents, row)); };
+  QAccessibleEditableTextInterface* date =
+      QAccessible::queryAccessibleInterface(evDate)->editableTextInterface();
+  const auto click = [&](int row) {
+    QTest::mouseClick(contents->viewport(), Qt::LeftButton, {}, RowCentre(*contents, row));
+  };
   const auto key = [&](Qt::Key key) { QTest::keyClick(contents, key); };
   const struct {
     std::function<void()> act;
     const char* charted;
     std::vector<std::string> boxes = {};
   } steps[] = {
-      {[&] { click(2); }, "CY"},          {[&] { key(Qt::Key_Down); }, "DI"},   {[&] { key(Qt::Key_Up); }, "CY"},
-      {[&] { key(Qt::Key_Up); }, "BO"},   {[&] { key(Qt::Key_Home); }, "AL"},   {[&] { key(Qt::Key_Up); }, "AL"},
-      {[&] { key(Qt::Key_Down); }, "BO"}, {[&] { reader->selectRow(3); }, "DI"},
-      {[&] { date->replaceText(0, static_cast<int>(evDate->text().size()), QStringLiteral("01/01/1985")); }, ""},
+      {[&] { click(2); }, "CY"},
+      {[&] { key(Qt::Key_Down); }, "DI"},
+      {[&] { key(Qt::Key_Up); }, "CY"},
+      {[&] { key(Qt::Key_Up); }, "BO"},
+      {[&] { key(Qt::Key_Home); }, "AL"},
+      {[&] { key(Qt::Key_Up); }, "AL"},
+      {[&] { key(Qt::Key_Down); }, "BO"},
+      {[&] { reader->selectRow(3); }, "DI"},
+      {[&] { date->replaceText(0, static_cast<int>(evDate->text().size()), QStringLiteral("01/01/1985")); },
+       ""},
       {[&] { reader->selectRow(0); }, "AL"},
       {[&] { click(3); }, "", {"DI(04/05/1990) was born after the event date (01/01/1985) !"}},
       {[&] {
@@ -175,7 +186,8 @@ TEST(WindowsOnScreen, EveryControlIsNamedInAPlaceOfItsOwnAndEveryWindowHasItsRol
       ASSERT_TRUE(text && rows) << where;
       EXPECT_EQ(reader->text(QAccessible::Value), shown) << where;
       EXPECT_EQ(text->text(0, text->characterCount()), shown) << where;
-      EXPECT_EQ(rows->selectedRows(), list.ListIndex() >= 0 ? QList<int>{list.ListIndex()} : QList<int>{}) << where;
+      EXPECT_EQ(rows->selectedRows(), list.ListIndex() >= 0 ? QList<int>{list.ListIndex()} : QList<int>{})
+          << where;
     }
   }
   br_ind& individual = *panel->br_ind.get();
@@ -184,12 +196,15 @@ TEST(WindowsOnScreen, EveryControlIsNamedInAPlaceOfItsOwnAndEveryWindowHasItsRol
     const char* control;
     std::string name;
   } names[] = {
-      {*panel->br_grp.get(), "TmList1", "Team 1"},      {*panel->BR_TM.get(), "cmdUp", "Move up"},
-      {individual, "cb_Graph", "Graph"},                {individual, "Contents", "Persons"},
+      {*panel->br_grp.get(), "TmList1", "Team 1"},
+      {*panel->BR_TM.get(), "cmdUp", "Move up"},
+      {individual, "cb_Graph", "Graph"},
+      {individual, "Contents", "Persons"},
       {*individual.br_curve.get(), "Chart", individual.br_curve->Label1.Caption()},
       {*individual.br_curve.get(), "CriticalDays", "Critical Days"},
       {*panel->br_grp->br_outlook.get(), "Days", "Outlook by day"},
-      {match, "BestMatches", "Best matches"},           {match, "Bars", match.Pair.Caption()},
+      {match, "BestMatches", "Best matches"},
+      {match, "Bars", match.Pair.Caption()},
       {*panel->br_grp->br_chem.get(), "Team2", "Team 2 : SUMMIT DEF.BTM"},
       {*panel->BR_DB.get(), "DbExport", "Export the database as CSV"},
       {*individual.br_curve.get(), "cb_Calendar", "Calendar of the critical days of the coming year"},

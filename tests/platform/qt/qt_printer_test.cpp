@@ -1,5 +1,8 @@
 #include "platform/qt/qt_printer.h"
 
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
 #include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
@@ -7,8 +10,6 @@
 #include <QRegularExpression>
 #include <QThread>
 #include <cstdlib>
-#include <gmock/gmock.h>
-#include <gtest/gtest.h>
 #include <string>
 #include <vector>
 
@@ -21,8 +22,9 @@ namespace {
 // The newest job file written since the given time. The spooled file keeps the program's own
 // PDF with its text and fonts; the PDF queue's output, redrawn, is only the fallback.
 QString NewestJobFile(const QDateTime& since) {
-  for (const QString& folder : {QStringLiteral("/var/spool/cups"), QStringLiteral("/var/spool/cups-pdf/ANONYMOUS"),
-                                QDir::homePath() + QStringLiteral("/PDF")}) {
+  for (const QString& folder :
+       {QStringLiteral("/var/spool/cups"), QStringLiteral("/var/spool/cups-pdf/ANONYMOUS"),
+        QDir::homePath() + QStringLiteral("/PDF")}) {
     const QFileInfoList files = QDir(folder).entryInfoList(QDir::Files, QDir::Time);
     for (const QFileInfo& file : files) {
       const bool job = file.fileName().startsWith(QLatin1Char('d')) || file.suffix() == QLatin1String("pdf");
@@ -34,15 +36,6 @@ QString NewestJobFile(const QDateTime& since) {
 
 bool JobsPending() { return !Output(QStringLiteral("lpstat"), {QStringLiteral("-o")}).trimmed().isEmpty(); }
 
-// The program with the sample data, printing on the default printer.
-struct Paper {
-  QtPrinter paper{QtPrinter::Target{}};
-};
-
-struct Reports : Paper, World {
-  Reports() : World(paper) { panel.Open(g); }
-};
-
 // Two full teams compared and printed: all 50 rows reach the printer in the report's font,
 // running on to a second page; the job CUPS took is read back.
 TEST(QtPrinter, DefaultPrinterPrintsFiftyRowsOnTwoPages) {
@@ -50,15 +43,20 @@ TEST(QtPrinter, DefaultPrinterPrintsFiftyRowsOnTwoPages) {
     if (std::getenv("ONDULIX_REQUIRE_PRINTER")) FAIL() << "no default printer, and this run requires one";
     GTEST_SKIP() << "no default printer reachable";
   }
-  Reports program;
+  QtPrinter paper{QtPrinter::Target{}};
+  World program(paper);
+  program.panel.Open(program.g);
   for (const char* team : {"FULL OFF.BTM", "FULL DEF.BTM"}) {
     std::string members = "LEAGUE.BDB\r\n";
-    for (int k = 1; k <= 25; ++k) members += team[5] + std::string(" MEMBER ") + std::to_string(k) + "\r\n01/01/1990\r\n";
+    for (int k = 1; k <= 25; ++k)
+      members += team[5] + std::string(" MEMBER ") + std::to_string(k) + "\r\n01/01/1990\r\n";
     program.folder.Write(team, members);
   }
   br_grp& teams = program.OpenComparison("FULL OFF.BTM", "FULL DEF.BTM");
-  std::vector<std::string> lines = {"Biorhythm for team : FULL OFF.BTM", teams.Label4.Caption(), "Grand Totals :"};
-  for (const auto& rows : {World::Rows(teams.TmContents1), World::Rows(teams.TmContents2)}) lines.insert(lines.end(), rows.begin(), rows.end());
+  std::vector<std::string> lines = {"Biorhythm for team : FULL OFF.BTM", teams.Label4.Caption(),
+                                    "Grand Totals :"};
+  for (const auto& rows : {World::Rows(teams.TmContents1), World::Rows(teams.TmContents2)})
+    lines.insert(lines.end(), rows.begin(), rows.end());
   ASSERT_EQ(lines.size(), 53u);
 
   const QDateTime start = QDateTime::currentDateTime().addSecs(-1);
@@ -71,9 +69,11 @@ TEST(QtPrinter, DefaultPrinterPrintsFiftyRowsOnTwoPages) {
   // The text read back keeps the words of each line, not the exact run of blanks.
   const QString page = PdfText(job).simplified();
   for (const std::string& line : lines) {
-    EXPECT_TRUE(page.contains(QString::fromStdString(line).simplified())) << line << " not in:\n" << page.toStdString();
+    EXPECT_TRUE(page.contains(QString::fromStdString(line).simplified())) << line << " not in:\n"
+                                                                          << page.toStdString();
   }
-  EXPECT_TRUE(Output(QStringLiteral("pdfinfo"), {job}).contains(QRegularExpression(QStringLiteral("Pages:\\s+[2-9]\\n"))));
+  EXPECT_TRUE(Output(QStringLiteral("pdfinfo"), {job})
+                  .contains(QRegularExpression(QStringLiteral("Pages:\\s+[2-9]\\n"))));
   EXPECT_TRUE(Output(QStringLiteral("pdffonts"), {job}).contains(QStringLiteral("LiberationMono-Bold")));
 }
 

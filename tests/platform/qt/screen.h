@@ -3,6 +3,8 @@
 // buttons the test scripts, in turn, then OK.
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <QAbstractButton>
 #include <QAbstractItemView>
 #include <QApplication>
@@ -14,7 +16,6 @@
 #include <QTimer>
 #include <QWidget>
 #include <deque>
-#include <gtest/gtest.h>
 #include <string>
 #include <vector>
 
