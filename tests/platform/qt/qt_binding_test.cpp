@@ -51,7 +51,9 @@ class ListsForm : public Form {
 class ListsWindow : public testing::Test {
  public:
   void SetUp() override { form.Show(); }
-  ListView* View(const char* name) const { return Child<ListView>(desktop, form, name); }
+  ListView* View(const char* name) const {
+    return desktop.Window(form)->findChild<ListView*>(QString::fromLatin1(name));
+  }
 
   QtDesktop desktop;
   ListsForm form{desktop};
@@ -73,7 +75,7 @@ TEST_F(ListsWindow, AHandlerMayCloseTheWindowItRunsIn) {
   };
   for (const auto& c : cases) {
     form.Show();
-    c.act(Child<QWidget>(desktop, form, c.control));
+    c.act(desktop.Window(form)->findChild<QWidget*>(QString::fromLatin1(c.control)));
     EXPECT_FALSE(form.Loaded()) << c.control;
     EXPECT_EQ(desktop.Window(form), nullptr) << c.control;
     // The window itself goes once the event loop is back.
@@ -138,19 +140,13 @@ TEST_F(ListsWindow, ShowsTheFormAndItsListsAsTheProgramHoldsThem) {
   EXPECT_EQ(rows.rowCount(), 0);
   EXPECT_FALSE(widget->currentIndex().isValid());
 
+  // What a list's own drag carries, alone and with the address of a list of this program.
   ListView* target = View("Right");
-  // What a list's own drag carries, and the same with the address of a list of this program.
-  const std::function<QMimeData*()> payloads[] = {
-      [] { return ListView::DragData(); },
-      [this] {
-        QMimeData* data = ListView::DragData();
-        data->setData(data->formats().front(), QByteArray::number(reinterpret_cast<quintptr>(View("Left"))));
-        return data;
-      },
-  };
-  for (const auto& payload : payloads) {
+  const std::unique_ptr<QMimeData> data(ListView::DragData());
+  for (const bool addressed : {false, true}) {
+    const QByteArray address = QByteArray::number(reinterpret_cast<quintptr>(View("Left")));
+    if (addressed) data->setData(data->formats().front(), address);
     // What the window system sends while the data crosses the list and ends on it.
-    const std::unique_ptr<QMimeData> data(payload());
     const QPoint at = RowCentre(*target, 0);
     QDragEnterEvent enter(at, Qt::CopyAction, data.get(), Qt::LeftButton, Qt::NoModifier);
     QCoreApplication::sendEvent(target->viewport(), &enter);
@@ -158,7 +154,7 @@ TEST_F(ListsWindow, ShowsTheFormAndItsListsAsTheProgramHoldsThem) {
     QCoreApplication::sendEvent(target->viewport(), &move);
     QDropEvent drop(QPointF(at), Qt::CopyAction, data.get(), Qt::LeftButton, Qt::NoModifier);
     QCoreApplication::sendEvent(target->viewport(), &drop);
-    EXPECT_EQ(form.dropSource, nullptr) << data->formats().join(' ').toStdString();
+    EXPECT_EQ(form.dropSource, nullptr) << addressed;
   }
 
   QWidget* window = desktop.Window(form);

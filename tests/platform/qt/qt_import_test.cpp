@@ -30,96 +30,85 @@ BR_IMP* OpenImport(Screen& screen, BR_DB& manager, const std::string& file) {
   return shown;
 }
 
-TEST(ImportWindowOnScreen, ExportWritesTheFileChosenAndAChoiceChangedWithTheKeysIsImported) {
+// A database with room for six more people, picked as the user picks, with the keys: the first
+// database listed.
+TEST(ImportWindowOnScreen, ExportWritesTheFileChosenAndImportAddsWhatTheSummarySaysAndFits) {
   Screen screen;
+  screen.folder.Write("FULL.BDB", NumberedPersonLines(32761, "01/01/2000"));
   screen.folder.Write("PEOPLE.CSV",
-                      "Name;Born\r\nJos\xC3\xA9 N\xC3\xBA\xC3\xB1"
-                      "ez;31.03.1990\r\nAnn Lee;02.01.1991\r\n");
-  WindowRef<BR_DB> managerRef;
-  BR_DB& manager = managerRef.Open(screen.g);
-  const int before = manager.Contents.ListCount();
-  auto* exportButton = screen.Child<QPushButton>(manager, "DbExport");
-  EXPECT_EQ(exportButton->text(), QStringLiteral("E&xport..."));
-  const std::string path = screen.folder.path() + "/export.csv";
-  QString offered;
-  AnswerFileDialog(QString::fromStdString(path), &offered);
-  QTest::mouseClick(exportButton, Qt::LeftButton);
-  EXPECT_EQ(offered, QStringLiteral("PERSONAL.csv"));
-  const std::string table = screen.folder.Read("export.csv");
-  EXPECT_EQ(table.rfind("Name,Date of birth\r\n", 0), 0u) << table;
-  EXPECT_EQ(std::count(table.begin(), table.end(), '\n'), before + 1);
-  EXPECT_EQ(screen.boxes, std::vector<std::string>{"Exported to : " + path});
-  screen.boxes.clear();
-
-  BR_IMP* shown = OpenImport(screen, manager, "PEOPLE.CSV");
-  ASSERT_NE(shown, nullptr);
-  BR_IMP& window = *shown;
-  auto* form = screen.Child<QComboBox>(window, "DateForm");
-  auto* preview = screen.Child<QTableWidget>(window, "Preview");
-  auto* summary = screen.Child<QLabel>(window, "Summary");
-  EXPECT_EQ(preview->horizontalHeaderItem(3)->text().toStdString(), "Column 2: Born (date of birth, d/m/y)");
-  EXPECT_EQ(preview->item(0, 2)->text().toStdString(),
-            "Jos\xC3\xA9 N\xC3\xBA\xC3\xB1"
-            "ez");
-  EXPECT_EQ(summary->text().toStdString(), "2 people will be added, 0 rows skipped");
-
-  // From day first up to month first: March 31st no longer reads, February 1st does.
-  form->setFocus();
-  QTest::keyClick(form, Qt::Key_Up);
-  EXPECT_EQ(window.DateForm.Text(), "One column, m/d/y");
-  EXPECT_EQ(summary->text().toStdString(), "1 person will be added, 1 row skipped");
-  EXPECT_EQ(preview->item(0, 1)->text().toStdString(), "skipped: 31.03.1990 is not a valid date");
-  EXPECT_EQ(preview->item(1, 1)->text().toStdString(), "ANN LEE  02/01/1991");
-
-  QTest::mouseClick(screen.Child<QPushButton>(window, "ImpOK"), Qt::LeftButton);
-  EXPECT_EQ(screen.boxes, std::vector<std::string>{"1 person added, 1 row skipped"});
-  EXPECT_FALSE(shown->Loaded());
-  // The manager lists the new person, unsaved.
-  const QAbstractItemModel& rows = *screen.Child<QListView>(manager, "Contents")->model();
-  EXPECT_EQ(rows.rowCount(), before + 1);
-  EXPECT_TRUE(screen.Child<QPushButton>(manager, "DbSave")->isVisible());
-
-  // Escape cancels: nobody more is added, and the manager takes input again.
-  shown = OpenImport(screen, manager, "PEOPLE.CSV");
-  ASSERT_NE(shown, nullptr);
-  QTest::keyClick(screen.desktop.Window(*shown), Qt::Key_Escape);
-  EXPECT_FALSE(shown->Loaded());
-  EXPECT_EQ(rows.rowCount(), before + 1);
-  EXPECT_TRUE(screen.desktop.Window(manager)->isEnabled());
-}
-
-TEST(ImportWindowOnScreen, AFileWithNoTableAddsNobodyAndAFullDatabaseTakesOnlyWhatFits) {
-  Screen screen;
-  screen.folder.Write("FULL.BDB", NumberedPersonLines(32760, "01/01/2000"));
+                      "Name;Born\r\nJos\u00e9 N\u00fa\u00f1ez;31.03.1990\r\nAnn Lee;02.01.1991\r\n");
   std::string file = "Name,Born\n";
   for (int k = 0; k < 20; ++k) file += "NEW " + std::to_string(k) + ",1/1/2000\n";
   screen.folder.Write("NEW.CSV", file);
   screen.folder.Write("PICTURE.CSV", std::string("\x89PNG\r\n\x1a\n\0\0\0\rIHDR\0\0\x01\0", 20));
   WindowRef<BR_DB> managerRef;
   BR_DB& manager = managerRef.Open(screen.g);
-  // Picked as the user picks, with the keys: the first database listed.
   auto* databases = screen.Child<QComboBox>(manager, "DbList");
   databases->setFocus();
   QTest::keyClick(databases, Qt::Key_Home);
   ASSERT_EQ(manager.DbList.Text(), "FULL.BDB");
+  const QAbstractItemModel& rows = *screen.Child<QListView>(manager, "Contents")->model();
+
+  auto* exportButton = screen.Child<QPushButton>(manager, "DbExport");
+  EXPECT_EQ(exportButton->text(), QStringLiteral("E&xport..."));
+  const std::string path = screen.folder.path() + "/export.csv";
+  QString offered;
+  AnswerFileDialog(QString::fromStdString(path), &offered);
+  QTest::mouseClick(exportButton, Qt::LeftButton);
+  EXPECT_EQ(offered, QStringLiteral("FULL.csv"));
+  const std::string table = screen.folder.Read("export.csv");
+  EXPECT_EQ(table.rfind("Name,Date of birth\r\n", 0), 0u);
+  EXPECT_EQ(std::count(table.begin(), table.end(), '\n'), 32762);
+  EXPECT_EQ(screen.boxes, std::vector<std::string>{"Exported to : " + path});
 
   // A file that holds no table: nothing to import, and Import cannot be pressed.
   BR_IMP* window = OpenImport(screen, manager, "PICTURE.CSV");
   ASSERT_NE(window, nullptr);
-  EXPECT_EQ(screen.Child<QLabel>(*window, "Summary")->text().left(23).toStdString(),
-            "0 people will be added,");
+  EXPECT_EQ(screen.Child<QLabel>(*window, "Summary")->text().left(23),
+            QStringLiteral("0 people will be added,"));
   EXPECT_FALSE(screen.Child<QPushButton>(*window, "ImpOK")->isEnabled());
   QTest::mouseClick(screen.Child<QPushButton>(*window, "ImpCancel"), Qt::LeftButton);
-  EXPECT_EQ(manager.Contents.ListCount(), 32760);
+  EXPECT_EQ(rows.rowCount(), 32761);
+
+  window = OpenImport(screen, manager, "PEOPLE.CSV");
+  ASSERT_NE(window, nullptr);
+  auto* form = screen.Child<QComboBox>(*window, "DateForm");
+  auto* preview = screen.Child<QTableWidget>(*window, "Preview");
+  auto* summary = screen.Child<QLabel>(*window, "Summary");
+  EXPECT_EQ(preview->horizontalHeaderItem(3)->text().toStdString(), "Column 2: Born (date of birth, d/m/y)");
+  EXPECT_EQ(preview->item(0, 2)->text().toStdString(), "Jos\u00e9 N\u00fa\u00f1ez");
+  EXPECT_EQ(summary->text().toStdString(), "2 people will be added, 0 rows skipped");
+  // From day first up to month first: March 31st no longer reads, February 1st does.
+  form->setFocus();
+  QTest::keyClick(form, Qt::Key_Up);
+  EXPECT_EQ(window->DateForm.Text(), "One column, m/d/y");
+  EXPECT_EQ(summary->text().toStdString(), "1 person will be added, 1 row skipped");
+  EXPECT_EQ(preview->item(0, 1)->text().toStdString(), "skipped: 31.03.1990 is not a valid date");
+  EXPECT_EQ(preview->item(1, 1)->text().toStdString(), "ANN LEE  02/01/1991");
+  screen.boxes.clear();
+  QTest::mouseClick(screen.Child<QPushButton>(*window, "ImpOK"), Qt::LeftButton);
+  EXPECT_EQ(screen.boxes, std::vector<std::string>{"1 person added, 1 row skipped"});
+  EXPECT_FALSE(window->Loaded());
+  // The manager lists the new person, unsaved.
+  EXPECT_EQ(rows.rowCount(), 32762);
+  EXPECT_TRUE(screen.Child<QPushButton>(manager, "DbSave")->isVisible());
+
+  // Escape cancels: nobody more is added, and the manager takes input again.
+  window = OpenImport(screen, manager, "NEW.CSV");
+  ASSERT_NE(window, nullptr);
+  QTest::keyClick(screen.desktop.Window(*window), Qt::Key_Escape);
+  EXPECT_FALSE(window->Loaded());
+  EXPECT_EQ(rows.rowCount(), 32762);
+  EXPECT_TRUE(screen.desktop.Window(manager)->isEnabled());
 
   window = OpenImport(screen, manager, "NEW.CSV");
   ASSERT_NE(window, nullptr);
   EXPECT_EQ(
       screen.Child<QLabel>(*window, "Summary")->text().toStdString(),
-      "7 people will be added, 13 rows skipped, 13 of them because a database holds at most 32,767 people");
+      "5 people will be added, 15 rows skipped, 15 of them because a database holds at most 32,767 people");
   QTest::mouseClick(screen.Child<QPushButton>(*window, "ImpOK"), Qt::LeftButton);
-  EXPECT_EQ(screen.Child<QListView>(manager, "Contents")->model()->rowCount(), 32767);
-  EXPECT_EQ(screen.g.ManagerDatabase.Persons.back().Name, "NEW 6");
+  EXPECT_EQ(rows.rowCount(), 32767);
+  EXPECT_EQ(screen.g.ManagerDatabase.Persons.back().Name, "NEW 4");
 }
 
 }  // namespace

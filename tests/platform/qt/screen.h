@@ -27,13 +27,6 @@
 #include "support/doubles.h"
 #include "support/test_data.h"
 
-// The control's widget on the form's window; null when either is not shown.
-template <class W>
-W* Child(const QtDesktop& desktop, const Form& form, const char* name) {
-  QWidget* window = desktop.Window(form);
-  return window ? window->findChild<W*>(QString::fromLatin1(name)) : nullptr;
-}
-
 struct Screen {
   Screen() {
     folder.AddShippedData(true);
@@ -45,19 +38,18 @@ struct Screen {
       auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
       if (!box) return;
       boxes.push_back(box->text().toStdString());
-      QMessageBox::StandardButton answer = QMessageBox::Ok;
-      if (!answers.empty()) {
-        answer = answers.front();
-        answers.pop_front();
-      }
+      const QMessageBox::StandardButton answer = answers.empty() ? QMessageBox::Ok : answers.front();
+      if (!answers.empty()) answers.pop_front();
       box->button(answer)->click();
     });
     answerer.start();
   }
 
+  // The control's widget on the form's window; null when either is not shown.
   template <class W>
   W* Child(const Form& form, const char* name) const {
-    return ::Child<W>(desktop, form, name);
+    QWidget* window = desktop.Window(form);
+    return window ? window->findChild<W*>(QString::fromLatin1(name)) : nullptr;
   }
 
   // The form's window made the active one, as when the user goes to it.
