@@ -1,5 +1,5 @@
-// The person lists under a real mouse, keyboard and screen reader: what the widget shows and
-// what the window holds must agree after every pick, box and change of focus.
+// The person lists and the windows under a real mouse, keyboard and screen reader: what the
+// widget shows and what the window holds must agree after every pick, box and change of focus.
 #include <gtest/gtest.h>
 
 #include <QAccessible>
@@ -117,13 +117,25 @@ TEST(PersonListOnScreen, KeysMouseAndScreenReaderChartTheRowPickedAndABoxLeavesN
   EXPECT_EQ(contents->model()->rowCount(), screen.g.IndividualDatabase.Count);
 }
 
+// Every window opened, as the user opens them. Match compares the persons clicked and shows the
+// figures; a best match clicked is compared, and picked in the person list on the screen too.
 // However the window system draws them, every window is a frame (the details dialog a dialog)
 // and every control has a place of its own. A label's longest text fits it: the individual
 // window's "Biorhythm" above its cycle lines, the three lines side by side; so does a button's
 // caption, with room for its frame (the comparison's row of five). Every other control but a
 // drawn line, pictures included, tells a screen reader what it is.
-TEST(WindowsOnScreen, EveryControlIsNamedInAPlaceOfItsOwnAndEveryWindowHasItsRole) {
+TEST(WindowsOnScreen, MatchShowsTheFiguresAndEveryControlIsNamedInAPlaceOfItsOwn) {
   Screen screen;
+  screen.folder.Write("AAA.BDB",
+                      "JUNE ONE\r\n06/15/1990\r\nSEPT TWO\r\n09/20/1992\r\nNEAR NED\r\n06/16/1990\r\n");
+  // Clicks the row of the list on the window that starts with the text.
+  const auto click = [&screen](const Form& form, const char* list, const char* start) {
+    auto* view = screen.Child<ListView>(form, list);
+    const QModelIndexList rows = view->model()->match(view->model()->index(0, 0), Qt::DisplayRole,
+                                                      QString::fromLatin1(start), 1, Qt::MatchStartsWith);
+    ASSERT_EQ(rows.size(), 1) << start << " is not listed in " << list;
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, RowCentre(*view, rows[0].row()));
+  };
   GLOBAL& g = screen.g;
   WindowRef<br_cp>& panel = screen.panel;
   panel.Open(g);
@@ -131,14 +143,27 @@ TEST(WindowsOnScreen, EveryControlIsNamedInAPlaceOfItsOwnAndEveryWindowHasItsRol
     open->Click();
   }
   panel->BR_DB->DbAdd.Click();
-  panel->br_ind->Contents.SetListIndex(0);
+  click(*panel->br_ind.get(), "Contents", "JUNE ONE");
   panel->br_ind->cb_Graph.Click();
-  panel->br_ind->cb_Match.Click();
+  QTest::mouseClick(screen.Child<QPushButton>(*panel->br_ind.get(), "cb_Match"), Qt::LeftButton);
   panel->br_grp->cb_Outlook.Click();
   ASSERT_TRUE(panel->br_grp->TmList2.SetText("SUMMIT DEF.BTM"));
   panel->br_grp->cb_Chemistry.Click();
   br_match& match = *panel->br_ind->br_match.get();
-  match.Contents.SetListIndex(0);
+  EXPECT_EQ(screen.desktop.Window(match)->windowTitle(), QStringLiteral("Compatibility"));
+  click(match, "Contents", "SEPT TWO");
+  EXPECT_EQ(screen.Child<QLabel>(match, "Pair")->text().toStdString(),
+            "JUNE ONE and SEPT TWO, born 09/20/1992, 828 days apart");
+  std::vector<std::string> figures;
+  for (const char* label : {"Physical", "Emotional", "Intellectual", "Overall"}) {
+    figures.push_back(screen.Child<QLabel>(match, label)->text().toStdString());
+  }
+  EXPECT_EQ(figures, (std::vector<std::string>{"Physical       100.00", "Emotional       22.25",
+                                               "Intellectual    95.95", "Overall         72.73"}));
+  click(match, "BestMatches", " 1  NEAR NED");
+  EXPECT_EQ(screen.Child<QLabel>(match, "Overall")->text(), QStringLiteral("Overall         99.33"));
+  auto* persons = screen.Child<ListView>(match, "Contents");
+  EXPECT_TRUE(persons->currentIndex().data().toString().startsWith(QLatin1String("NEAR NED")));
   panel->br_ind->Label5.SetCaption("  Physical   22(+)");
   panel->br_ind->Label6.SetCaption("  Emotional  27(-)");
   panel->br_ind->Label7.SetCaption("  Intellect  32(+)");
@@ -206,6 +231,7 @@ TEST(WindowsOnScreen, EveryControlIsNamedInAPlaceOfItsOwnAndEveryWindowHasItsRol
     }
   }
   EXPECT_EQ(named, names.size());
+  EXPECT_TRUE(screen.boxes.empty());
 }
 
 // The team manager under a real mouse. Any button on a person of the team's database picks the
