@@ -66,10 +66,7 @@ class ListsWindow : public testing::Test {
 
 // Whatever the control, the action ends without touching what the window took away with it.
 TEST_F(ListsWindow, AHandlerMayCloseTheWindowItRunsIn) {
-  const struct {
-    const char* control;
-    std::function<void(QWidget*)> act;
-  } cases[] = {
+  const std::pair<const char*, std::function<void(QWidget*)>> cases[] = {
       {"Right",
        [](QWidget* widget) {
          auto* rows = static_cast<ListView*>(widget);
@@ -78,11 +75,11 @@ TEST_F(ListsWindow, AHandlerMayCloseTheWindowItRunsIn) {
       {"Choice", [](QWidget* widget) { QTest::keyClick(widget, Qt::Key_Down); }},
       {"Note", [](QWidget* widget) { QTest::keyClick(widget, Qt::Key_A); }},
   };
-  for (const auto& c : cases) {
+  for (const auto& [control, act] : cases) {
     form.Show();
-    c.act(desktop.Window(form)->findChild<QWidget*>(QString::fromLatin1(c.control)));
-    EXPECT_FALSE(form.Loaded()) << c.control;
-    EXPECT_EQ(desktop.Window(form), nullptr) << c.control;
+    act(desktop.Window(form)->findChild<QWidget*>(QString::fromLatin1(control)));
+    EXPECT_FALSE(form.Loaded()) << control;
+    EXPECT_EQ(desktop.Window(form), nullptr) << control;
     // The window itself goes once the event loop is back.
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   }
@@ -95,15 +92,13 @@ TEST_F(ListsDrag, ARowDraggedOntoTheOtherListReachesItWithItsSourceAndTheRowUnde
   if (!PlatformCarriesDrags()) GTEST_SKIP() << "the platform ends every drag at once";
   for (const char* name : {"ANN", "BOB", "CY"}) form.Left.AddItem(name, 1);
   ListView* target = View("Right");
-  const struct {
-    QPoint at;
-    int row;
-  } drops[] = {{RowCentre(*target, 1), 1}, {QPoint(5, target->viewport()->height() - 5), -1}};
-  for (const auto& drop : drops) {
+  // On a row, and below the last row.
+  for (const auto& [at, row] :
+       {std::pair{RowCentre(*target, 1), 1}, {QPoint(5, target->viewport()->height() - 5), -1}}) {
     form.dropSource = nullptr;
-    DragRow(*View("Left"), 2, *target, drop.at);
-    EXPECT_EQ(form.dropSource, &form.Left) << drop.row;
-    EXPECT_EQ(form.dropRow, drop.row);
+    DragRow(*View("Left"), 2, *target, at);
+    EXPECT_EQ(form.dropSource, &form.Left) << row;
+    EXPECT_EQ(form.dropRow, row);
     EXPECT_EQ(form.Left.ListIndex(), 2);
   }
 }

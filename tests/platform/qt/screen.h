@@ -19,7 +19,6 @@
 #include <string>
 #include <vector>
 
-#include "app/br_cp.h"
 #include "core/cycle_tables.h"
 #include "core/globals.h"
 #include "platform/qt/qt_desktop.h"
@@ -66,7 +65,6 @@ struct Screen {
   RecordingPrinter printer;
   FixedClock clock{Date{std::chrono::year{2005}, std::chrono::June, std::chrono::day{15}}};
   GLOBAL g{Platform{desktop, dialogs, printer, clock, folder.path()}};
-  WindowRef<br_cp> panel;
   std::vector<std::string> boxes;
   std::deque<QMessageBox::StandardButton> answers;
   QTimer answerer;

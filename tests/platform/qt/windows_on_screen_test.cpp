@@ -4,7 +4,6 @@
 
 #include <QAccessible>
 #include <QComboBox>
-#include <QInputMethodEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -20,7 +19,6 @@
 #include "charts/br_match.h"
 #include "charts/br_outlook.h"
 #include "people/br_db.h"
-#include "people/br_frm.h"
 #include "people/br_imp.h"
 #include "platform/qt/list_view.h"
 #include "platform/qt/screen.h"
@@ -136,12 +134,9 @@ TEST(WindowsOnScreen, MatchShowsTheFiguresAndEveryControlIsNamedInAPlaceOfItsOwn
     ASSERT_EQ(rows.size(), 1) << start << " is not listed in " << list;
     QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, RowCentre(*view, rows[0].row()));
   };
-  GLOBAL& g = screen.g;
-  WindowRef<br_cp>& panel = screen.panel;
-  panel.Open(g);
-  for (Button* open : {&panel->Command1, &panel->Command6, &panel->Command2, &panel->Command3}) {
-    open->Click();
-  }
+  WindowRef<br_cp> panel;
+  panel.Open(screen.g);
+  for (Button* open : {&panel->Command1, &panel->Command6, &panel->Command2, &panel->Command3}) open->Click();
   panel->BR_DB->DbAdd.Click();
   click(*panel->br_ind.get(), "Contents", "JUNE ONE");
   panel->br_ind->cb_Graph.Click();
@@ -167,7 +162,7 @@ TEST(WindowsOnScreen, MatchShowsTheFiguresAndEveryControlIsNamedInAPlaceOfItsOwn
   panel->br_ind->Label5.SetCaption("  Physical   22(+)");
   panel->br_ind->Label6.SetCaption("  Emotional  27(-)");
   panel->br_ind->Label7.SetCaption("  Intellect  32(+)");
-  BR_IMP import(g, g.ManagerDatabase);
+  BR_IMP import(screen.g, screen.g.ManagerDatabase);
   import.Show();
   import.ShowFile("PEOPLE.CSV", "Full name,Date of birth\nAnn Lee,01/02/1990\n");
   // What a screen reader says of some controls: a caption, a buddy label's text, a title as it
