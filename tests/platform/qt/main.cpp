@@ -1,7 +1,8 @@
 // The Qt tests run inside one application object, on whatever platform the environment names
 // (offscreen unless told otherwise).
-#include <QApplication>
 #include <gtest/gtest.h>
+
+#include <QApplication>
 
 int main(int argc, char** argv) {
   // Listing the tests happens without a display too.

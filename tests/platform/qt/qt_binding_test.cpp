@@ -1,25 +1,33 @@
+// The binding of forms, controls and dialogs to real widgets.
+#include <gtest/gtest.h>
+
+#include <QApplication>
 #include <QCoreApplication>
-#include <algorithm>
+#include <QDropEvent>
+#include <QMessageBox>
 #include <QMimeData>
 #include <QPushButton>
 #include <QTest>
-#include <gtest/gtest.h>
+#include <QTimer>
 
-#include "people/br_db.h"
 #include "platform/qt/control_binding.h"
 #include "platform/qt/list_view.h"
+#include "platform/qt/qt_dialogs.h"
 #include "platform/qt/screen.h"
 
 namespace {
 
-// Two lists side by side: rows dragged from the left one, dropped on the right one.
+// Two lists side by side: rows dragged from the left one, dropped on the right one. A row of the
+// right list, an entry of the drop-down and a letter typed in the box each close the window.
 class ListsForm : public Form {
  public:
   explicit ListsForm(Desktop& desktop)
       : Form(desktop, "ListsForm", "Lists", 6000, 3000),
         Caption(*this, "Caption", Rect{120, 0, 2000, 240}, "&People:"),
-        Left(*this, "Left", Rect{120, 240, 2500, 2400}, true),
-        Right(*this, "Right", Rect{3000, 240, 2500, 2400}, false) {
+        Left(*this, "Left", Rect{120, 240, 2500, 2200}, true),
+        Right(*this, "Right", Rect{3000, 240, 2500, 2200}, false),
+        Choice(*this, "Choice", Rect{120, 2520, 2500, 315}, false),
+        Note(*this, "Note", Rect{3000, 2520, 2500, 315}) {
     Left.Buddy = &Caption;
     Left.DragSource = true;
     Left.OnClick = [this] { ++clicks; };
@@ -27,131 +35,102 @@ class ListsForm : public Form {
       dropSource = &source;
       dropRow = row;
     };
+    for (ItemList* list : std::initializer_list<ItemList*>{&Right, &Choice}) {
+      for (const char* name : {"ANN", "BOB", "CY"}) list->AddItem(name, 1);
+      list->OnClick = [this] { Unload(); };
+    }
+    Note.OnChange = [this] { Unload(); };
   }
 
   Label Caption;
   ListBox Left;
   ListBox Right;
+  ComboBox Choice;
+  TextBox Note;
   int clicks = 0;
   Control* dropSource = nullptr;
   int dropRow = -2;
-};
-
-// A window each of whose controls closes it: a row of its list, an entry of its drop-down, its
-// button and a letter typed in its box.
-class ClosingForm : public Form {
- public:
-  explicit ClosingForm(Desktop& desktop)
-      : Form(desktop, "ClosingForm", "Closing", 6000, 3000),
-        Rows(*this, "Rows", Rect{120, 120, 2500, 2400}, false),
-        Choice(*this, "Choice", Rect{3000, 120, 2500, 315}, false),
-        Done(*this, "Done", Rect{3000, 600, 1215, 405}, "&Done"),
-        Note(*this, "Note", Rect{3000, 1200, 2500, 315}) {
-    for (ItemList* list : std::initializer_list<ItemList*>{&Rows, &Choice}) {
-      for (const char* name : {"ANN", "BOB"}) list->AddItem(name, 1);
-      list->OnClick = [this] { Unload(); };
-    }
-    Done.OnClick = [this] { Unload(); };
-    Note.OnChange = [this] { Unload(); };
-  }
-
-  ListBox Rows;
-  ComboBox Choice;
-  Button Done;
-  TextBox Note;
 };
 
 // The two lists shown on the offscreen screen.
 class ListsWindow : public testing::Test {
  public:
   void SetUp() override { form.Show(); }
-  ListView* View(const char* name) const { return Child<ListView>(desktop, form, name); }
+  ListView* View(const char* name) const {
+    return desktop.Window(form)->findChild<ListView*>(QString::fromLatin1(name));
+  }
 
   QtDesktop desktop;
   ListsForm form{desktop};
 };
 
-// The database manager's Export button pressed on screen: the file dialog offers the database's
-// name, the table goes to the file typed there, and a box says where.
-TEST(QtBinding, ExportButtonPressedOnScreenWritesTheFileChosenInTheDialog) {
-  Screen screen;
-  WindowRef<BR_DB> managerRef;
-  BR_DB& manager = managerRef.Open(screen.g);
-  auto* button = screen.Child<QPushButton>(manager, "DbExport");
-  ASSERT_NE(button, nullptr);
-  EXPECT_EQ(button->text(), QStringLiteral("E&xport..."));
-  const std::string path = screen.folder.path() + "/people.csv";
-  QString offered;
-  AnswerFileDialog(QString::fromStdString(path), &offered);
-  QTest::mouseClick(button, Qt::LeftButton);
-  EXPECT_EQ(offered, QStringLiteral("PERSONAL.csv"));
-  const std::string table = screen.folder.Read("people.csv");
-  EXPECT_EQ(table.rfind("Name,Date of birth\r\n", 0), 0u) << table;
-  EXPECT_EQ(std::count(table.begin(), table.end(), '\n'), manager.Contents.ListCount() + 1);
-  EXPECT_EQ(screen.boxes, std::vector<std::string>{"Exported to : " + path});
-}
-
 // Whatever the control, the action ends without touching what the window took away with it.
-TEST(QtBinding, AHandlerMayCloseTheWindowItRunsIn) {
-  QtDesktop desktop;
-  ClosingForm form(desktop);
-  const struct {
-    const char* control;
-    std::function<void(QWidget*)> act;
-  } cases[] = {
-      {"Rows",
+TEST_F(ListsWindow, AHandlerMayCloseTheWindowItRunsIn) {
+  const std::pair<const char*, std::function<void(QWidget*)>> cases[] = {
+      {"Right",
        [](QWidget* widget) {
          auto* rows = static_cast<ListView*>(widget);
          QTest::mouseClick(rows->viewport(), Qt::LeftButton, {}, RowCentre(*rows, 1));
        }},
       {"Choice", [](QWidget* widget) { QTest::keyClick(widget, Qt::Key_Down); }},
-      {"Done", [](QWidget* widget) { QTest::mouseClick(widget, Qt::LeftButton); }},
       {"Note", [](QWidget* widget) { QTest::keyClick(widget, Qt::Key_A); }},
   };
-  for (const auto& c : cases) {
+  for (const auto& [control, act] : cases) {
     form.Show();
-    QWidget* widget = Child<QWidget>(desktop, form, c.control);
-    ASSERT_NE(widget, nullptr) << c.control;
-    c.act(widget);
-    EXPECT_FALSE(form.Loaded()) << c.control;
-    EXPECT_EQ(desktop.Window(form), nullptr) << c.control;
+    act(desktop.Window(form)->findChild<QWidget*>(QString::fromLatin1(control)));
+    EXPECT_FALSE(form.Loaded()) << control;
+    EXPECT_EQ(desktop.Window(form), nullptr) << control;
     // The window itself goes once the event loop is back.
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   }
 }
 
-TEST_F(ListsWindow, SortedListKeepsEachRowsNumberAndShowsOneRefillAtOnce) {
+// The two lists on a platform that carries drags.
+class ListsDrag : public ListsWindow {};
+
+TEST_F(ListsDrag, ARowDraggedOntoTheOtherListReachesItWithItsSourceAndTheRowUnder) {
+  if (!PlatformCarriesDrags()) GTEST_SKIP() << "the platform ends every drag at once";
+  for (const char* name : {"ANN", "BOB", "CY"}) form.Left.AddItem(name, 1);
+  ListView* target = View("Right");
+  // On a row, and below the last row.
+  for (const auto& [at, row] :
+       {std::pair{RowCentre(*target, 1), 1}, {QPoint(5, target->viewport()->height() - 5), -1}}) {
+    form.dropSource = nullptr;
+    DragRow(*View("Left"), 2, *target, at);
+    EXPECT_EQ(form.dropSource, &form.Left) << row;
+    EXPECT_EQ(form.dropRow, row);
+    EXPECT_EQ(form.Left.ListIndex(), 2);
+  }
+}
+
+// A sorted list keeps each row's number and shows a refill by the program during a user's action
+// once, at its end; a row the program makes current shows as current and selected, and is no new
+// pick. Data from outside the program is no row of these lists, even when it says it is one of
+// their rows: nothing is dropped. The window shows the form's state, and its close box unloads it.
+TEST_F(ListsWindow, ShowsTheFormAndItsListsAsTheProgramHoldsThem) {
   ListView* widget = View("Left");
-  ASSERT_NE(widget, nullptr);
   QAbstractItemModel& rows = *widget->model();
   int resets = 0;
   QObject::connect(&rows, &QAbstractItemModel::modelReset, [&] { ++resets; });
+  const std::vector<std::pair<std::string, int>> sorted = {
+      {"ADAMS, BOB", 1}, {"baker, cy", 2}, {"COLE, ANN", 3}, {"DUNN, EVE", 7}};
   {
-    // A refill by the program during a user's action reaches the widget once, at its end.
     const UserAction action;
     form.Left.Clear();
-    form.Left.AddItem("COLE, ANN", 3);
-    form.Left.AddItem("ADAMS, BOB", 1);
-    form.Left.AddItem("baker, cy", 2);
-    form.Left.AddItem("DUNN, EVE", 7);
+    for (const int row : {2, 0, 1, 3}) form.Left.AddItem(sorted[row].first, sorted[row].second);
     EXPECT_EQ(rows.rowCount(), 0);
   }
   EXPECT_EQ(resets, 1);
-  ASSERT_EQ(rows.rowCount(), 4);
-  const QStringList texts{"ADAMS, BOB", "baker, cy", "COLE, ANN", "DUNN, EVE"};
-  const int numbers[] = {1, 2, 3, 7};
-  for (int row = 0; row < 4; ++row) {
-    EXPECT_EQ(rows.index(row, 0).data().toString(), texts[row]);
-    EXPECT_EQ(rows.index(row, 0).data(Qt::UserRole).toInt(), numbers[row]);
+  std::vector<std::pair<std::string, int>> shown;
+  for (int row = 0; row < rows.rowCount(); ++row) {
+    const QModelIndex index = rows.index(row, 0);
+    shown.emplace_back(index.data().toString().toStdString(), index.data(Qt::UserRole).toInt());
   }
-  EXPECT_EQ(widget->accessibleName(), QStringLiteral("People:"));
+  EXPECT_EQ(shown, sorted);
 
   QTest::mouseClick(widget->viewport(), Qt::LeftButton, {}, RowCentre(*widget, 2));
-  EXPECT_EQ(form.Left.ListIndex(), 2);
   EXPECT_EQ(form.Left.ItemData(form.Left.ListIndex()), 3);
   EXPECT_EQ(form.clicks, 1);
-
-  // A row the program makes current shows as current and selected, and is no new pick.
   form.Left.SetListIndex(0);
   EXPECT_EQ(widget->currentIndex().row(), 0);
   EXPECT_EQ(widget->selectionModel()->selectedRows().size(), 1);
@@ -159,67 +138,25 @@ TEST_F(ListsWindow, SortedListKeepsEachRowsNumberAndShowsOneRefillAtOnce) {
   form.Left.Clear();
   EXPECT_EQ(rows.rowCount(), 0);
   EXPECT_FALSE(widget->currentIndex().isValid());
-}
 
-// The two lists on a platform that carries drags.
-class ListsDrag : public ListsWindow {
- public:
-  void SetUp() override {
-    if (!PlatformCarriesDrags()) GTEST_SKIP() << "the platform ends every drag at once";
-    ListsWindow::SetUp();
-    for (const char* name : {"ANN", "BOB", "CY"}) {
-      form.Left.AddItem(name, 1);
-      form.Right.AddItem(name, 1);
-    }
-  }
-};
-
-TEST_F(ListsDrag, ARowDraggedOntoTheOtherListReachesItWithItsSourceAndTheRowUnder) {
-  ListView* source = View("Left");
+  // What a list's own drag carries, alone and with the address of a list of this program.
   ListView* target = View("Right");
-  ASSERT_TRUE(source && target);
-  const struct {
-    QPoint at;
-    int row;
-  } drops[] = {{RowCentre(*target, 1), 1}, {QPoint(5, target->viewport()->height() - 5), -1}};
-  for (const auto& drop : drops) {
-    form.dropSource = nullptr;
-    DragRow(*source, 2, *target, drop.at);
-    EXPECT_EQ(form.dropSource, &form.Left) << drop.row;
-    EXPECT_EQ(form.dropRow, drop.row);
-    EXPECT_EQ(form.Left.ListIndex(), 2);
+  const std::unique_ptr<QMimeData> data(ListView::DragData());
+  for (const bool addressed : {false, true}) {
+    const QByteArray address = QByteArray::number(reinterpret_cast<quintptr>(View("Left")));
+    if (addressed) data->setData(data->formats().front(), address);
+    // What the window system sends while the data crosses the list and ends on it.
+    const QPoint at = RowCentre(*target, 0);
+    QDragEnterEvent enter(at, Qt::CopyAction, data.get(), Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(target->viewport(), &enter);
+    QDragMoveEvent move(at, Qt::CopyAction, data.get(), Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(target->viewport(), &move);
+    QDropEvent drop(QPointF(at), Qt::CopyAction, data.get(), Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(target->viewport(), &drop);
+    EXPECT_EQ(form.dropSource, nullptr) << addressed;
   }
-}
 
-// Data of another program is no row of these lists, even in their own form: nothing is dropped.
-TEST_F(ListsWindow, DataOfAnotherProgramIsNotTakenForARow) {
-  form.Right.AddItem("ANN", 1);
-  ListView* target = View("Right");
-  ASSERT_NE(target, nullptr);
-  const std::function<QMimeData*()> payloads[] = {
-      [] {
-        auto* data = new QMimeData;
-        data->setText(QStringLiteral("ANN"));
-        return data;
-      },
-      // What a list's own drag carries, and the same with the address of a list of this program.
-      [] { return ListView::DragData(); },
-      [this] {
-        QMimeData* data = ListView::DragData();
-        data->setData(data->formats().front(), QByteArray::number(reinterpret_cast<quintptr>(View("Left"))));
-        return data;
-      },
-  };
-  for (const auto& payload : payloads) {
-    const std::unique_ptr<QMimeData> data(payload());
-    DropOn(target, data.get(), RowCentre(*target, 0));
-    EXPECT_EQ(form.dropSource, nullptr) << data->formats().join(' ').toStdString();
-  }
-}
-
-TEST_F(ListsWindow, TheWindowShowsTheFormsStateAndItsCloseBoxUnloadsIt) {
   QWidget* window = desktop.Window(form);
-  ASSERT_NE(window, nullptr);
   EXPECT_TRUE(window->isVisible());
   EXPECT_EQ(window->windowTitle(), QStringLiteral("Lists"));
   for (const bool busy : {true, false}) {
@@ -233,6 +170,51 @@ TEST_F(ListsWindow, TheWindowShowsTheFormsStateAndItsCloseBoxUnloadsIt) {
   EXPECT_FALSE(form.Loaded());
   EXPECT_EQ(desktop.Window(form), nullptr);
   EXPECT_TRUE(desktop.LoadedForms().empty());
+}
+
+// Once the modal box is up, notes its title, types the text into it and presses the key.
+void AnswerBox(Qt::Key key, const QString& typed = {}, QString* title = nullptr) {
+  QTimer::singleShot(0, [=] {
+    QWidget* box = QApplication::activeModalWidget();
+    if (!box) return;
+    if (title) *title = box->windowTitle();
+    if (!typed.isEmpty()) QTest::keyClicks(box->focusWidget(), typed);
+    QTest::keyClick(box, key);
+  });
+}
+
+TEST(QtDialogs, EscapeCancelsEnterAnswersOkAndFileDialogsStartWhereTheLastFileWas) {
+  QtDialogs dialogs;
+  QString title;
+  AnswerBox(Qt::Key_Escape, {}, &title);
+  EXPECT_EQ(dialogs.MsgBox("Delete the team?", Buttons::OKCancel, Icon::Question, "Team"), Answer::Cancel);
+  EXPECT_EQ(title, QStringLiteral("Team"));
+  AnswerBox(Qt::Key_Return, {}, &title);
+  EXPECT_EQ(dialogs.MsgBox("Delete the team?", Buttons::OKCancel, Icon::Question, ""), Answer::OK);
+  EXPECT_EQ(title, QStringLiteral("Ondulix"));
+
+  AnswerBox(Qt::Key_Return, QStringLiteral("LIONS"));
+  EXPECT_EQ(dialogs.InputBox("Team name:", "New team"), "LIONS");
+  AnswerBox(Qt::Key_Escape, QStringLiteral("LIONS"));
+  EXPECT_EQ(dialogs.InputBox("Team name:", "New team"), "");
+
+  // The file dialogs: the suggested name is offered, a name typed without the filter's extension
+  // gets it, the next dialog starts in the folder of the file chosen, and Escape chooses nothing.
+  TempFolder folder;
+  folder.Write("people.csv", "");
+  const QString at = QString::fromStdString(folder.path());
+  QString offered, shown;
+  AnswerFileDialog(at + QStringLiteral("/report"), &offered);
+  EXPECT_EQ(dialogs.SaveFileName("Export Database", "LEAGUE.csv", "CSV files (*.csv)"),
+            folder.path() + "/report.csv");
+  EXPECT_EQ(offered.toStdString(), "LEAGUE.csv");
+
+  AnswerFileDialog(QStringLiteral("people.csv"), nullptr, &shown);
+  EXPECT_EQ(dialogs.OpenFileName("Import", "CSV files (*.csv)"), folder.path() + "/people.csv");
+  EXPECT_EQ(shown.toStdString(), folder.path());
+
+  AnswerBox(Qt::Key_Escape);
+  EXPECT_EQ(dialogs.SaveFileName("Export Database", "LEAGUE.csv", "CSV files (*.csv)"), "");
 }
 
 }  // namespace

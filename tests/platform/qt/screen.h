@@ -3,10 +3,11 @@
 // buttons the test scripts, in turn, then OK.
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <QAbstractButton>
 #include <QAbstractItemView>
 #include <QApplication>
-#include <QDropEvent>
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -18,20 +19,12 @@
 #include <string>
 #include <vector>
 
-#include "app/br_cp.h"
 #include "core/cycle_tables.h"
 #include "core/globals.h"
 #include "platform/qt/qt_desktop.h"
 #include "platform/qt/qt_dialogs.h"
 #include "support/doubles.h"
 #include "support/test_data.h"
-
-// The control's widget on the form's window; null when either is not shown.
-template <class W>
-W* Child(const QtDesktop& desktop, const Form& form, const char* name) {
-  QWidget* window = desktop.Window(form);
-  return window ? window->findChild<W*>(QString::fromLatin1(name)) : nullptr;
-}
 
 struct Screen {
   Screen() {
@@ -44,19 +37,26 @@ struct Screen {
       auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
       if (!box) return;
       boxes.push_back(box->text().toStdString());
-      QMessageBox::StandardButton answer = QMessageBox::Ok;
-      if (!answers.empty()) {
-        answer = answers.front();
-        answers.pop_front();
-      }
+      const QMessageBox::StandardButton answer = answers.empty() ? QMessageBox::Ok : answers.front();
+      if (!answers.empty()) answers.pop_front();
       box->button(answer)->click();
     });
     answerer.start();
   }
 
+  // The control's widget on the form's window; null when either is not shown.
   template <class W>
   W* Child(const Form& form, const char* name) const {
-    return ::Child<W>(desktop, form, name);
+    QWidget* window = desktop.Window(form);
+    return window ? window->findChild<W*>(QString::fromLatin1(name)) : nullptr;
+  }
+
+  // The form's window made the active one, as when the user goes to it.
+  void Activate(const Form& form) const {
+    QWidget* window = desktop.Window(form);
+    ASSERT_NE(window, nullptr) << form.Name();
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window)) << form.Name();
   }
 
   TempFolder folder;
@@ -65,11 +65,22 @@ struct Screen {
   RecordingPrinter printer;
   FixedClock clock{Date{std::chrono::year{2005}, std::chrono::June, std::chrono::day{15}}};
   GLOBAL g{Platform{desktop, dialogs, printer, clock, folder.path()}};
-  WindowRef<br_cp> panel;
   std::vector<std::string> boxes;
   std::deque<QMessageBox::StandardButton> answers;
   QTimer answerer;
 };
+
+// A key as the user presses it: to the open list of a drop-down, else to the widget with the
+// focus.
+inline void Press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+  QTest::keyClick(static_cast<QWidget*>(nullptr), key, modifiers);
+}
+
+// The control the keys go to, by name.
+inline std::string Focused() {
+  const QWidget* widget = QApplication::focusWidget();
+  return widget ? widget->objectName().toStdString() : "";
+}
 
 // Where a row of a list view stands on its viewport.
 inline QPoint RowCentre(const QAbstractItemView& view, int row) {
@@ -90,16 +101,6 @@ inline void DragRow(QAbstractItemView& from, int row, QAbstractItemView& to, QPo
     QTest::mouseRelease(to.viewport(), Qt::LeftButton, {}, at);
   });
   QCoreApplication::processEvents();
-}
-
-// What the window system sends while data of another program crosses a list and ends on it.
-inline void DropOn(QAbstractItemView* target, const QMimeData* data, QPoint at) {
-  QDragEnterEvent enter(at, Qt::CopyAction, data, Qt::LeftButton, Qt::NoModifier);
-  QCoreApplication::sendEvent(target->viewport(), &enter);
-  QDragMoveEvent move(at, Qt::CopyAction, data, Qt::LeftButton, Qt::NoModifier);
-  QCoreApplication::sendEvent(target->viewport(), &move);
-  QDropEvent drop(QPointF(at), Qt::CopyAction, data, Qt::LeftButton, Qt::NoModifier);
-  QCoreApplication::sendEvent(target->viewport(), &drop);
 }
 
 // Once the file dialog is up, notes the name it offers and the folder it shows, types the name
