@@ -40,12 +40,6 @@ std::string FieldReader::Next() {
   return field;
 }
 
-bool FieldReader::NextChar(char& c) {
-  if (AtEnd()) return false;
-  c = text_[pos_++];
-  return true;
-}
-
 std::string_view FieldReader::Until(char stop) {
   const size_t start = pos_;
   const size_t found = text_.find(stop, pos_);

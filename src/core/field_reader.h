@@ -14,8 +14,6 @@ class FieldReader {
   bool AtEnd() const { return pos_ >= text_.size(); }
   // The next field; empty at the end of the text.
   std::string Next();
-  // The next single character, line breaks included; false at the end of the text.
-  bool NextChar(char& c);
   // Everything from here up to (not including) the next occurrence of the character, or to
   // the end; the character itself is consumed.
   std::string_view Until(char stop);
