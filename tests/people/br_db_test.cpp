@@ -4,8 +4,6 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include <sstream>
-
 #include "app/br_cp.h"
 #include "people/br_frm.h"
 #include "support/world.h"
@@ -14,9 +12,6 @@ using testing::ElementsAre;
 using Names = std::vector<std::string>;
 
 namespace {
-
-const std::string NoKeptCharacter =
-    "Name must hold at least one plain letter (A to Z), digit or sign.";
 
 class BrDb : public testing::Test, public World {
  public:
@@ -48,62 +43,32 @@ class BrDb : public testing::Test, public World {
     }
     return names;
   }
-  // The names a database file holds, in file order.
-  Names Saved(const std::string& file) const {
-    Names names;
-    std::istringstream lines(folder.Read(file));
-    for (std::string name, dob; std::getline(lines, name) && std::getline(lines, dob);) {
-      names.push_back(name.substr(0, name.size() - 1));
-    }
-    return names;
-  }
 };
 
 // The databases and persons listed sorted; Modify and Delete act on the person of the row.
 TEST_F(BrDb, ModifyAndDeleteActOnThePersonOfTheRow) {
-  ASSERT_EQ(db().DbList.ListCount(), 2);
+  EXPECT_THAT(Rows(db().DbList), ElementsAre("PERSONAL.BDB", "SMITH.BDB"));
   EXPECT_EQ(db().DbList.Text(), "PERSONAL.BDB");
   EXPECT_EQ(db().Contents.List(0), "ADAMS JOE               07/04/1970");
-  EXPECT_EQ(db().Contents.ItemData(0), 2);
   EXPECT_FALSE(db().DbSave.Visible());
   Pick("ADAMS JOE");  // the first row shows the second person
   db().DbModify.Click();
   EXPECT_FALSE(db().Enabled());
   EXPECT_EQ(frm().tb_name.Text(), "ADAMS JOE");
   EXPECT_EQ(frm().tb_dob.Text(), "07/04/1970");
-  Enter("adams jim", "7/5/1970");
+  Enter("adams jim", "6/15/2005");  // born today
   EXPECT_TRUE(db().Enabled());
-  ASSERT_EQ(g.ManagerDatabase.Count, 2);
-  EXPECT_EQ(g.ManagerDatabase.Persons[1].Name, "ADAMS JIM");
-  EXPECT_EQ(g.ManagerDatabase.Persons[1].Dob, "07/05/1970");
+  const Person& changed = g.ManagerDatabase.Persons[1];
+  EXPECT_EQ(changed.Name + " " + changed.Dob, "ADAMS JIM 06/15/2005");
   EXPECT_TRUE(db().DbSave.Visible());
 
   Pick("ADAMS JIM");
-  dialogs.answers = {Answer::Cancel};
   db().DbDelete.Click();
-  EXPECT_EQ(g.ManagerDatabase.Count, 2);
-  db().DbDelete.Click();
-  EXPECT_EQ(dialogs.Questions().back(), "Are you sure you want to delete  ADAMS JIM ? ");
+  EXPECT_THAT(dialogs.Questions(), ElementsAre("Are you sure you want to delete  ADAMS JIM ? "));
   EXPECT_THAT(Listed(), ElementsAre("BAKER LUCY"));
-  Pick("BAKER LUCY");
-  db().DbDelete.Click();
   db().DbSave.Click();
-  EXPECT_EQ(folder.Read("PERSONAL.BDB"), "");
+  EXPECT_EQ(folder.Read("PERSONAL.BDB"), "BAKER LUCY\r\n03/14/1961\r\n");
   EXPECT_FALSE(db().DbSave.Visible());
-}
-
-TEST_F(BrDb, ADatabaseTheListDoesNotShowIsStillShownAndSaved) {
-  dialogs.inputs = {"x.txt"};
-  db().DbNew.Click();
-  EXPECT_EQ(folder.Read("X.TXT"), "");
-  EXPECT_EQ(db().DbList.ListIndex(), -1);
-  for (const char* name : {"FIRST", "SECOND"}) {
-    Add(name);
-    db().DbSave.Click();
-  }
-  EXPECT_THAT(Saved("X.TXT"), ElementsAre("FIRST", "SECOND"));
-  EXPECT_THAT(Listed(), ElementsAre("FIRST", "SECOND"));
-  EXPECT_FALSE(folder.Has(".BDB"));
 }
 
 // The database as the manager shows it, unsaved changes too, in its own order; a date of birth
@@ -117,8 +82,8 @@ TEST_F(BrDb, ExportWritesTheDatabaseShownAsATable) {
   dialogs.files = {folder.path() + "/odd people.csv"};
   db().DbExport.Click();
   ASSERT_EQ(dialogs.fileQuestions.size(), 1u);
-  EXPECT_EQ(dialogs.fileQuestions[0].title, "Export Database");
-  EXPECT_EQ(dialogs.fileQuestions[0].suggestedName, "ODD.csv");
+  EXPECT_EQ(dialogs.fileQuestions[0].title + ": " + dialogs.fileQuestions[0].suggestedName,
+            "Export Database: ODD.csv");
   EXPECT_EQ(folder.Read("odd people.csv"),
             "Name,Date of birth\r\nBAKER,LUCY\r\nADAMS JOE,1990-07-04\r\nNEW ANN,2005-02-09\r\n");
   EXPECT_EQ(dialogs.Last(), "Exported to : " + folder.path() + "/odd people.csv");
@@ -137,18 +102,18 @@ TEST_F(BrDb, AFileReadOnlyInPartIsNotCutDownUnasked) {
   Add("ADDED");
   dialogs.answers = {Answer::Cancel};
   db().DbSave.Click();
-  EXPECT_THAT(dialogs.Questions(), ElementsAre("Database BROKEN.BDB could not be read whole ! Saving keeps "
-                                       "only the 2 persons shown. Save anyway ?"));
+  EXPECT_THAT(dialogs.Questions(), ElementsAre("Database BROKEN.BDB could not be read whole ! Saving "
+                                               "keeps only the 2 persons shown. Save anyway ?"));
   EXPECT_EQ(folder.Read("BROKEN.BDB"), broken);
   EXPECT_TRUE(db().DbSave.Visible());
   dialogs.inputs = {"copy"};
   db().DbSaveAs.Click();
-  EXPECT_THAT(Saved("COPY.BDB"), ElementsAre("BAKER LUCY", "ADDED"));
+  EXPECT_EQ(folder.Read("COPY.BDB"), "BAKER LUCY\r\n03/14/1961\r\nADDED\r\n01/01/2000\r\n");
   EXPECT_EQ(folder.Read("BROKEN.BDB"), broken);
   db().DbList.SetText("BROKEN.BDB");
   Add("AGREED");
   db().DbSave.Click();  // OK: the user agrees
-  EXPECT_THAT(Saved("BROKEN.BDB"), ElementsAre("BAKER LUCY", "AGREED"));
+  EXPECT_EQ(folder.Read("BROKEN.BDB"), "BAKER LUCY\r\n03/14/1961\r\nAGREED\r\n01/01/2000\r\n");
 }
 
 TEST_F(BrDb, AnAddToAFullDatabaseIsRefusedInWords) {
@@ -167,11 +132,8 @@ TEST_F(BrDb, DetailsDialogRefusesWhatCannotBeKeptAndClosedChangesNothing) {
     std::string message;
   } cases[] = {
       {"", "01/01/2000", "Name must be filled in."},
-      {"\xF0\x9F\x98\x80", "01/01/2000", NoKeptCharacter},
-      {"{|}", "01/01/2000", NoKeptCharacter},
-      {"   ", "01/01/2000", NoKeptCharacter},
+      {"{|}", "01/01/2000", "Name must hold at least one plain letter (A to Z), digit or sign."},
       {"joe", "06/16/2005", "Invalid date of birth : joe(06/16/2005) !"},
-      {"joe", "someday", "Invalid date of birth : joe(someday) !"},
   };
   db().DbAdd.Click();
   for (const auto& c : cases) {
@@ -198,15 +160,6 @@ TEST_F(BrDb, DetailsDialogRefusesWhatCannotBeKeptAndClosedChangesNothing) {
     EXPECT_THAT(Listed(), ElementsAre("ADAMS JOE", "BAKER LUCY"));
     EXPECT_FALSE(db().DbSave.Visible());
   }
-}
-
-TEST_F(BrDb, DetailsDialogStoresNamesCleanedAndDatesReformatted) {
-  Add("???", "06/15/2005");  // born today
-  Add("  Lee  ", "3/4/1961");
-  Add("\xC3\x85nge \xC3\x96st", "12/31/1999");
-  Add("Jos\xC3\xA9", "12/31/1999");
-  EXPECT_THAT(Listed(), ElementsAre("???", "ADAMS JOE", "ANGE OST", "BAKER LUCY", "JOSE", "LEE"));
-  EXPECT_EQ(g.ManagerDatabase.Persons[3].Dob, "03/04/1961");
 }
 
 }  // namespace

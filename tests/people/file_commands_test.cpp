@@ -31,20 +31,9 @@ const std::string TooLong(300, 'L');
 // Each command given on each manager with its file open and one addition unsaved: PEOPLE.BDB
 // (DIXON, CLARK, BROWN, ADAMS) gaining ADDED in the database manager, ABC.BTM gaining DIXON in
 // the team manager; on an ordinary disk, and on one that ignores letter case with the files
-// stored in lower case.
-enum class Command {
-  New,
-  SaveAs,
-  Save,
-  // Save pressed after New was answered Cancel at the save question and given no name.
-  SaveLetGo,
-  Remove,
-  // Remove once the edited file has left the folder.
-  RemoveMissing,
-  PickPersonal,
-  Close,
-  ClosePanel
-};
+// stored in lower case. SaveLetGo is Save pressed after New was answered Cancel at the save
+// question and given no name; RemoveMissing is Remove once the edited file has left the folder.
+enum class Command { New, SaveAs, Save, SaveLetGo, Remove, RemoveMissing, PickPersonal, Close, ClosePanel };
 enum class File { Edited, Personal, Fresh, Copy };
 enum class Question { SaveEdited, OverwritePersonal, DeleteEdited };
 // What a file holds afterwards. A new team's file holds its database, PGA.BDB.
@@ -199,9 +188,6 @@ INSTANTIATE_TEST_SUITE_P(
             Case{"SaveAsNew", {"copy"}, {}, SaveAs, {}, Copy, {{Copy, Addition}, {Edited, Before}}},
             Case{"SaveAsOverwriting", {"personal"}, {OK}, SaveAs, {OverwritePersonal}, Personal,
                  {{Personal, Addition}, {Edited, Before}}},
-            Case{"SaveAsKeepingExisting", {"personal"}, {Cancel}, SaveAs, {OverwritePersonal},
-                 Edited, {{Personal, Before}}},
-            Case{"SaveAsNoName", {}, {}, SaveAs, {}, Edited, {{Edited, Before}}},
             Case{"SaveAsUnderANameTooLong", {TooLong}, {}, SaveAs, {}, Edited,
                  {{Edited, Before}}, NotSaved},
             Case{"Save", {}, {}, Save, {}, Edited, {{Edited, Addition}}},
@@ -218,14 +204,8 @@ INSTANTIATE_TEST_SUITE_P(
                  PersonalRefused, false, {"PERSONAL.BDB", "PERSONAL.BTM"}},
             Case{"RemovePersonalWithoutExtension", {}, {}, Remove, {}, Edited,
                  {{Personal, Before}}, PersonalRefused, false, {"personal", "personal"}},
-            Case{"RemovePersonalInLowerCase", {}, {}, Remove, {}, Edited, {{Personal, Before}},
-                 PersonalRefused, false, {"personal.bdb", "personal.btm"}},
             Case{"PickSaving", {}, {OK}, PickPersonal, {SaveEdited}, Personal,
                  {{Edited, Addition}}},
-            Case{"PickDiscarding", {}, {Cancel}, PickPersonal, {SaveEdited}, Personal,
-                 {{Edited, Before}}},
-            Case{"CloseSaving", {}, {OK}, Close, {SaveEdited}, Edited, {{Edited, Addition}}},
-            Case{"CloseDiscarding", {}, {Cancel}, Close, {SaveEdited}, Edited, {{Edited, Before}}},
             Case{"PanelClosing", {}, {OK}, ClosePanel, {SaveEdited}, Edited, {{Edited, Addition}}},
             Case{"CloseOnAFullDisk", {}, {OK}, Close, {SaveEdited}, Edited, {{Edited, Before}},
                  NotSaved, true},
@@ -339,41 +319,38 @@ INSTANTIATE_TEST_SUITE_P(
         testing::Values(FileKind::Database, FileKind::Team)));
 
 TEST_P(SaveAsNames, AreSavedUnderOrRefusedInTheCommandsWords) {
-  namespace fs = std::filesystem;
   const auto& [c, kind] = GetParam();
-  const std::string before[] = {folder.Read("PEOPLE.BDB"), folder.Read("ABC.BTM"),
-                                folder.Read("BR_EMO.SCA"), folder.Read("BR_PHY.SYM"),
-                                folder.Read("biodesc.ini")};
   const bool database = kind == FileKind::Database;
+  // The program's own files, and the file of the other kind that a name may look like.
+  const auto others = [&] {
+    return std::vector{folder.Read("BR_EMO.SCA"), folder.Read("BR_PHY.SYM"), folder.Read("biodesc.ini"),
+                       folder.Read(database ? "ABC.BTM" : "PEOPLE.BDB")};
+  };
+  const auto before = others();
   if (database) panel->Command3.Click();
   const std::optional<std::string>& fault = database ? c.database : c.team;
   const std::string& shown = database ? g.ManagerDatabase.FileName : g.ManagerTeam.FileName;
   const std::string name = KindFileName(kind, c.typed), opened = shown;
-  const bool existed = fs::is_regular_file(fs::path(folder.path()) / name);
+  const bool existed = folder.Has(name);
   dialogs.inputs = {c.typed};
   dialogs.boxes.clear();
   (database ? panel->BR_DB->DbSaveAs : tm().DbSaveAs).Click();
 
+  EXPECT_EQ(others(), before);
   if (fault) {
     const std::string refusal = database ? "Cannot save database as : " : "Cannot save team as : ";
     EXPECT_THAT(dialogs.Texts(), ElementsAre(refusal + name + *fault));
     EXPECT_EQ(dialogs.boxes.back().title, database ? "Error" : "Team Error");
     EXPECT_EQ(shown, opened);
-    EXPECT_EQ(fs::is_regular_file(fs::path(folder.path()) / name), existed) << name;
-  } else {
-    // Asked at most whether to overwrite a file of its own kind; nothing failed.
-    for (const auto& box : dialogs.boxes) EXPECT_EQ(box.title, "Confirm") << box.text;
-    EXPECT_EQ(shown, name);
-    EXPECT_EQ(folder.Read(name), database ? "ZED\r\n05/05/1950\r\n" : "PERSONAL.BDB\r\n");
+    EXPECT_EQ(folder.Has(name), existed) << name;
+    return;
   }
-  const std::string after[] = {folder.Read("PEOPLE.BDB"), folder.Read("ABC.BTM"),
-                               folder.Read("BR_EMO.SCA"), folder.Read("BR_PHY.SYM"),
-                               folder.Read("biodesc.ini")};
-  for (int k = 0; k < 5; ++k) {
-    if (fault || (name != "PEOPLE.BDB" && name != "ABC.BTM")) {
-      EXPECT_EQ(after[k], before[k]) << k;
-    }
-  }
+  // Asked at most whether to overwrite a file of its own kind; nothing failed. The file saved
+  // stays the one shown, listed or not, with all it holds: a later Save writes it whole.
+  for (const auto& box : dialogs.boxes) EXPECT_EQ(box.title, "Confirm") << box.text;
+  EXPECT_EQ(shown, name);
+  EXPECT_EQ(folder.Read(name), database ? "ZED\r\n05/05/1950\r\n" : "PERSONAL.BDB\r\n");
+  EXPECT_THAT(Rows(database ? panel->BR_DB->Contents : tm().DbContents), ElementsAre(StartsWith("ZED")));
 }
 
 }  // namespace
