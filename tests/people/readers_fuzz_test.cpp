@@ -4,7 +4,6 @@
 
 #include <random>
 
-#include "core/field_reader.h"
 #include "people/database_file.h"
 #include "people/person_import.h"
 #include "support/world.h"
@@ -39,12 +38,6 @@ TEST(Readers, SurviveRandomAndTruncatedFiles) {
   const std::string good = "NFL.BDB\r\nADAMS JOE\r\n07/04/1970\r\n\"COLE, RAY\"\r\n12/01/1968\r\n";
   for (int round = 0; round < 3000; ++round) {
     const std::string text = round % 2 ? RandomText(random) : good.substr(0, random() % good.size());
-    FieldReader reader(text);
-    size_t fields = 0;
-    while (!reader.AtEnd()) {
-      reader.Next();
-      ASSERT_LE(++fields, text.size() + 1);
-    }
     world.folder.Write("FUZZ.BDB", text);
     world.folder.Write("FUZZ.BTM", text);
     world.dialogs.boxes.clear();
@@ -73,7 +66,9 @@ TEST(Readers, SaveAndReloadNeverShiftNamesAndDates) {
   const char* dates[] = {"7/4/1970", "12/01/1968", "some, day", "\"1/1/2000", "a\r\nb\"", " \" \"x"};
   for (int round = 0; round < 300; ++round) {
     PeopleDatabase database;
-    for (int k = 0; k < 6; ++k) AddPerson(RandomText(random).substr(0, 12), dates[random() % std::size(dates)], database);
+    for (int k = 0; k < 6; ++k) {
+      AddPerson(RandomText(random).substr(0, 12), dates[random() % std::size(dates)], database);
+    }
     ASSERT_TRUE(SaveDatabase(world.g, "ROUND", database));
     PeopleDatabase reloaded;
     ASSERT_TRUE(LoadDatabase(world.g, "ROUND", reloaded));
@@ -89,8 +84,9 @@ TEST(Readers, ImportSurvivesRandomAndMutatedFiles) {
   World world(false);
   std::mt19937 random(19900331);
   const std::string good =
-      "\xEF\xBB\xBFName;Born;Year;Month;Day\r\n\"N\xC3\xBA\xC3\xB1" "ez, Jos\xC3\xA9\";31.03.1990;1990;3;31\r\n"
-      "Lee Ann;3/1990;1990;;\r\n\"two\r\nlines \"\"x\"\"\";01.01.2000;2000;1;1\r\n,,,\r\nLee Ann;3/1/1990;1;1;1\r\n";
+      "\xEF\xBB\xBFName;Born;Year;Month;Day\r\n"
+      "\"N\xC3\xBA\xC3\xB1" "ez, Jos\xC3\xA9\";31.03.1990;1990;3;31\r\nLee Ann;3/1990;1990;;\r\n"
+      "\"two\r\nlines \"\"x\"\"\";01.01.2000;2000;1;1\r\n,,,\r\nLee Ann;3/1/1990;1;1;1\r\n";
   for (int round = 0; round < 2000; ++round) {
     std::string text = good;
     if (round % 2) {
@@ -109,8 +105,8 @@ TEST(Readers, ImportSurvivesRandomAndMutatedFiles) {
     ImportChoices choices = GuessChoices(table.records);
     if (round % 3 == 0) {
       choices.header = random() % 2;
-      for (int* column : {&choices.name.whole, &choices.name.last, &choices.name.first, &choices.date.whole,
-                          &choices.date.year, &choices.date.month, &choices.date.day}) {
+      for (int* column : {&choices.name.whole, &choices.name.last, &choices.name.first,
+                          &choices.date.whole, &choices.date.year, &choices.date.month, &choices.date.day}) {
         *column = static_cast<int>(random() % 7) - 2;
       }
       choices.date.order = static_cast<DateOrder>(random() % 3);
@@ -120,7 +116,9 @@ TEST(Readers, ImportSurvivesRandomAndMutatedFiles) {
     const ImportPlan plan = PlanImport(world.g, table.records, choices, database);
     ASSERT_EQ(static_cast<size_t>(plan.added + plan.skipped), plan.rows.size()) << text;
     int lines = 1;  // a line ends at CR LF, LF or CR
-    for (size_t k = 0; k < text.size(); ++k) lines += text[k] == '\n' || (text[k] == '\r' && text[k + 1] != '\n');
+    for (size_t k = 0; k < text.size(); ++k) {
+      lines += text[k] == '\n' || (text[k] == '\r' && text[k + 1] != '\n');
+    }
     int line = 1;
     for (const ImportRow& row : plan.rows) {
       EXPECT_TRUE(row.line >= line && row.line <= lines) << text;
