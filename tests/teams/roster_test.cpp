@@ -1,13 +1,11 @@
 // Building the member list of a team: adding by button and by drop, deleting, moving.
-#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <deque>
 #include <functional>
 
 #include "support/team_manager.h"
-
-using testing::ElementsAre;
+#include "support/test_data.h"
 
 namespace {
 
@@ -76,8 +74,6 @@ INSTANTIATE_TEST_SUITE_P(
         Edit{"DeleteWithoutMember", "", Press(&BR_TM::DbDelete), {}, {}, Abc, "", false},
         Edit{"DownOnce", "ADAMS", Press(&BR_TM::cmdDown), {}, {}, {"BROWN", "ADAMS", "CLARK"},
              "ADAMS", true},
-        Edit{"DownTwice", "ADAMS", Press(&BR_TM::cmdDown, 2), {}, {},
-             {"BROWN", "CLARK", "ADAMS"}, "ADAMS", true},
         Edit{"DownPastTheLast", "ADAMS", Press(&BR_TM::cmdDown, 3), {}, {},
              {"BROWN", "CLARK", "ADAMS"}, "ADAMS", true},
         // Up leaves current the row the member left.
@@ -102,9 +98,7 @@ TEST_P(Edits, ChangeTheTeamInMemoryOnly) {
 }
 
 TEST_F(Roster, AFullTeamRefusesTheButtonAndTheDrop) {
-  std::string full = "PEOPLE.BDB\r\n";
-  for (int n = 0; n < 25; ++n) full += "CLARK\r\n03/03/1970\r\n";
-  folder.Write("FULL.BTM", full);
+  folder.Write("FULL.BTM", "PEOPLE.BDB\r\n" + NumberedPersonLines(25, "03/03/1970"));
   tm().RefreshTmForm();
   tm().TmList.SetText("FULL.BTM");
   for (const bool drop : {false, true}) {
@@ -119,29 +113,6 @@ TEST_F(Roster, AFullTeamRefusesTheButtonAndTheDrop) {
     EXPECT_EQ(tm().DbSave.Visible(), drop);
   }
   EXPECT_EQ(g.InsertRow, -1);
-}
-
-TEST_F(Roster, MoveButtonsFollowTheMemberSelection) {
-  EXPECT_FALSE(tm().cmdUp.Enabled());
-  Pick(tm().TmContents, "CLARK");
-  EXPECT_TRUE(tm().cmdUp.Enabled() && tm().cmdDown.Enabled());
-  EXPECT_EQ(g.InsertRow, 2);
-  tm().Form_Click();
-  EXPECT_FALSE(tm().cmdUp.Enabled() || tm().cmdDown.Enabled());
-  EXPECT_EQ(Current(tm().TmContents), "");
-
-  // Another team keeps the buttons as they were but no member selected: Down moves nothing and
-  // makes current the row below the last one chosen, or the last row.
-  folder.Write("TWO.BTM", "PEOPLE.BDB\r\nDIXON\r\n04/04/1970\r\nADAMS\r\n01/01/1970\r\n");
-  tm().RefreshTmForm();
-  tm().TmList.SetText("ABC.BTM");
-  Pick(tm().TmContents, "CLARK");
-  tm().TmList.SetText("TWO.BTM");
-  EXPECT_TRUE(tm().cmdDown.Enabled());
-  tm().cmdDown.Click();
-  EXPECT_THAT(Members(), ElementsAre("DIXON", "ADAMS"));
-  EXPECT_EQ(Current(tm().TmContents), "ADAMS");
-  EXPECT_TRUE(g.ManagerTeam.Modified);
 }
 
 }  // namespace
