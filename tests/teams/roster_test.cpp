@@ -1,8 +1,8 @@
 // Building the member list of a team: adding by button and by drop, deleting, moving.
 #include <gtest/gtest.h>
 
-#include <deque>
 #include <functional>
+#include <optional>
 
 #include "support/team_manager.h"
 #include "support/test_data.h"
@@ -10,7 +10,6 @@
 namespace {
 
 const Names Abc{"ADAMS", "BROWN", "CLARK"};
-const Answer OK = Answer::OK, Cancel = Answer::Cancel;
 
 class Roster : public TeamManager {
  public:
@@ -20,26 +19,34 @@ class Roster : public TeamManager {
   }
 };
 
-// Each edit starts on ABC.BTM with the given member row current.
+// Each edit starts on ABC.BTM with the given member row current; a delete asks first and is
+// given the answer.
 struct Edit {
   const char* what;
   const char* member;
   std::function<void(BR_TM&)> act;
-  std::deque<Answer> answers;
-  Names questions;
   Names members;
   const char* current;  // the current member row afterwards
   bool modified;
+  std::optional<Answer> answer = std::nullopt;
 };
 
 void PrintTo(const Edit& e, std::ostream* out) { *out << e.what; }
 
 class Edits : public Roster, public testing::WithParamInterface<Edit> {};
 
-std::function<void(BR_TM&)> WithPerson(const char* person, std::function<void(BR_TM&)> act) {
+// The person picked in the team's database, then added with the button.
+std::function<void(BR_TM&)> Add(const char* person) {
   return [=](BR_TM& tm) {
     TeamManager::Pick(tm.DbContents, person);
-    act(tm);
+    tm.DbAdd.Click();
+  };
+}
+// The person picked, then a row of the list given dropped on the first member.
+std::function<void(BR_TM&)> Drop(const char* person, ListBox BR_TM::*from) {
+  return [=](BR_TM& tm) {
+    TeamManager::Pick(tm.DbContents, person);
+    tm.TmContents.DragDrop(tm.*from, 0);
   };
 }
 std::function<void(BR_TM&)> Press(Button BR_TM::*button, int times = 1) {
@@ -47,48 +54,36 @@ std::function<void(BR_TM&)> Press(Button BR_TM::*button, int times = 1) {
     for (int k = 0; k < times; ++k) (tm.*button).Click();
   };
 }
-void DropOnMembers(BR_TM& tm) { tm.TmContents.DragDrop(tm.DbContents, 0); }
-void DropMemberOnItself(BR_TM& tm) { tm.TmContents.DragDrop(tm.TmContents, 0); }
 
-const std::string DeleteBrown = "Are you sure you want to delete  BROWN ? ";
+const Edit AllEdits[] = {
+    {"AddBeforeCurrent", "CLARK", Add("DIXON"), {"ADAMS", "BROWN", "DIXON", "CLARK"}, "", true},
+    {"AddLast", "", Add("DIXON"), {"ADAMS", "BROWN", "CLARK", "DIXON"}, "", true},
+    // The first row of the sorted list is ADAMS, the last person of the database.
+    {"AddFirstRowAgain", "", Add("ADAMS"), {"ADAMS", "BROWN", "CLARK", "ADAMS"}, "", true},
+    {"AddWithoutPerson", "BROWN", Press(&BR_TM::DbAdd), Abc, "", false},
+    {"DropBeforeCurrent", "BROWN", Drop("DIXON", &BR_TM::DbContents), {"ADAMS", "DIXON", "BROWN", "CLARK"},
+     "", true},
+    {"DropFromElsewhere", "BROWN", Drop("DIXON", &BR_TM::TmContents), Abc, "BROWN", false},
+    {"DeleteConfirmed", "BROWN", Press(&BR_TM::DbDelete), {"ADAMS", "CLARK"}, "", true, Answer::OK},
+    {"DeleteCancelled", "BROWN", Press(&BR_TM::DbDelete), Abc, "", false, Answer::Cancel},
+    {"DeleteWithoutMember", "", Press(&BR_TM::DbDelete), Abc, "", false},
+    {"DownOnce", "ADAMS", Press(&BR_TM::cmdDown), {"BROWN", "ADAMS", "CLARK"}, "ADAMS", true},
+    {"DownPastTheLast", "ADAMS", Press(&BR_TM::cmdDown, 3), {"BROWN", "CLARK", "ADAMS"}, "ADAMS", true},
+    // Up leaves current the row the member left.
+    {"UpOnce", "CLARK", Press(&BR_TM::cmdUp), {"ADAMS", "CLARK", "BROWN"}, "BROWN", true},
+    {"UpTwice", "CLARK", Press(&BR_TM::cmdUp, 2), Abc, "CLARK", true},
+};
 
-INSTANTIATE_TEST_SUITE_P(
-    EveryEdit, Edits,
-    testing::Values(
-        Edit{"AddBeforeCurrent", "CLARK", WithPerson("DIXON", Press(&BR_TM::DbAdd)), {}, {},
-             {"ADAMS", "BROWN", "DIXON", "CLARK"}, "", true},
-        Edit{"AddLast", "", WithPerson("DIXON", Press(&BR_TM::DbAdd)), {}, {},
-             {"ADAMS", "BROWN", "CLARK", "DIXON"}, "", true},
-        // The first row of the sorted list is ADAMS, the last person of the database.
-        Edit{"AddFirstRowAgain", "", WithPerson("ADAMS", Press(&BR_TM::DbAdd)), {}, {},
-             {"ADAMS", "BROWN", "CLARK", "ADAMS"}, "", true},
-        Edit{"AddWithoutPerson", "BROWN", Press(&BR_TM::DbAdd), {}, {}, Abc, "", false},
-        Edit{"DropBeforeCurrent", "BROWN", WithPerson("DIXON", DropOnMembers), {}, {},
-             {"ADAMS", "DIXON", "BROWN", "CLARK"}, "", true},
-        Edit{"DropFromElsewhere", "BROWN", WithPerson("DIXON", DropMemberOnItself), {}, {}, Abc,
-             "BROWN", false},
-        Edit{"DeleteConfirmed", "BROWN", Press(&BR_TM::DbDelete), {OK}, {DeleteBrown},
-             {"ADAMS", "CLARK"}, "", true},
-        Edit{"DeleteCancelled", "BROWN", Press(&BR_TM::DbDelete), {Cancel}, {DeleteBrown}, Abc,
-             "", false},
-        Edit{"DeleteWithoutMember", "", Press(&BR_TM::DbDelete), {}, {}, Abc, "", false},
-        Edit{"DownOnce", "ADAMS", Press(&BR_TM::cmdDown), {}, {}, {"BROWN", "ADAMS", "CLARK"},
-             "ADAMS", true},
-        Edit{"DownPastTheLast", "ADAMS", Press(&BR_TM::cmdDown, 3), {}, {},
-             {"BROWN", "CLARK", "ADAMS"}, "ADAMS", true},
-        // Up leaves current the row the member left.
-        Edit{"UpOnce", "CLARK", Press(&BR_TM::cmdUp), {}, {}, {"ADAMS", "CLARK", "BROWN"},
-             "BROWN", true},
-        Edit{"UpTwice", "CLARK", Press(&BR_TM::cmdUp, 2), {}, {}, Abc, "CLARK", true}),
-    [](const auto& info) { return std::string(info.param.what); });
+INSTANTIATE_TEST_SUITE_P(EveryEdit, Edits, testing::ValuesIn(AllEdits),
+                         [](const auto& info) { return std::string(info.param.what); });
 
 TEST_P(Edits, ChangeTheTeamInMemoryOnly) {
   const Edit& e = GetParam();
   Pick(tm().TmContents, e.member);
-  dialogs.answers = e.answers;
+  if (e.answer) dialogs.answers = {*e.answer};
   e.act(tm());
 
-  EXPECT_EQ(dialogs.Questions(), e.questions);
+  EXPECT_EQ(dialogs.Questions(), e.answer ? Names{"Are you sure you want to delete  BROWN ? "} : Names{});
   EXPECT_EQ(Members(), e.members);
   EXPECT_EQ(Rows(tm().TmContents), e.members);
   EXPECT_EQ(Current(tm().TmContents), e.current);
@@ -102,8 +97,7 @@ TEST_F(Roster, AFullTeamRefusesTheButtonAndTheDrop) {
   tm().RefreshTmForm();
   tm().TmList.SetText("FULL.BTM");
   for (const bool drop : {false, true}) {
-    Pick(tm().DbContents, "DIXON");
-    drop ? DropOnMembers(tm()) : tm().DbAdd.Click();
+    (drop ? Drop("DIXON", &BR_TM::DbContents) : Add("DIXON"))(tm());
     EXPECT_EQ(dialogs.Last(), "Team full : Team size cannot exceed 25.");
     EXPECT_EQ(dialogs.boxes.back().title, "Error");
     EXPECT_EQ(g.ManagerTeam.Count, 25);
