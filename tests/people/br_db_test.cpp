@@ -48,15 +48,16 @@ TEST_F(BrDb, ModifyAndDeleteActOnThePersonOfTheRow) {
   EXPECT_FALSE(db().Enabled());
   EXPECT_EQ(frm().tb_name.Text(), "ADAMS JOE");
   EXPECT_EQ(frm().tb_dob.Text(), "07/04/1970");
-  Enter("adams jim", "6/15/2005");  // born today
+  Enter("adams jim albert yorke", "6/15/2005");  // born today
   EXPECT_TRUE(db().Enabled());
   const Person& changed = g.ManagerDatabase.Persons[1];
-  EXPECT_EQ(changed.Name + " " + changed.Dob, "ADAMS JIM 06/15/2005");
+  EXPECT_EQ(changed.Name + " " + changed.Dob, "ADAMS JIM ALBERT YORKE 06/15/2005");
+  EXPECT_EQ(db().Contents.List(0), "ADAMS JIM ALBERT YORK   06/15/2005");  // the name cut to fit
   EXPECT_TRUE(db().DbSave.Visible());
 
   Pick("ADAMS JIM");
   db().DbDelete.Click();
-  EXPECT_THAT(dialogs.Questions(), ElementsAre("Are you sure you want to delete  ADAMS JIM ? "));
+  EXPECT_THAT(dialogs.Questions(), ElementsAre("Are you sure you want to delete  ADAMS JIM ALBERT YORKE ? "));
   EXPECT_THAT(Rows(db().Contents), ElementsAre(StartsWith("BAKER LUCY ")));
   db().DbSave.Click();
   EXPECT_EQ(folder.Read("PERSONAL.BDB"), "BAKER LUCY\r\n03/14/1961\r\n");

@@ -17,12 +17,6 @@ std::vector<std::string> Entries(const PeopleDatabase& database) {
   return entries;
 }
 
-TEST(PersonListEntry, CutsTheNameAndLinesUpTheDate) {
-  EXPECT_EQ(PersonListEntry({"BAKER LUCY", "03/14/1961"}), "BAKER LUCY              03/14/1961");
-  EXPECT_EQ(PersonListEntry({"ABCDEFGHIJKLMNOPQRSTUVWXY", "01/01/1990"}),
-            "ABCDEFGHIJKLMNOPQRSTU   01/01/1990");
-}
-
 TEST(AddPerson, CleansFoldsReformatsAndRefusesWhatTheFileCannotHold) {
   PeopleDatabase database;
   EXPECT_TRUE(AddPerson("o'Brien, Pat", "3/14/1961", database));

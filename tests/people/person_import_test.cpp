@@ -63,18 +63,9 @@ TEST(PlanImport, AddsTheRowsTheDetailsDialogWouldAcceptAndSaysWhyItSkipsTheOther
     std::vector<std::string> rows;
     std::string summary;
   } cases[] = {
-      {"Name,Born\r\n"
-       "Jos\xC3\xA9 N\xC3\xBA\xC3\xB1" "ez,3/31/1990\r\n"
-       ",1/1/1990\r\n"
-       "Ann Lee,\r\n"
-       "Bob Ray,3/1990\r\n"
-       "Cy Dee,2/30/1990\r\n"
-       "Di Eve,6/16/2005\r\n"
-       "doe jane,1/2/1980\r\n"
-       "jose nunez,03/31/1990\r\n"
-       "{|},1/1/1990\r\n"
-       ",,\r\n"
-       "\"Ed \"\"Fast\"\"\r\nFox\",6/15/2005\r\n",
+      {"Name,Born\r\nJos\xC3\xA9 N\xC3\xBA\xC3\xB1" "ez,3/31/1990\r\n,1/1/1990\r\nAnn Lee,\r\n"
+       "Bob Ray,3/1990\r\nCy Dee,2/30/1990\r\nDi Eve,6/16/2005\r\ndoe jane,1/2/1980\r\n"
+       "jose nunez,03/31/1990\r\n{|},1/1/1990\r\n,,\r\n\"Ed \"\"Fast\"\"\r\nFox\",6/15/2005\r\n",
        nullptr,
        {"2:JOSE NUNEZ|03/31/1990|", "3:|01/01/1990|no name", "4:ANN LEE||no date of birth",
         "5:BOB RAY|3/1990|3/1990 is not a valid date", "6:CY DEE|2/30/1990|2/30/1990 is not a valid date",
@@ -83,10 +74,7 @@ TEST(PlanImport, AddsTheRowsTheDetailsDialogWouldAcceptAndSaysWhyItSkipsTheOther
         "10:|01/01/1990|\"{|}\" holds no plain letter (A to Z), digit or sign",
         "12:ED \"FAST\"FOX|06/15/2005|"},
        "2 people added, 8 rows skipped"},
-      {"Last name;First name;Year;Month;Day\n"
-       "N\xFA\xF1" "ez;Jos\xE9;1990;3;31\n"
-       "Lee;;1990;3;\n"
-       ";Ann;;;\n",
+      {"Last name;First name;Year;Month;Day\nN\xFA\xF1" "ez;Jos\xE9;1990;3;31\nLee;;1990;3;\n;Ann;;;\n",
        nullptr,
        {"2:NUNEZ JOSE|03/31/1990|", "3:LEE|1990-3-|the date of birth has no day", "4:ANN||no date of birth"},
        "1 person added, 2 rows skipped"},

@@ -22,9 +22,6 @@ TEST(LoadTeam, ReadsTheDatabaseLineThenPairs) {
   } cases[] = {
       {"NFL.BDB\r\n", true, {}, {}},
       {"", false, {}, {"{team}"}},
-      {"NFL.BDB\r\nadams joe\r\n7/4/1970\r\n\r\nCOLE RAY\r\n\r\nDEAN AL\r\n01/02/1980\r\n", true,
-       {"ADAMS JOE|07/04/1970", "DEAN AL|01/02/1980"}, {}},
-      {"NFL.BDB\r\ncole, ray\r\nDEAN AL\r\n01/02/1980\r\n", true, {"COLE|ray", "DEAN AL|01/02/1980"}, {}},
       {"NFL.BDB\r\nADAMS JOE\r\n07/04/1970\r\nCOLE RAY\r\n", false, {"ADAMS JOE|07/04/1970"}, {"{team}"}},
       {"NBA.BDB\r\nADAMS JOE\r\n07/04/1970\r\n", false, {}, {"{db}", "{team}"}},
       {"NFL.BDB\r\n" + NumberedPersonLines(26, "01/01/1990"), true,
