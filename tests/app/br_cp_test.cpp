@@ -25,9 +25,9 @@ struct Panel : World {
 TEST(MainPanel, StartsWithTheAboutWindowAndOpensEachKindOfWindowOnce) {
   Panel world;
   EXPECT_EQ(world.desktop.shown, (std::vector<std::string>{"BR_ABOUT", "br_cp"}));
-  EXPECT_EQ(world.g.EventDate, "06/15/2005");
-  EXPECT_EQ(world.g.ManagerTeam.FileName, "PERSONAL.BTM");
-  EXPECT_EQ(world.g.IndividualDatabase.FileName, "PERSONAL.BDB");
+  const GLOBAL& g = world.g;
+  EXPECT_EQ(g.EventDate + " " + g.ManagerTeam.FileName + " " + g.IndividualDatabase.FileName,
+            "06/15/2005 PERSONAL.BTM PERSONAL.BDB");
   EXPECT_EQ(world.panel->BR_ABOUT->Label3.Caption(),
             "Your databases and teams are kept as plain text in " + world.folder.path() + ".");
   world.panel->BR_ABOUT->Command1.Click();
