@@ -32,7 +32,6 @@ TEST(MainPanel, StartsWithTheAboutWindowAndOpensEachKindOfWindowOnce) {
             "Your databases and teams are kept as plain text in " + world.folder.path() + ".");
   world.panel->BR_ABOUT->Command1.Click();
   EXPECT_FALSE(world.panel->BR_ABOUT.Loaded());
-  EXPECT_TRUE(world.panel.Loaded());
 
   // Each kind of window opens once: a second press brings the open window forward; the
   // comparison keeps the league it opened with until it is closed.

@@ -5,7 +5,6 @@
 #include <optional>
 
 #include "support/team_manager.h"
-#include "support/test_data.h"
 
 namespace {
 
@@ -90,21 +89,6 @@ TEST_P(Edits, ChangeTheTeamInMemoryOnly) {
   EXPECT_EQ(g.ManagerTeam.Modified, e.modified);
   EXPECT_EQ(tm().DbSave.Visible(), e.modified);
   EXPECT_EQ(Saved("ABC.BTM"), Names({"PEOPLE.BDB", "ADAMS", "BROWN", "CLARK"}));
-}
-
-TEST_F(Roster, AFullTeamRefusesTheButtonAndTheDrop) {
-  folder.Write("FULL.BTM", "PEOPLE.BDB\r\n" + NumberedPersonLines(25, "03/03/1970"));
-  tm().RefreshTmForm();
-  tm().TmList.SetText("FULL.BTM");
-  for (const bool drop : {false, true}) {
-    (drop ? Drop("DIXON", &BR_TM::DbContents) : Add("DIXON"))(tm());
-    EXPECT_EQ(dialogs.boxes.back().title + ": " + dialogs.Last(),
-              "Error: Team full : Team size cannot exceed 25.");
-    EXPECT_EQ(Rows(tm().TmContents).size(), 25u);
-    EXPECT_EQ(g.ManagerTeam.Count, 25);
-    // A refused drop still counts as an edit.
-    EXPECT_EQ(tm().DbSave.Visible(), drop);
-  }
 }
 
 }  // namespace
