@@ -34,17 +34,4 @@ TEST(ReadCsv, ReadsRecordsAsSpreadsheetsWriteThemEachWithTheLineItStartsOn) {
   for (const auto& c : cases) EXPECT_EQ(Read(c.text, c.separator), c.records) << c.text;
 }
 
-TEST(GuessSeparator, TakesTheOneThatSplitsTheFirstRecordsAlike) {
-  const struct {
-    std::string text;
-    char separator;
-  } cases[] = {
-      {"Name\tBorn\nLee\t1/2/1990\n", '\t'},
-      {"Nunez, Jose;31.03.1990\nLee, Ann;01.02.1990\n", ';'},
-      {"\"Nunez; Jose\",1/2/1990\n\"Lee; Ann\",1/2/1990\n", ','},
-      {"Lee Ann\nRay Bob\n", ','},
-  };
-  for (const auto& c : cases) EXPECT_EQ(GuessSeparator(c.text), c.separator) << c.text;
-}
-
 }  // namespace

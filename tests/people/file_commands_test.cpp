@@ -212,10 +212,8 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_P(Commands, AskAndKeepWhatTheAnswersSay) {
   const Case& c = std::get<Case>(GetParam());
   AddOne();
-  std::map<File, std::string> before;
-  for (const File file : {Edited, Personal, Fresh, Copy}) {
-    if (folder.Has(Name(file))) before[file] = folder.Read(Name(file));
-  }
+  const std::map<File, std::string> before{{Edited, folder.Read(Name(Edited))},
+                                           {Personal, folder.Read(Name(Personal))}};
   if (const char* named = c.named[kind()]) {
     (database() ? g.ManagerDatabase.FileName : g.ManagerTeam.FileName) = named;
   }

@@ -26,6 +26,10 @@ TEST(GuessChoices, ReadsTheHeadingsElseTheData) {
   } cases[] = {
       {"Name,Born\nJos\xC3\xA9 N\xC3\xBA\xC3\xB1" "ez,3/31/1990\n", "header, name 0, date 1 m/d/y"},
       {"Player;DOB\nLee;31.03.1990\nRay;01.02.1990\n", "header, name 0, date 1 d/m/y"},
+      // The separator that splits the first records alike, wherever else the others stand.
+      {"Name\tBorn\nLee\t1/2/1990\n", "header, name 0, date 1 m/d/y"},
+      {"Nunez, Jose;31.03.1990\nLee, Ann;01.02.1990\n", "no header, name 0, date 1 d/m/y"},
+      {"\"Nunez; Jose\",1/2/1990\n\"Lee; Ann\",1/2/1990\n", "no header, name 0, date 1 m/d/y"},
       {"Full name,Team,Date of birth (yyyy-mm-dd)\nLee,Comets,1990-03-31\n",
        "header, name 0, date 2 y-m-d"},
       {"Surname,Given name,Year,Month,Day\nNunez,Jose,1990,3,31\n",
