@@ -53,23 +53,21 @@ TEST(MainPanel, StartsWithTheAboutWindowAndOpensEachKindOfWindowOnce) {
   EXPECT_TRUE(world.panel->br_grp.Loaded());
 }
 
-TEST(MainPanel, NeverPlacesItselfOffTheScreen) {
-  World world;
-  world.desktop.screenWidth = 9000;
-  world.desktop.screenHeight = 6900;
-  world.panel.Open(world.g);
-  EXPECT_EQ(world.panel->Top, 0);
-  EXPECT_EQ(world.panel->Left, 0);
-}
-
-TEST(MainPanel, EndsWithNoWindowWhenATableCannotBeRead) {
-  World world;
-  world.folder.Remove("BR_INT.SCA");
-  world.panel.Open(world.g);
-  EXPECT_TRUE(world.desktop.Ended());
-  EXPECT_TRUE(world.desktop.shown.empty());
-  EXPECT_EQ(world.dialogs.Texts(),
-            std::vector<std::string>{"Cannot read data files! " + world.folder.path()});
+// On a screen smaller than itself the panel stands at its top left corner; without its tables
+// the program ends with no window and says why.
+TEST(MainPanel, NeverPlacesItselfOffTheScreenAndEndsWhenATableCannotBeRead) {
+  World small, broken;
+  small.desktop.screenWidth = 9000;
+  small.desktop.screenHeight = 6900;
+  small.panel.Open(small.g);
+  EXPECT_EQ(small.panel->Top, 0);
+  EXPECT_EQ(small.panel->Left, 0);
+  broken.folder.Remove("BR_INT.SCA");
+  broken.panel.Open(broken.g);
+  EXPECT_TRUE(broken.desktop.Ended());
+  EXPECT_TRUE(broken.desktop.shown.empty());
+  EXPECT_EQ(broken.dialogs.Texts(),
+            std::vector<std::string>{"Cannot read data files! " + broken.folder.path()});
 }
 
 // A window goes with the window that opened it, so that opening that one again starts afresh

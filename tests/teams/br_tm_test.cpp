@@ -24,7 +24,6 @@ TEST_F(TeamManager, OpensThePersonalTeamElseTheFirstListed) {
     Names persons;
     size_t boxes;
   } cases[] = {
-      {"PERSONAL.BDB\r\n", true, "PERSONAL.BTM", "PERSONAL.BDB", {"ZED"}, 0},
       {nullptr, true, "ABC.BTM", "PEOPLE.BDB", {"ADAMS", "BROWN", "CLARK", "DIXON"}, 0},
       {nullptr, false, "", "PERSONAL.BDB", {}, 0},
       // Told once each: the missing database, then the team that needs it.
