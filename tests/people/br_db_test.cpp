@@ -106,8 +106,8 @@ TEST_F(BrDb, AFileReadOnlyInPartIsNotCutDownUnasked) {
   EXPECT_EQ(folder.Read("BROKEN.BDB"), "BAKER LUCY\r\n03/14/1961\r\nAGREED\r\n01/01/2000\r\n");
 }
 
-// The details dialog stays open on what it cannot keep, and closed keeps nothing; a full
-// database opens no dialog.
+// The details dialog stays open on what it cannot keep, and closed or cancelled keeps nothing;
+// a full database opens no dialog.
 TEST_F(BrDb, DetailsDialogRefusesWhatCannotBeKeptAndAFullDatabaseOpensNone) {
   const struct {
     const char* name;
@@ -127,8 +127,13 @@ TEST_F(BrDb, DetailsDialogRefusesWhatCannotBeKeptAndAFullDatabaseOpensNone) {
     EXPECT_FALSE(db().Enabled());
   }
   frm().Unload();  // the window's close box
+  // Cancel on a person changed keeps nothing either.
+  Pick("BAKER LUCY");
+  db().DbModify.Click();
+  frm().tb_name.SetText("SOMEONE ELSE");
+  frm().cb_close.Click();
   EXPECT_TRUE(db().Enabled());
-  EXPECT_EQ(g.ManagerDatabase.Count, 2);
+  EXPECT_THAT(Rows(db().Contents), ElementsAre(StartsWith("ADAMS JOE "), StartsWith("BAKER LUCY ")));
   EXPECT_FALSE(db().DbSave.Visible());
 
   g.ManagerDatabase.Persons.resize(32767);

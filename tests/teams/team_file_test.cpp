@@ -51,7 +51,6 @@ TEST(LoadTeam, ReadsTheDatabaseLineThenPairs) {
 
 TEST(SaveTeam, WritesTheDatabaseLineAsOneFileName) {
   World world(false);
-  world.folder.Write("A.BTM", "NFL.BDB\r\n");
   TeamRecord team;
   team.Database.FileName = "nfl";
   ASSERT_TRUE(SaveTeam(world.g, "A", team));
