@@ -63,8 +63,7 @@ struct Case {
 
 void PrintTo(const Case& c, std::ostream* out) { *out << c.what; }
 
-class Commands : public TeamManager,
-                 public testing::WithParamInterface<std::tuple<Case, FileKind, Disk>> {
+class Commands : public TeamManager, public testing::WithParamInterface<std::tuple<Case, FileKind, Disk>> {
  public:
   void SetUp() override { SetUpOn(std::get<Disk>(GetParam())); }
   bool database() const { return std::get<FileKind>(GetParam()) == FileKind::Database; }
@@ -154,8 +153,7 @@ class Commands : public TeamManager,
     switch (holds) {
       case Before: return before.at(file);
       case Addition:
-        return before.at(Edited) +
-               (database() ? "ADDED\r\n01/01/2000\r\n" : "DIXON\r\n04/04/1970\r\n");
+        return before.at(Edited) + (database() ? "ADDED\r\n01/01/2000\r\n" : "DIXON\r\n04/04/1970\r\n");
       case NewEmpty: return database() ? "" : "PGA.BDB\r\n";
       case Nothing: break;
     }
