@@ -62,48 +62,38 @@ TEST_F(BrDb, ModifyAndDeleteActOnThePersonOfTheRow) {
   EXPECT_FALSE(db().DbSave.Visible());
 }
 
-// The database as the manager shows it, unsaved changes too, in its own order; a date of birth
-// that is no date is written as kept. The database file is not touched.
-TEST_F(BrDb, ExportWritesTheDatabaseShownAsATable) {
-  const std::string odd = "BAKER, LUCY\r\nADAMS JOE\r\n7/4/1990\r\n";
-  folder.Write("ODD.BDB", odd);
+// A file read only in part (here its end is broken; more persons than a database holds do the
+// same) is never saved away unasked. Export writes the database as the manager shows it, unsaved
+// changes too, in its own order, and a date of birth that is no date as kept.
+TEST_F(BrDb, AFileReadOnlyInPartIsNotCutDownUnaskedAndIsExportedAsShown) {
+  const std::string broken = "BAKER, LUCY\r\nADAMS JOE\r\n7/4/1990\r\nCOLE RAY\r\n";
+  folder.Write("BROKEN.BDB", broken);
   db().RefreshForm();
-  db().DbList.SetText("ODD.BDB");
+  db().DbList.SetText("BROKEN.BDB");
+  EXPECT_EQ(dialogs.Last(), "Error loading database : " + folder.path() + "/BROKEN.BDB");
   Add("NEW ANN", "2/9/2005");
   dialogs.files = {folder.path() + "/odd people.csv"};
   db().DbExport.Click();
   ASSERT_EQ(dialogs.fileQuestions.size(), 1u);
   EXPECT_EQ(dialogs.fileQuestions[0].title + ": " + dialogs.fileQuestions[0].suggestedName,
-            "Export Database: ODD.csv");
+            "Export Database: BROKEN.csv");
   EXPECT_EQ(folder.Read("odd people.csv"),
             "Name,Date of birth\r\nBAKER,LUCY\r\nADAMS JOE,1990-07-04\r\nNEW ANN,2005-02-09\r\n");
-  EXPECT_EQ(folder.Read("ODD.BDB"), odd);
-  EXPECT_TRUE(db().DbSave.Visible());
-}
-
-// A file that could be read only in part (here its end is broken; more persons than a database
-// holds do the same) is never saved away unasked.
-TEST_F(BrDb, AFileReadOnlyInPartIsNotCutDownUnasked) {
-  const std::string broken = "BAKER LUCY\r\n03/14/1961\r\nCOLE RAY\r\n";
-  folder.Write("BROKEN.BDB", broken);
-  db().RefreshForm();
-  db().DbList.SetText("BROKEN.BDB");
-  EXPECT_EQ(dialogs.Last(), "Error loading database : " + folder.path() + "/BROKEN.BDB");
-  Add("ADDED");
   dialogs.answers = {Answer::Cancel};
   db().DbSave.Click();
   EXPECT_THAT(dialogs.Questions(), ElementsAre("Database BROKEN.BDB could not be read whole ! Saving "
-                                               "keeps only the 2 persons shown. Save anyway ?"));
+                                               "keeps only the 3 persons shown. Save anyway ?"));
   EXPECT_EQ(folder.Read("BROKEN.BDB"), broken);
   EXPECT_TRUE(db().DbSave.Visible());
   dialogs.inputs = {"copy"};
   db().DbSaveAs.Click();
-  EXPECT_EQ(folder.Read("COPY.BDB"), "BAKER LUCY\r\n03/14/1961\r\nADDED\r\n01/01/2000\r\n");
+  EXPECT_EQ(folder.Read("COPY.BDB"), "BAKER\r\nLUCY\r\nADAMS JOE\r\n07/04/1990\r\nNEW ANN\r\n02/09/2005\r\n");
   EXPECT_EQ(folder.Read("BROKEN.BDB"), broken);
   db().DbList.SetText("BROKEN.BDB");
   Add("AGREED");
   db().DbSave.Click();  // OK: the user agrees
-  EXPECT_EQ(folder.Read("BROKEN.BDB"), "BAKER LUCY\r\n03/14/1961\r\nAGREED\r\n01/01/2000\r\n");
+  EXPECT_EQ(folder.Read("BROKEN.BDB"),
+            "BAKER\r\nLUCY\r\nADAMS JOE\r\n07/04/1990\r\nAGREED\r\n01/01/2000\r\n");
 }
 
 // The details dialog stays open on what it cannot keep, and closed or cancelled keeps nothing;
