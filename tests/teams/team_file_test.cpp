@@ -18,17 +18,14 @@ TEST(LoadTeam, ReadsTheDatabaseLineThenPairs) {
     std::string contents;
     bool loaded;
     std::vector<std::string> members;
-    std::vector<std::string> messages;  // with {team} for the team's path, {db} for the database's
+    std::vector<std::string> messages;  // boxes; {team}, {db}: the team's, the database's loading error
   } cases[] = {
       {"NFL.BDB\r\n", true, {}, {}},
       {"", false, {}, {"{team}"}},
-      {"NFL.BDB\r\nadams joe\r\n7/4/1970\r\n\r\nCOLE RAY\r\n\r\nDEAN AL\r\n01/02/1980\r\n", true,
-       {"ADAMS JOE|07/04/1970", "DEAN AL|01/02/1980"}, {}},
-      {"NFL.BDB\r\ncole, ray\r\nDEAN AL\r\n01/02/1980\r\n", true, {"COLE|ray", "DEAN AL|01/02/1980"}, {}},
       {"NFL.BDB\r\nADAMS JOE\r\n07/04/1970\r\nCOLE RAY\r\n", false, {"ADAMS JOE|07/04/1970"}, {"{team}"}},
       {"NBA.BDB\r\nADAMS JOE\r\n07/04/1970\r\n", false, {}, {"{db}", "{team}"}},
       {"NFL.BDB\r\n" + NumberedPersonLines(26, "01/01/1990"), true,
-       NumberedPersonEntries(25, "01/01/1990"), {"Team full : Team size cannot exceed 25."}},
+       NumberedPersonEntries(25, "01/01/1990"), {"Error: Team full : Team size cannot exceed 25."}},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.contents.substr(0, 40));
@@ -40,19 +37,20 @@ TEST(LoadTeam, ReadsTheDatabaseLineThenPairs) {
     EXPECT_EQ(team.FileName, "BEARS OFF.BTM");
     EXPECT_FALSE(team.Modified);
     EXPECT_EQ(Members(team), c.members);
-    std::vector<std::string> expected;
+    const std::string at = world.folder.path() + "/";
+    std::vector<std::string> expected, shown;
     for (std::string message : c.messages) {
-      if (message == "{team}") message = "Error loading team : " + world.folder.path() + "/BEARS OFF.BTM";
-      if (message == "{db}") message = "Error loading database : " + world.folder.path() + "/NBA.BDB";
+      if (message == "{team}") message = "Team Error: Error loading team : " + at + "BEARS OFF.BTM";
+      if (message == "{db}") message = "Database Error: Error loading database : " + at + "NBA.BDB";
       expected.push_back(message);
     }
-    EXPECT_EQ(world.dialogs.Texts(), expected);
+    for (const auto& box : world.dialogs.boxes) shown.push_back(box.title + ": " + box.text);
+    EXPECT_EQ(shown, expected);
   }
 }
 
 TEST(SaveTeam, WritesTheDatabaseLineAsOneFileName) {
   World world(false);
-  world.folder.Write("A.BTM", "NFL.BDB\r\n");
   TeamRecord team;
   team.Database.FileName = "nfl";
   ASSERT_TRUE(SaveTeam(world.g, "A", team));
