@@ -12,7 +12,7 @@ std::string Described(const ImportChoices& choices) {
   const NameColumns& name = choices.name;
   const DateColumns& date = choices.date;
   std::string text = choices.header ? "header" : "no header";
-  const auto at = [](int column) { return " " + std::to_string(column); };
+  const auto at = [](int column) { return ' ' + std::to_string(column); };
   text += name.whole >= 0 ? ", name" + at(name.whole) : ", last" + at(name.last) + " first" + at(name.first);
   text += date.whole >= 0 ? ", date" + at(date.whole) + " " + orders[static_cast<int>(date.order)]
                           : ", year" + at(date.year) + " month" + at(date.month) + " day" + at(date.day);
