@@ -47,7 +47,6 @@ TEST_F(BrMatch, ShowsThePairPickedAndRanksTheBestMatches) {
   EXPECT_EQ(window.Label1.Caption(), "Compatibility of JUNE ONE, born 06/15/1990");
   EXPECT_EQ(window.DbList.Text(), "PEOPLE.BDB");
   EXPECT_EQ(window.Pair.Caption(), "Pick a person to compare with");
-  EXPECT_THAT(Figures(window), ElementsAre("", "", "", ""));
   EXPECT_THAT(Painted(window.Bars).strokes, IsEmpty());
   EXPECT_EQ(window.Formula.Caption(),
             "Each cycle: 100 * |cos(pi * d / p)| percent, d the days between the dates of birth, p the "

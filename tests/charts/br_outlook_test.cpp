@@ -5,7 +5,6 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include <set>
 #include <sstream>
 
 #include "app/br_cp.h"
@@ -108,7 +107,6 @@ TEST_F(BrOutlook, EachDayIsWhatTheComparisonChartsForThatDay) {
                                            "Balance 2", "Pluses 2", "Total", "Edge"));
 
   // Each day exported as listed, and listed as the comparison charts it.
-  std::set<int> edges;
   for (int day = 0; day < OutlookDays; ++day) {
     const Row& row = rows[day];
     const auto n = [&row](int column) { return std::to_string(row.numbers[column]); };
@@ -121,10 +119,7 @@ TEST_F(BrOutlook, EachDayIsWhatTheComparisonChartsForThatDay) {
     const int expected[6] = {balance1, LastNumber(comparison.Label8), balance2, LastNumber(comparison.Label9),
                              LastNumber(comparison.Label12), balance1 - balance2};
     EXPECT_THAT(row.numbers, testing::ElementsAreArray(expected)) << row.date;
-    edges.insert(row.numbers[Edge]);
   }
-  // The sample teams differ from day to day, so the best days say something.
-  EXPECT_GT(edges.size(), 3u);
   window.cb_close.Click();
   EXPECT_FALSE(comparison.br_outlook.Loaded());
 }

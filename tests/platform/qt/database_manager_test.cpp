@@ -85,7 +85,6 @@ TEST(DatabaseManagerOnScreen, KeysBoxesAndTheFileDialogsOfExportAndImport) {
     const int count = rows->model()->rowCount();
     manager.DbAdd.Click();
     screen.Activate(*manager.BR_FRM.get());
-    EXPECT_EQ(Focused(), "tb_name");
     // Typed as an input method hands over letters a key press cannot name.
     QInputMethodEvent typed;
     typed.setCommitString(QStringLiteral("\u0141ukasz \u00d6st"));
