@@ -47,6 +47,7 @@ TEST(PersonListOnScreen, KeysMouseAndScreenReaderChartTheRowPickedAndABoxLeavesN
   }
   Press(Qt::Key_Tab, Qt::ShiftModifier);
   EXPECT_EQ(Focused(), "DbList");
+  EXPECT_FALSE(contents->currentIndex().isValid());
 
   QAccessibleTableInterface* reader = QAccessible::queryAccessibleInterface(contents)->tableInterface();
   QAccessibleEditableTextInterface* date =
