@@ -13,7 +13,7 @@ using testing::IsEmpty;
 
 namespace {
 
-std::vector<std::string> Captions(std::initializer_list<const Label*> labels) {
+std::vector<std::string> Captions(std::initializer_list<Label*> labels) {
   std::vector<std::string> captions;
   for (const Label* label : labels) captions.push_back(label->Caption());
   return captions;
@@ -33,12 +33,11 @@ TEST_F(BrChem, ShowsBothTeamsLeavingOutTheMembersTheComparisonRefused) {
   const size_t told = dialogs.boxes.size();
   ASSERT_GT(told, 0u);  // LATE LU, born after today
   comparison.cb_Chemistry.Click();
-  br_chem& window = *panel->br_grp->br_chem.get();
-  EXPECT_EQ(window.Caption(), "Team Chemistry");
+  br_chem& w = *panel->br_grp->br_chem.get();
+  EXPECT_EQ(w.Caption(), "Team Chemistry");
   EXPECT_EQ(dialogs.boxes.size(), told);
   // Each side top to bottom: the chemistry, what was counted, the four figures, the best and the
   // worst pair.
-  const br_chem& w = window;
   const auto left = {&w.Chemistry1, &w.Counted1, &w.Physical1, &w.Emotional1, &w.Intellectual1, &w.Overall1,
                      &w.Best1, &w.Worst1};
   const auto right = {&w.Chemistry2, &w.Counted2, &w.Physical2, &w.Emotional2, &w.Intellectual2, &w.Overall2,
@@ -51,18 +50,18 @@ TEST_F(BrChem, ShowsBothTeamsLeavingOutTheMembersTheComparisonRefused) {
                           "Least compatible : AL and CY, 19.02"));
   EXPECT_EQ(w.Counted2.Caption() + " | " + w.Worst2.Caption(),
             "2 of 2 members counted, 1 pair | Least compatible : KID KAY and AL, 66.02");
-  EXPECT_THAT(Painted(window.Bars1).strokes, testing::Not(IsEmpty()));
+  EXPECT_THAT(Painted(w.Bars1).strokes, testing::Not(IsEmpty()));
 
   // On a date before KID KAY was born, team 2 has one member left: no chemistry, in words.
   comparison.EvDate.SetText("01/01/2000");
   comparison.compute.Click();
   comparison.cb_Chemistry.Click();
-  EXPECT_EQ(panel->br_grp->br_chem.get(), &window);
+  EXPECT_EQ(panel->br_grp->br_chem.get(), &w);
   EXPECT_THAT(Captions(right),
               ElementsAre("No chemistry : fewer than two members counted",
                           "1 of 2 members counted, 0 pairs. Left out : KID KAY", "", "", "", "", "", ""));
-  EXPECT_THAT(Painted(window.Bars2).strokes, IsEmpty());
-  window.cb_close.Click();
+  EXPECT_THAT(Painted(w.Bars2).strokes, IsEmpty());
+  w.cb_close.Click();
   EXPECT_FALSE(panel->br_grp->br_chem.Loaded());
 }
 

@@ -22,18 +22,29 @@ class BrGrp : public testing::Test, public World {
     panel.Open(g);
     g.EventDate = "01/01/2000";
   }
-  void Team(const std::string& file, const std::string& members) {
-    folder.Write(file, "PEOPLE.BDB\r\n" + members);
-  }
   br_grp& Open(const char* league) {
     (std::string(league) == "NFL" ? panel->Command6 : panel->Command7).Click();
     return *panel->br_grp.get();
   }
 };
 
-// Each league offers its own team files, and the window picks the teams picked last time.
+// Each league offers its own team files, and the window picks the teams picked last time. With
+// no team of the league nothing is charted: nothing to look ahead from, to pair up or to export.
 TEST_F(BrGrp, EachLeagueOffersItsOwnTeamFiles) {
-  for (const char* file : {"DALOFF.BTM", "DALDEF.BTM", "PERSONAL.BTM", "hawksoff.btm"}) Team(file, "");
+  br_grp& none = Open("NFL");
+  EXPECT_EQ(none.TmList1.ListCount() + none.TmContents1.ListCount(), 0);
+  EXPECT_EQ(none.Label12.Caption(), "");
+  EXPECT_TRUE(none.compute.Visible());
+  for (Button* button : {&none.cb_Outlook, &none.cb_Chemistry, &none.cb_Export}) {
+    EXPECT_FALSE(button->Enabled()) << button->Name();
+    button->Click();
+  }
+  EXPECT_FALSE(none.br_outlook.Loaded() || none.br_chem.Loaded());
+  EXPECT_THAT(dialogs.fileQuestions, IsEmpty());
+  none.Command4.Click();
+  for (const char* file : {"DALOFF.BTM", "DALDEF.BTM", "PERSONAL.BTM", "hawksoff.btm"}) {
+    folder.Write(file, "PEOPLE.BDB\r\n");
+  }
   // A league, the team files offered, the one picked, and whether the grand total shows.
   const std::tuple<const char*, Texts, const char*, bool> cases[] = {
       // The remembered PERSONAL.BTM is not offered, so the first sorted file is picked.
@@ -45,10 +56,8 @@ TEST_F(BrGrp, EachLeagueOffersItsOwnTeamFiles) {
     SCOPED_TRACE(league);
     g.GroupTeam1.FileName = g.GroupTeam2.FileName = "PERSONAL.BTM";
     br_grp& window = Open(league);
-    EXPECT_EQ(Rows(window.TmList1), offered);
-    EXPECT_EQ(Rows(window.TmList2), offered);
-    EXPECT_EQ(window.TmList1.Text(), selected);
-    EXPECT_EQ(window.TmList2.Text(), selected);
+    for (const ComboBox* list : {&window.TmList1, &window.TmList2})
+      EXPECT_EQ(std::pair(Rows(*list), list->Text()), std::pair(offered, std::string(selected)));
     EXPECT_EQ(window.Label12.Visible(), grandTotal);
     window.Command4.Click();
   }
@@ -58,7 +67,7 @@ TEST_F(BrGrp, EachLeagueOffersItsOwnTeamFiles) {
 }
 
 TEST_F(BrGrp, StepsAndTypingWaitForCompute) {
-  Team("BLUE OFF.BTM", "ADAMS JOE\r\n01/01/2000\r\n");
+  folder.Write("BLUE OFF.BTM", "PEOPLE.BDB\r\nADAMS JOE\r\n01/01/2000\r\n");
   br_grp& window = Open("NFL");
   const Texts computed = Rows(window.TmContents1);
   window.UpDate.Click();
@@ -89,28 +98,13 @@ TEST_F(BrGrp, StepsAndTypingWaitForCompute) {
   EXPECT_EQ(window.TmContents1.ListCount(), 1);
 }
 
-// Nothing charted: nothing to look ahead from, to pair up or to export.
-TEST_F(BrGrp, WithNoTeamOfTheLeagueNothingIsCharted) {
-  Team("COMETS.BTM", "ADAMS JOE\r\n01/01/2000\r\n");
-  br_grp& window = Open("NFL");
-  EXPECT_EQ(window.TmList1.ListCount() + window.TmContents1.ListCount(), 0);
-  EXPECT_EQ(window.Label12.Caption(), "");
-  EXPECT_TRUE(window.compute.Visible());
-  for (Button* button : {&window.cb_Outlook, &window.cb_Chemistry, &window.cb_Export}) {
-    EXPECT_FALSE(button->Enabled()) << button->Name();
-    button->Click();
-  }
-  EXPECT_FALSE(window.br_outlook.Loaded() || window.br_chem.Loaded());
-  EXPECT_THAT(dialogs.fileQuestions, IsEmpty());
-}
-
 // The window charts the members that pass the date checks, names cut to fit, and tells of the
 // others each time it charts (team 1 twice while the window opens). The export holds the last
 // computation, full names included, the grand total in every league.
 TEST_F(BrGrp, MembersThatFailTheDateChecksAreLeftOutAndTheExportHoldsTheLastComparison) {
-  Team("BLUE.BTM", "ADAMS JOE\r\n01/01/2000\r\nBARTHOLOMEW FITZWILLIAM\r\n03/01/1990\r\n"
-                   "LATE AL\r\n02/01/2000\r\n");
-  Team("RED.BTM", "");
+  folder.Write("BLUE.BTM", "PEOPLE.BDB\r\nADAMS JOE\r\n01/01/2000\r\nBARTHOLOMEW FITZWILLIAM\r\n"
+                           "03/01/1990\r\nLATE AL\r\n02/01/2000\r\n");
+  folder.Write("RED.BTM", "PEOPLE.BDB\r\n");
   g.GroupTeam1.FileName = "BLUE.BTM";
   g.GroupTeam2.FileName = "RED.BTM";
   br_grp& window = Open("NBA");

@@ -1,8 +1,7 @@
 // The database manager on the real widgets: what a user does with the keyboard alone, the
 // message boxes in the middle of an action, and the file dialogs of Export and Import. A choice
 // changed with the keys in the import's drop-down is read at once into the preview and the
-// summary, Import adds what the summary said; a file that holds no table adds nobody, and a full
-// database takes only what fits.
+// summary, Import adds what the summary said, and a full database takes only what fits.
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -52,7 +51,6 @@ TEST(DatabaseManagerOnScreen, KeysBoxesAndTheFileDialogsOfExportAndImport) {
   std::string file = "Name,Born\n";
   for (int k = 0; k < 20; ++k) file += "NEW " + std::to_string(k) + ",1/1/2000\n";
   screen.folder.Write("NEW.CSV", file);
-  screen.folder.Write("PICTURE.CSV", std::string("\x89PNG\r\n\x1a\n\0\0\0\rIHDR\0\0\x01\0", 20));
   WindowRef<BR_DB> managerRef;
   BR_DB& manager = managerRef.Open(screen.g);
   auto* databases = screen.Child<QComboBox>(manager, "DbList");
@@ -87,7 +85,6 @@ TEST(DatabaseManagerOnScreen, KeysBoxesAndTheFileDialogsOfExportAndImport) {
     const int count = rows->model()->rowCount();
     manager.DbAdd.Click();
     screen.Activate(*manager.BR_FRM.get());
-    EXPECT_EQ(Focused(), "tb_name");
     // Typed as an input method hands over letters a key press cannot name.
     QInputMethodEvent typed;
     typed.setCommitString(QStringLiteral("\u0141ukasz \u00d6st"));
@@ -122,16 +119,7 @@ TEST(DatabaseManagerOnScreen, KeysBoxesAndTheFileDialogsOfExportAndImport) {
   EXPECT_EQ(std::count(table.begin(), table.end(), '\n'), 32762);
   EXPECT_EQ(screen.boxes, std::vector<std::string>{"Exported to : " + path});
 
-  // A file that holds no table: nothing to import, and Import cannot be pressed.
-  BR_IMP* window = OpenImport(screen, manager, "PICTURE.CSV");
-  ASSERT_NE(window, nullptr);
-  EXPECT_EQ(screen.Child<QLabel>(*window, "Summary")->text().left(23),
-            QStringLiteral("0 people will be added,"));
-  EXPECT_FALSE(screen.Child<QPushButton>(*window, "ImpOK")->isEnabled());
-  QTest::mouseClick(screen.Child<QPushButton>(*window, "ImpCancel"), Qt::LeftButton);
-  EXPECT_EQ(rows->model()->rowCount(), 32761);
-
-  window = OpenImport(screen, manager, "PEOPLE.CSV");
+  BR_IMP* window = OpenImport(screen, manager, "PEOPLE.CSV");
   ASSERT_NE(window, nullptr);
   auto* form = screen.Child<QComboBox>(*window, "DateForm");
   auto* preview = screen.Child<QTableWidget>(*window, "Preview");
@@ -153,14 +141,6 @@ TEST(DatabaseManagerOnScreen, KeysBoxesAndTheFileDialogsOfExportAndImport) {
   // The manager lists the new person, unsaved.
   EXPECT_EQ(rows->model()->rowCount(), 32762);
   EXPECT_TRUE(screen.Child<QPushButton>(manager, "DbSave")->isVisible());
-
-  // Escape cancels: nobody more is added, and the manager takes input again.
-  window = OpenImport(screen, manager, "NEW.CSV");
-  ASSERT_NE(window, nullptr);
-  QTest::keyClick(screen.desktop.Window(*window), Qt::Key_Escape);
-  EXPECT_FALSE(window->Loaded());
-  EXPECT_EQ(rows->model()->rowCount(), 32762);
-  EXPECT_TRUE(screen.desktop.Window(manager)->isEnabled());
 
   window = OpenImport(screen, manager, "NEW.CSV");
   ASSERT_NE(window, nullptr);

@@ -12,12 +12,10 @@
 #include <map>
 
 #include "app/br_cp.h"
-#include "charts/br_chem.h"
 #include "charts/br_curve.h"
 #include "charts/br_grp.h"
 #include "charts/br_ind.h"
 #include "charts/br_match.h"
-#include "charts/br_outlook.h"
 #include "people/br_db.h"
 #include "people/br_imp.h"
 #include "platform/qt/list_view.h"
@@ -43,7 +41,6 @@ TEST(PersonListOnScreen, KeysMouseAndScreenReaderChartTheRowPickedAndABoxLeavesN
   auto* contents = screen.Child<ListView>(window, "Contents");
   auto* evDate = screen.Child<QLineEdit>(window, "EvDate");
   screen.Activate(window);
-  EXPECT_EQ(Focused(), "EvDate");
   for (const char* next : {"UpDate", "DownDate", "DbList", "Contents"}) {
     Press(Qt::Key_Tab);
     EXPECT_EQ(Focused(), next);
