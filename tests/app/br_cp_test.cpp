@@ -98,8 +98,9 @@ TEST(MainPanel, AWindowClosesWithTheWindowThatOpenedIt) {
   world.dialogs.answers = {Answer::Cancel};
   world.panel->Unload();
   EXPECT_TRUE(world.desktop.LoadedForms().empty());
-  EXPECT_EQ(world.dialogs.Questions(),
-            std::vector<std::string>{"Database PERSONAL.BDB modified ! Save changes ?"});
+  const ScriptedDialogs::Box asked{"Database PERSONAL.BDB modified ! Save changes ?", Buttons::OKCancel,
+                                   Icon::None, "Confirm"};
+  EXPECT_EQ(world.dialogs.boxes, std::vector{asked});
   EXPECT_TRUE(world.desktop.Ended());
 }
 
