@@ -9,14 +9,6 @@
 
 namespace {
 
-std::vector<std::string> Entries(const PeopleDatabase& database) {
-  std::vector<std::string> entries;
-  for (int k = 0; k < database.Count; ++k) {
-    entries.push_back(database.Persons[k].Name + "|" + database.Persons[k].Dob);
-  }
-  return entries;
-}
-
 TEST(LoadDatabase, ReadsPairsOfFieldsOrAsManyAsItCan) {
   const std::string big = NumberedPersonLines(32768, "01/01/2000");  // more than a database holds
   const struct {
@@ -50,7 +42,7 @@ TEST(LoadDatabase, ReadsPairsOfFieldsOrAsManyAsItCan) {
     world.folder.Write("nfl.bdb", c.contents);
     PeopleDatabase database;
     EXPECT_EQ(LoadDatabase(world.g, "nfl", database), c.loaded);
-    EXPECT_EQ(Entries(database), c.persons);
+    EXPECT_EQ(World::Entries(database), c.persons);
     EXPECT_EQ(database.FileName, "NFL.BDB");
     EXPECT_FALSE(database.Modified);
     const std::string error = "Error loading database : " + world.folder.path() + "/NFL.BDB";
