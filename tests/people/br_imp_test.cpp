@@ -21,7 +21,7 @@ struct ImportWindow : testing::Test, World {
   ImportWindow() {
     folder.Write("PERSONAL.BDB", "OLD TIMER\r\n01/01/1950\r\n");
     folder.Write("PEOPLE.CSV", Spreadsheet);
-    manager = &managerRef.Open(g);
+    manager.Open(g);
     Import("PEOPLE.CSV");
   }
   // Import... pressed and the file chosen: the import window shown, if any.
@@ -33,17 +33,8 @@ struct ImportWindow : testing::Test, World {
       if (auto* shown = dynamic_cast<BR_IMP*>(form)) window = shown;
     }
   }
-  std::vector<std::string> Names() const {
-    std::vector<std::string> names;
-    for (const Person& person : g.ManagerDatabase.Persons) {
-      names.push_back(person.Name + " " + person.Dob);
-    }
-    return names;
-  }
 
-  WindowRef<BR_DB> managerRef;
-
-  BR_DB* manager = nullptr;
+  WindowRef<BR_DB> manager;
   BR_IMP* window = nullptr;
 };
 
@@ -90,7 +81,8 @@ TEST_F(ImportWindow, ChangedChoicesAreReadAtOnceAndImportAddsWhatTheWindowSaid) 
   EXPECT_EQ(window->Preview.Rows().at(2).at(1), "skipped: no name");
   EXPECT_EQ(window->Summary.Caption(), "2 people will be added, 2 rows skipped");
   window->ImpOK.Click();
-  EXPECT_THAT(Names(), ElementsAre("OLD TIMER 01/01/1950", "JOSE NUNEZ 03/31/1990", "ANN LEE 01/02/1991"));
+  EXPECT_THAT(Entries(g.ManagerDatabase),
+              ElementsAre("OLD TIMER|01/01/1950", "JOSE NUNEZ|03/31/1990", "ANN LEE|01/02/1991"));
   EXPECT_TRUE(manager->Enabled());
 }
 
@@ -103,7 +95,7 @@ TEST_F(ImportWindow, AnExportedDatabaseImportsBackAsItWas) {
   folder.Write("EMPTY.BDB", "");
   manager->RefreshForm();
   ASSERT_TRUE(manager->DbList.SetText("ALL.BDB"));
-  const std::vector<std::string> exported = Names();
+  const std::vector<std::string> exported = Entries(g.ManagerDatabase);
   dialogs.files = {folder.path() + "/all.csv"};
   manager->DbExport.Click();
   ASSERT_TRUE(manager->DbList.SetText("EMPTY.BDB"));
@@ -111,7 +103,7 @@ TEST_F(ImportWindow, AnExportedDatabaseImportsBackAsItWas) {
   ASSERT_NE(window, nullptr);
   EXPECT_EQ(window->Summary.Caption(), "4 people will be added, 0 rows skipped");
   window->ImpOK.Click();
-  EXPECT_EQ(Names(), exported);
+  EXPECT_EQ(Entries(g.ManagerDatabase), exported);
 }
 
 }  // namespace

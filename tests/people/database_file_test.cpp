@@ -9,14 +9,6 @@
 
 namespace {
 
-std::vector<std::string> Entries(const PeopleDatabase& database) {
-  std::vector<std::string> entries;
-  for (int k = 0; k < database.Count; ++k) {
-    entries.push_back(database.Persons[k].Name + "|" + database.Persons[k].Dob);
-  }
-  return entries;
-}
-
 TEST(LoadDatabase, ReadsPairsOfFieldsOrAsManyAsItCan) {
   const std::string big = NumberedPersonLines(32768, "01/01/2000");  // more than a database holds
   const struct {
@@ -27,7 +19,7 @@ TEST(LoadDatabase, ReadsPairsOfFieldsOrAsManyAsItCan) {
       {"", true, {}},
       {"BAKER LUCY\r\n3/14/1961\r\nO'NEIL PAT\r\n11/02/1975\r\n", true,
        {"BAKER LUCY|03/14/1961", "O'NEIL PAT|11/02/1975"}},
-      {"\r\n\r\nBAKER LUCY\n03/14/1961\n", true, {"BAKER LUCY|03/14/1961"}},
+      {"\r\n\r\nBAKER LUCY\r03/14/1961\n", true, {"BAKER LUCY|03/14/1961"}},
       {"BAKER LUCY\r\n\r\nCOLE RAY\r\n12/01/1968\r\n", true, {"COLE RAY|12/01/1968"}},
       {"BAKER, LUCY\r\nCOLE RAY\r\n12/01/1968\r\n", true, {"BAKER|LUCY", "COLE RAY|12/01/1968"}},
       {"{}\r\n01/01/1990\r\nCOLE RAY\r\n12/01/1968\r\n", true, {"COLE RAY|12/01/1968"}},
@@ -37,11 +29,11 @@ TEST(LoadDatabase, ReadsPairsOfFieldsOrAsManyAsItCan) {
       // Written by other programs, in Latin-1 or UTF-8: the letters stay.
       {"Stra\xDF" "e \xC5nge\r\n1/1/1990\r\nN\xC3\xBA\xC3\xB1" "ez\r\n1/1/1990\r\n", true,
        {"STRASSE ANGE|01/01/1990", "NUNEZ|01/01/1990"}},
-      {"BAKER LUCY\r\n\"SOME, DAY\"\r\n\"COLE RAY\"\r\n\" LA\r\nTER\"\r\nDEAN AL\r\n1/2/1980\r\n", true,
+      {"BAKER LUCY\r\n\"SOME, DAY\"\r\n\"COLE RAY\" JR\r\n\" LA\r\nTER\"\r\nDEAN AL\r\n1/2/1980\r\n", true,
        {"BAKER LUCY|SOME DAY", "COLE RAY|LATER", "DEAN AL|01/02/1980"}},
       // A date of birth of blanks alone is kept as a text no date check passes.
       {"A\r\n\" \"\r\nB\r\n01/01/2000\r\n", true, {"A|--/--/----", "B|01/01/2000"}},
-      {"BAKER LUCY\r\n03/14/1961\r\nCOLE RAY\r\n", false, {"BAKER LUCY|03/14/1961"}},
+      {"BAKER LUCY\r\n03/14/1961\r\n\"COLE, RAY\r\n1/1/1990\r\n", false, {"BAKER LUCY|03/14/1961"}},
       {big, false, NumberedPersonEntries(32767, "01/01/2000")},
   };
   for (const auto& c : cases) {
@@ -50,7 +42,7 @@ TEST(LoadDatabase, ReadsPairsOfFieldsOrAsManyAsItCan) {
     world.folder.Write("nfl.bdb", c.contents);
     PeopleDatabase database;
     EXPECT_EQ(LoadDatabase(world.g, "nfl", database), c.loaded);
-    EXPECT_EQ(Entries(database), c.persons);
+    EXPECT_EQ(World::Entries(database), c.persons);
     EXPECT_EQ(database.FileName, "NFL.BDB");
     EXPECT_FALSE(database.Modified);
     const std::string error = "Error loading database : " + world.folder.path() + "/NFL.BDB";

@@ -1,5 +1,6 @@
 // Random and truncated files through every reader: each gives a loaded record or its error
 // message, never a crash or a read out of bounds (the tests run under the sanitizers).
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <random>
@@ -56,8 +57,7 @@ TEST(Readers, SurviveRandomAndTruncatedFiles) {
     world.dialogs.boxes.clear();
     TeamRecord team;
     if (!LoadTeam(world.g, "FUZZ", team)) {
-      ASSERT_FALSE(world.dialogs.boxes.empty());
-      EXPECT_EQ(world.dialogs.boxes.back().title, "Team Error");
+      EXPECT_THAT(world.dialogs.TitledTexts(), testing::Contains(testing::StartsWith("Team Error: ")));
     }
     EXPECT_LE(team.Count, 25);
   }

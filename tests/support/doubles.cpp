@@ -24,6 +24,12 @@ std::vector<std::string> ScriptedDialogs::Texts() const {
   return texts;
 }
 
+std::vector<std::string> ScriptedDialogs::TitledTexts() const {
+  std::vector<std::string> texts;
+  for (const Box& box : boxes) texts.push_back(box.title + ": " + box.text);
+  return texts;
+}
+
 std::vector<std::string> ScriptedDialogs::Questions() const {
   std::vector<std::string> questions;
   for (const Box& box : boxes) {

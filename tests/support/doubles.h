@@ -27,11 +27,10 @@ class FakeDesktop : public Desktop {
 
   int screenWidth = 15360;
   int screenHeight = 11520;
-  std::vector<std::string> shown;     // every Show, in order
-  std::vector<std::string> unloaded;  // every unload, in order
+  std::vector<std::string> shown;  // every Show, in order
 
  protected:
-  void Close(Form& form) override { unloaded.push_back(form.Name()); }
+  void Close(Form&) override {}
   void Quit() override {}
 };
 
@@ -81,6 +80,8 @@ class ScriptedDialogs : public Dialogs {
   std::vector<FileQuestion> fileQuestions;  // every file chooser shown
 
   std::vector<std::string> Texts() const;
+  // Every box shown as "title: text", which tells an error box from a question or a notice.
+  std::vector<std::string> TitledTexts() const;
   // The texts of the OK/Cancel boxes, the questions put to the user.
   std::vector<std::string> Questions() const;
   // The text of the last box shown; empty when none was.

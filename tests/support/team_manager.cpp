@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cctype>
-#include <sstream>
 
 void TeamManager::SetUpOn(Disk disk) {
   if (disk == Disk::CaseBlind) {
@@ -37,14 +36,4 @@ Names TeamManager::Members() const {
   Names names;
   for (int n = 1; n <= g.ManagerTeam.Count; ++n) names.push_back(g.ManagerTeam.Members[n].Name);
   return names;
-}
-
-Names TeamManager::Saved(const std::string& file) const {
-  std::istringstream lines(folder.Read(file));
-  std::string line;
-  Names saved;
-  for (int k = 0; std::getline(lines, line); ++k) {
-    if (k == 0 || k % 2 == 1) saved.push_back(line.substr(0, line.size() - 1));
-  }
-  return saved;
 }

@@ -27,8 +27,6 @@ class TeamManager : public testing::Test, public World {
     return list.ListIndex() >= 0 ? list.List(list.ListIndex()) : "";
   }
   Names Members() const;
-  // A team file's database line, then its members' names.
-  Names Saved(const std::string& file) const;
 
  protected:
   // On a disk that ignores letter case the files are stored under lower-case names, as another

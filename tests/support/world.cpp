@@ -28,6 +28,12 @@ bool World::PickRow(ItemList& list, const std::string& start) {
   return false;
 }
 
+std::vector<std::string> World::Entries(const Person* first, int count) {
+  std::vector<std::string> entries;
+  for (int k = 0; k < count; ++k) entries.push_back(first[k].Name + "|" + first[k].Dob);
+  return entries;
+}
+
 std::vector<std::string> World::Rows(const ItemList& list) {
   std::vector<std::string> rows;
   for (const ItemList::Item& item : list.Items()) rows.push_back(item.Text);

@@ -33,6 +33,11 @@ struct World {
   }
   // The rows of a list, top to bottom.
   static std::vector<std::string> Rows(const ItemList& list);
+  // Each person as "NAME|DOB", in order: of a database, of a team's slots.
+  static std::vector<std::string> Entries(const Person* first, int count);
+  static std::vector<std::string> Entries(const PeopleDatabase& database) {
+    return Entries(database.Persons.data(), database.Count);
+  }
   // Makes current the listed person whose entry starts with the name; false when none does.
   static bool PickPerson(br_ind& window, const std::string& name) {
     return PickRow(window.Contents, name);

@@ -10,14 +10,6 @@ namespace {
 
 const Names Abc{"ADAMS", "BROWN", "CLARK"};
 
-class Roster : public TeamManager {
- public:
-  void SetUp() override {
-    TeamManager::SetUp();
-    tm().TmList.SetText("ABC.BTM");
-  }
-};
-
 // Each edit starts on ABC.BTM with the given member row current; a delete asks first and is
 // given the answer.
 struct Edit {
@@ -32,7 +24,7 @@ struct Edit {
 
 void PrintTo(const Edit& e, std::ostream* out) { *out << e.what; }
 
-class Edits : public Roster, public testing::WithParamInterface<Edit> {};
+class Edits : public TeamManager, public testing::WithParamInterface<Edit> {};
 
 // The person picked in the team's database, then added with the button.
 std::function<void(BR_TM&)> Add(const char* person) {
@@ -77,6 +69,8 @@ INSTANTIATE_TEST_SUITE_P(EveryEdit, Edits, testing::ValuesIn(AllEdits),
 
 TEST_P(Edits, ChangeTheTeamInMemoryOnly) {
   const Edit& e = GetParam();
+  tm().TmList.SetText("ABC.BTM");
+  const std::string saved = folder.Read("ABC.BTM");
   Pick(tm().TmContents, e.member);
   if (e.answer) dialogs.answers = {*e.answer};
   e.act(tm());
@@ -87,7 +81,7 @@ TEST_P(Edits, ChangeTheTeamInMemoryOnly) {
   EXPECT_EQ(Current(tm().TmContents), e.current);
   EXPECT_EQ(g.ManagerTeam.Modified, e.modified);
   EXPECT_EQ(tm().DbSave.Visible(), e.modified);
-  EXPECT_EQ(Saved("ABC.BTM"), Names({"PEOPLE.BDB", "ADAMS", "BROWN", "CLARK"}));
+  EXPECT_EQ(folder.Read("ABC.BTM"), saved);
 }
 
 }  // namespace

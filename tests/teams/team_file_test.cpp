@@ -7,45 +7,34 @@
 
 namespace {
 
-std::vector<std::string> Members(const TeamRecord& team) {
-  std::vector<std::string> members;
-  for (int i = 1; i <= team.Count; ++i) members.push_back(team.Members[i].Name + "|" + team.Members[i].Dob);
-  return members;
-}
-
 TEST(LoadTeam, ReadsTheDatabaseLineThenPairs) {
+  World world(false);
+  world.folder.Write("NFL.BDB", "ADAMS JOE\r\n07/04/1970\r\n");
+  const std::string teamError = "Team Error: Error loading team : " + world.folder.path() + "/BEARS OFF.BTM";
+  const std::string dbError = "Database Error: Error loading database : " + world.folder.path() + "/NBA.BDB";
   const struct {
     std::string contents;
     bool loaded;
     std::vector<std::string> members;
-    std::vector<std::string> messages;  // boxes; {team}, {db}: the team's, the database's loading error
+    std::vector<std::string> boxes;
   } cases[] = {
       {"NFL.BDB\r\n", true, {}, {}},
-      {"", false, {}, {"{team}"}},
-      {"NFL.BDB\r\nADAMS JOE\r\n07/04/1970\r\nCOLE RAY\r\n", false, {"ADAMS JOE|07/04/1970"}, {"{team}"}},
-      {"NBA.BDB\r\nADAMS JOE\r\n07/04/1970\r\n", false, {}, {"{db}", "{team}"}},
+      {"", false, {}, {teamError}},
+      {"NFL.BDB\r\nADAMS JOE\r\n07/04/1970\r\nCOLE RAY\r\n", false, {"ADAMS JOE|07/04/1970"}, {teamError}},
+      {"NBA.BDB\r\nADAMS JOE\r\n07/04/1970\r\n", false, {}, {dbError, teamError}},
       {"NFL.BDB\r\n" + NumberedPersonLines(26, "01/01/1990"), true,
        NumberedPersonEntries(25, "01/01/1990"), {"Error: Team full : Team size cannot exceed 25."}},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.contents.substr(0, 40));
-    World world(false);
-    world.folder.Write("NFL.BDB", "ADAMS JOE\r\n07/04/1970\r\n");
     world.folder.Write("bears off.btm", c.contents);
+    world.dialogs.boxes.clear();
     TeamRecord team;
     EXPECT_EQ(LoadTeam(world.g, "Bears Off", team), c.loaded);
     EXPECT_EQ(team.FileName, "BEARS OFF.BTM");
     EXPECT_FALSE(team.Modified);
-    EXPECT_EQ(Members(team), c.members);
-    const std::string at = world.folder.path() + "/";
-    std::vector<std::string> expected, shown;
-    for (std::string message : c.messages) {
-      if (message == "{team}") message = "Team Error: Error loading team : " + at + "BEARS OFF.BTM";
-      if (message == "{db}") message = "Database Error: Error loading database : " + at + "NBA.BDB";
-      expected.push_back(message);
-    }
-    for (const auto& box : world.dialogs.boxes) shown.push_back(box.title + ": " + box.text);
-    EXPECT_EQ(shown, expected);
+    EXPECT_EQ(World::Entries(&team.Members[1], team.Count), c.members);
+    EXPECT_EQ(world.dialogs.TitledTexts(), c.boxes);
   }
 }
 
