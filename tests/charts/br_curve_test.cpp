@@ -157,6 +157,13 @@ TEST_F(BrCurve, CurvesAgreeWithTheTablesOnEveryDayAndStepByTheWeek) {
   EXPECT_EQ(WriteDate(born.Curves.First), "02/03/2005");
   EXPECT_FALSE(born.cb_Earlier.Enabled());
   EXPECT_EQ(Rows(born.CriticalDays).front(), "02/09/2005  Physical + Emotional + Intellectual (triple)");
+  // The last period ends on the last day a date box can show: Later steps less than a week to it.
+  br_curve& last = Graph("NEW ANN", "11/22/9999");
+  last.cb_Later.Click();
+  last.cb_Later.Click();
+  EXPECT_EQ(WriteDate(last.Curves.First), "11/26/9999");
+  EXPECT_FALSE(last.cb_Later.Enabled());
+  EXPECT_THAT(Painted(last.Chart).Texts(), testing::Not(testing::Contains(testing::HasSubstr("/10000"))));
   // Up and down symbols of every kind, scale values that are zero or of the other sign, and
   // symbols that count nowhere.
   folder.Write("BR_PHY.SYM", "+H#X- h*+-+-+-+-+-+-+-+");
@@ -201,6 +208,11 @@ TEST_F(BrCurve, CalendarHoldsTheCriticalDaysOfTheComingYear) {
     EXPECT_EQ(again.at(date).uid, event.uid) << date;
   }
   EXPECT_EQ(marked, listed);
+  // Another person's events never take the identity of this one's.
+  std::set<std::string> uids;
+  for (const auto& [date, event] : events) uids.insert(event.uid);
+  Graph("ADAMS JOE", "06/22/2005");
+  for (const auto& [date, event] : exported()) EXPECT_FALSE(uids.contains(event.uid)) << date;
 }
 
 }  // namespace

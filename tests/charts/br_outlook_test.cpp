@@ -120,6 +120,19 @@ TEST_F(BrOutlook, EachDayIsWhatTheComparisonChartsForThatDay) {
                              LastNumber(comparison.Label12), balance1 - balance2};
     EXPECT_THAT(row.numbers, testing::ElementsAreArray(expected)) << row.date;
   }
+
+  // At the last day a date box can show, the same window holds fewer days, none past it; only the
+  // computation tells of LATE AL.
+  dialogs.boxes.clear();
+  comparison.EvDate.SetText("12/28/9999");
+  comparison.compute.Click();
+  comparison.cb_Outlook.Click();
+  ASSERT_EQ(comparison.br_outlook.get(), &window);
+  const std::vector<Row> last = Table(window);
+  ASSERT_EQ(last.size(), 4u);
+  EXPECT_EQ(last.back().date, "12/31/9999");
+  EXPECT_THAT(Painted(window.Chart).Texts(), testing::Not(testing::Contains(testing::HasSubstr("/10000"))));
+  EXPECT_THAT(dialogs.Texts(), testing::ElementsAre("Invalid date of birth : LATE AL(12/01/2005) !"));
   window.cb_close.Click();
   EXPECT_FALSE(comparison.br_outlook.Loaded());
 }
