@@ -31,9 +31,8 @@ std::string FromLatin1(std::string_view bytes) {
   return Utf8Of(icu::UnicodeString(bytes.data(), static_cast<int32_t>(bytes.size()), "windows-1252"));
 }
 
-// Whatever is not UTF-8 becomes U+FFFD, which no name keeps.
-std::string FromUtf8(std::string_view bytes) {
-  if (ValidUtf8(bytes)) return std::string(bytes);
+// Bytes forced to UTF-8 that are not: whatever is not UTF-8 becomes U+FFFD, which no name keeps.
+std::string RepairedUtf8(std::string_view bytes) {
   return Utf8Of(icu::UnicodeString::fromUTF8(icu::StringPiece(bytes.data(), static_cast<int32_t>(bytes.size()))));
 }
 
@@ -45,9 +44,9 @@ bool IsAscii(std::string_view text) {
 
 DecodedText DecodeText(std::string_view bytes, TextEncoding encoding) {
   if (bytes.starts_with(ByteOrderMark)) bytes.remove_prefix(ByteOrderMark.size());
-  if (encoding == TextEncoding::Guess) {
-    encoding = ValidUtf8(bytes) ? TextEncoding::Utf8 : TextEncoding::Latin1;
-  }
-  if (IsAscii(bytes)) return {std::string(bytes), encoding};
-  return {encoding == TextEncoding::Utf8 ? FromUtf8(bytes) : FromLatin1(bytes), encoding};
+  // One pass over the bytes serves both the guess and the choice of a copy.
+  const bool valid = ValidUtf8(bytes);
+  if (encoding == TextEncoding::Guess) encoding = valid ? TextEncoding::Utf8 : TextEncoding::Latin1;
+  if (encoding == TextEncoding::Utf8) return {valid ? std::string(bytes) : RepairedUtf8(bytes), encoding};
+  return {IsAscii(bytes) ? std::string(bytes) : FromLatin1(bytes), encoding};
 }
